@@ -1,0 +1,28 @@
+#include "app/display.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace torvane::app {
+
+namespace {
+int heightOverride = 0;
+}
+
+int Display::screenHeight(const QWidget *window)
+{
+    if (heightOverride > 0)
+        return heightOverride;
+    const QScreen *screen = window ? window->screen() : nullptr;
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().height() : 0;
+}
+
+void Display::setScreenHeightForTesting(int height)
+{
+    heightOverride = height;
+}
+
+} // namespace torvane::app

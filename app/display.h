@@ -1,0 +1,16 @@
+#pragma once
+
+class QWidget;
+
+namespace torvane::app {
+
+// Height of the screen a window stands on, in logical pixels (high-DPI
+// displays are scaled, so a 2160-pixel panel at 200 % counts as 1080).
+class Display
+{
+public:
+    static int screenHeight(const QWidget *window);
+    static void setScreenHeightForTesting(int height); // 0 restores the real value
+};
+
+} // namespace torvane::app

@@ -1,0 +1,51 @@
+#include "app/oneshottimer.h"
+
+#include "app/errorreporter.h"
+
+namespace torvane::app {
+
+OneShotTimer::OneShotTimer(const QString &name, int intervalMs, QObject *parent)
+    : QObject(parent)
+{
+    setObjectName(name);
+    m_timer.setSingleShot(true);
+    m_timer.setInterval(intervalMs);
+    connect(&m_timer, &QTimer::timeout, this, &OneShotTimer::fire);
+}
+
+void OneShotTimer::switchOn()
+{
+    if (m_on)
+        return;
+    m_on = true;
+    if (!m_running)
+        m_timer.start();
+}
+
+void OneShotTimer::switchOff()
+{
+    m_on = false;
+    m_timer.stop();
+}
+
+void OneShotTimer::fireNow()
+{
+    if (m_on && !m_running) {
+        m_timer.stop();
+        fire();
+    }
+}
+
+void OneShotTimer::fire()
+{
+    if (!m_on || m_running)
+        return;
+    m_running = true;
+    ++m_runs;
+    if (m_handler)
+        guarded(m_handler);
+    m_running = false;
+    switchOff();
+}
+
+} // namespace torvane::app

@@ -1,0 +1,7 @@
+#include "report/referenceworkbook.h"
+
+namespace torvane::report {
+
+void openReferenceWorkbook() {}
+
+} // namespace torvane::report

@@ -1,0 +1,7 @@
+#include "report/reportexport.h"
+
+namespace torvane::report {
+
+void exportSection(const ReportPlan &, const ReportSource &) {}
+
+} // namespace torvane::report

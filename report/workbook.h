@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+
+#include <map>
+#include <utility>
+#include <vector>
+
+namespace torvane::report {
+
+// Look of one cell as the host's range operations leave it.
+struct CellStyle {
+    bool bold = false;
+    bool horizontalCentre = false;
+    bool verticalCentre = false;
+    bool wrap = false;
+    bool border = false;  // thin line on all four edges
+    QString numberFormat; // empty: General; otherwise e.g. "0" or "0.00"
+
+    friend bool operator==(const CellStyle &, const CellStyle &) = default;
+};
+
+struct Cell {
+    enum class Kind { Blank, Text, Number };
+    Kind kind = Kind::Blank;
+    QString text;      // Kind::Text
+    double number = 0; // Kind::Number
+    CellStyle style;
+};
+
+// 1-based, inclusive.
+struct CellRange {
+    int firstRow = 1;
+    int firstColumn = 1;
+    int lastRow = 1;
+    int lastColumn = 1;
+
+    friend bool operator==(const CellRange &, const CellRange &) = default;
+};
+
+struct Sheet {
+    QString name;
+    std::map<std::pair<int, int>, Cell> cells; // (row, column), 1-based
+    std::vector<CellRange> merges;
+    std::map<int, double> columnWidths; // column -> width in characters of the default font
+    std::map<int, double> rowHeights;   // row -> height in points; rows not listed keep the default
+};
+
+struct Workbook {
+    std::vector<Sheet> sheets;
+};
+
+} // namespace torvane::report

@@ -1,0 +1,260 @@
+#include <xlsxwriter.h>
+
+#include "report/xlsxwriter.h"
+
+#include <QFile>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <cmath>
+#include <map>
+#include <set>
+#include <stdexcept>
+#include <tuple>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace torvane::report {
+namespace {
+
+constexpr int maxRows = 1048576;
+constexpr int maxColumns = 16384;
+constexpr int maxTextUnits = 32767;
+constexpr int maxSheetNameUnits = 31;
+
+[[noreturn]] void fail(const QString &message)
+{
+    throw std::runtime_error(message.toStdString());
+}
+
+void check(lxw_error error, const QString &what)
+{
+    if (error != LXW_NO_ERROR)
+        fail(u"%1: %2"_s.arg(what, QString::fromUtf8(lxw_strerror(error))));
+}
+
+QString cellName(int row, int column)
+{
+    QString letters;
+    for (int c = column; c > 0; c = (c - 1) / 26)
+        letters.prepend(QChar(u'A' + (c - 1) % 26));
+    return letters + QString::number(row);
+}
+
+// Same rule as the .xls writer, so both reject the same books.
+void checkSheetName(const QString &name, const QStringList &earlier)
+{
+    if (name.isEmpty() || name.size() > maxSheetNameUnits)
+        fail(u"sheet name \"%1\" must have 1 to %2 characters"_s.arg(name).arg(maxSheetNameUnits));
+    for (const QChar c : u":\\/?*[]"_s) {
+        if (name.contains(c))
+            fail(u"sheet name \"%1\" must not contain '%2'"_s.arg(name, c));
+    }
+    if (name.startsWith(u'\'') || name.endsWith(u'\''))
+        fail(u"sheet name \"%1\" must not start or end with an apostrophe"_s.arg(name));
+    for (const QString &other : earlier) {
+        if (other.compare(name, Qt::CaseInsensitive) == 0)
+            fail(u"sheet name \"%1\" is used twice"_s.arg(name));
+    }
+}
+
+void checkPosition(const QString &sheet, int row, int column)
+{
+    if (row < 1 || row > maxRows || column < 1 || column > maxColumns)
+        fail(u"sheet \"%1\": cell at row %2, column %3 lies outside the %4 x %5 grid of an .xlsx file"_s
+                 .arg(sheet)
+                 .arg(row)
+                 .arg(column)
+                 .arg(maxRows)
+                 .arg(maxColumns));
+}
+
+bool overlaps(const CellRange &a, const CellRange &b)
+{
+    return a.firstRow <= b.lastRow && b.firstRow <= a.lastRow && a.firstColumn <= b.lastColumn
+        && b.firstColumn <= a.lastColumn;
+}
+
+// One lxw_format per distinct style; the workbook owns and frees them.
+class Formats {
+public:
+    explicit Formats(lxw_workbook *book)
+        : m_book(book)
+    {
+    }
+
+    lxw_format *formatFor(const CellStyle &style)
+    {
+        if (style == CellStyle{})
+            return nullptr;
+        const auto key = std::tuple{style.bold, style.horizontalCentre, style.verticalCentre, style.wrap,
+                                    style.border, style.numberFormat};
+        const auto found = m_formats.find(key);
+        if (found != m_formats.end())
+            return found->second;
+        lxw_format *format = workbook_add_format(m_book);
+        if (!format)
+            fail(u"libxlsxwriter could not create a cell format"_s);
+        if (style.bold)
+            format_set_bold(format);
+        if (style.horizontalCentre)
+            format_set_align(format, LXW_ALIGN_CENTER);
+        if (style.verticalCentre)
+            format_set_align(format, LXW_ALIGN_VERTICAL_CENTER);
+        if (style.wrap)
+            format_set_text_wrap(format);
+        if (style.border)
+            format_set_border(format, LXW_BORDER_THIN);
+        if (!style.numberFormat.isEmpty())
+            format_set_num_format(format, style.numberFormat.toUtf8().constData());
+        m_formats.emplace(key, format);
+        return format;
+    }
+
+private:
+    lxw_workbook *m_book;
+    std::map<std::tuple<bool, bool, bool, bool, bool, QString>, lxw_format *> m_formats;
+};
+
+// Frees the workbook unless workbook_close() has taken it over.
+struct BookGuard {
+    lxw_workbook *book;
+    ~BookGuard()
+    {
+        if (book)
+            lxw_workbook_free(book);
+    }
+};
+
+void writeSheet(lxw_workbook *book, const Sheet &sheet, Formats &formats)
+{
+    const QByteArray name = sheet.name.toUtf8();
+    check(workbook_validate_sheet_name(book, name.constData()), u"sheet name \"%1\""_s.arg(sheet.name));
+    lxw_worksheet *worksheet = workbook_add_worksheet(book, name.constData());
+    if (!worksheet)
+        fail(u"libxlsxwriter could not add sheet \"%1\""_s.arg(sheet.name));
+
+    for (const auto &[column, width] : sheet.columnWidths) {
+        if (column < 1 || column > maxColumns)
+            fail(u"sheet \"%1\": column %2 is outside 1..%3"_s.arg(sheet.name).arg(column).arg(maxColumns));
+        if (!std::isfinite(width) || width < 0 || width > 255)
+            fail(u"sheet \"%1\": column %2 width %3 is outside 0..255"_s.arg(sheet.name).arg(column).arg(width));
+        const auto index = lxw_col_t(column - 1);
+        check(worksheet_set_column(worksheet, index, index, width, nullptr),
+              u"sheet \"%1\", column %2 width"_s.arg(sheet.name).arg(column));
+    }
+    for (const auto &[row, points] : sheet.rowHeights) {
+        if (row < 1 || row > maxRows)
+            fail(u"sheet \"%1\": row %2 is outside 1..%3"_s.arg(sheet.name).arg(row).arg(maxRows));
+        if (!std::isfinite(points) || points < 0 || points > 409)
+            fail(u"sheet \"%1\": row %2 height %3 pt is outside 0..409"_s.arg(sheet.name).arg(row).arg(points));
+        check(worksheet_set_row(worksheet, lxw_row_t(row - 1), points, nullptr),
+              u"sheet \"%1\", row %2 height"_s.arg(sheet.name).arg(row));
+    }
+
+    // Merging first fills the range with the anchor's format; the cells
+    // written after it keep their own look.
+    std::vector<CellRange> merges;
+    std::set<std::pair<int, int>> textAnchors;
+    for (const CellRange &range : sheet.merges) {
+        const QString rangeName =
+            cellName(range.firstRow, range.firstColumn) + u':' + cellName(range.lastRow, range.lastColumn);
+        checkPosition(sheet.name, range.firstRow, range.firstColumn);
+        checkPosition(sheet.name, range.lastRow, range.lastColumn);
+        if (range.firstRow > range.lastRow || range.firstColumn > range.lastColumn)
+            fail(u"sheet \"%1\": merged range %2 is reversed"_s.arg(sheet.name, rangeName));
+        if (range.firstRow == range.lastRow && range.firstColumn == range.lastColumn)
+            continue; // the library refuses one-cell merges
+        for (const CellRange &earlier : merges) {
+            if (overlaps(range, earlier))
+                fail(u"sheet \"%1\": merged range %2 overlaps another one"_s.arg(sheet.name, rangeName));
+        }
+        merges.push_back(range);
+
+        QByteArray text;
+        lxw_format *format = nullptr;
+        const auto anchor = sheet.cells.find({range.firstRow, range.firstColumn});
+        if (anchor != sheet.cells.end()) {
+            format = formats.formatFor(anchor->second.style);
+            if (anchor->second.kind == Cell::Kind::Text && !anchor->second.text.isEmpty()
+                && anchor->second.text.size() <= maxTextUnits) {
+                text = anchor->second.text.toUtf8();
+                textAnchors.insert(anchor->first);
+            }
+        }
+        check(worksheet_merge_range(worksheet, lxw_row_t(range.firstRow - 1), lxw_col_t(range.firstColumn - 1),
+                                    lxw_row_t(range.lastRow - 1), lxw_col_t(range.lastColumn - 1),
+                                    text.constData(), format),
+              u"sheet \"%1\": merged range %2"_s.arg(sheet.name, rangeName));
+    }
+
+    for (const auto &[position, cell] : sheet.cells) {
+        const auto [row, column] = position;
+        checkPosition(sheet.name, row, column);
+        if (textAnchors.contains(position))
+            continue; // written by the merge
+        const QString where = u"sheet \"%1\", cell %2"_s.arg(sheet.name, cellName(row, column));
+        const auto r = lxw_row_t(row - 1);
+        const auto c = lxw_col_t(column - 1);
+        lxw_format *format = formats.formatFor(cell.style);
+        switch (cell.kind) {
+        case Cell::Kind::Text:
+            if (cell.text.size() > maxTextUnits)
+                fail(u"%1: text longer than %2 characters"_s.arg(where).arg(maxTextUnits));
+            // The library stores an empty string as a blank cell.
+            check(worksheet_write_string(worksheet, r, c, cell.text.toUtf8().constData(), format), where);
+            break;
+        case Cell::Kind::Number:
+            if (!std::isfinite(cell.number))
+                fail(u"%1: %2 cannot be stored"_s.arg(where).arg(cell.number));
+            check(worksheet_write_number(worksheet, r, c, cell.number, format), where);
+            break;
+        case Cell::Kind::Blank:
+            check(worksheet_write_blank(worksheet, r, c, format), where);
+            break;
+        }
+    }
+}
+
+} // namespace
+
+QByteArray XlsxWriter::write(const Workbook &book)
+{
+    if (book.sheets.empty())
+        fail(u"a workbook needs at least one sheet"_s);
+    QStringList names;
+    for (const Sheet &sheet : book.sheets) {
+        checkSheetName(sheet.name, names);
+        names.append(sheet.name);
+    }
+
+    // The library writes to a named file and needs scratch files of its own.
+    QTemporaryDir dir;
+    if (!dir.isValid())
+        fail(u"cannot create a temporary folder: %1"_s.arg(dir.errorString()));
+    const QString path = dir.filePath(u"book.xlsx"_s);
+    QByteArray scratch = QFile::encodeName(dir.path());
+    lxw_workbook_options options{};
+    options.constant_memory = LXW_FALSE;
+    options.tmpdir = scratch.data();
+
+    BookGuard guard{workbook_new_opt(QFile::encodeName(path).constData(), &options)};
+    if (!guard.book)
+        fail(u"libxlsxwriter could not create a workbook"_s);
+    Formats formats(guard.book);
+    for (const Sheet &sheet : book.sheets)
+        writeSheet(guard.book, sheet, formats);
+
+    lxw_workbook *closing = guard.book;
+    guard.book = nullptr; // closed or not, workbook_close frees it
+    check(workbook_close(closing), u"cannot write the .xlsx file"_s);
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        fail(u"cannot read back %1: %2"_s.arg(path, file.errorString()));
+    return file.readAll();
+}
+
+} // namespace torvane::report

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "calc/sectionscreen.h"
+
+namespace torvane::sections {
+
+const calc::SectionCatalogue &reclameCatalogue();
+
+class TForm_reclame : public calc::SectionScreen
+{
+    Q_OBJECT
+public:
+    explicit TForm_reclame(shell::TForm_login *login) : SectionScreen(reclameCatalogue(), login) {}
+};
+
+} // namespace torvane::sections

@@ -1,0 +1,244 @@
+#!/usr/bin/python3
+"""Print a .xls or .xlsx workbook as JSON for test_workbookwriters.
+
+Cells are keyed "B2" and give type (text, number, blank), value, bold, font,
+the four border line styles, alignment, wrap and number format. Column
+widths and row heights stay in each format's own units: .xls widths in
+1/256 of a character and heights in twips, .xlsx widths in characters and
+heights in points. For .xls the compound file and its record stream are
+checked too, since no reader looks at record sizes or the EXTSST index.
+"""
+
+import json
+import struct
+import sys
+
+HORIZONTAL = {0: "general", 1: "left", 2: "center", 3: "right", 4: "fill", 5: "justify"}
+VERTICAL = {0: "top", 1: "center", 2: "bottom", 3: "justify"}
+LINE = {0: "none", 1: "thin"}
+
+OLE2_SIGNATURE = bytes.fromhex("D0CF11E0A1B11AE1")
+SST, CONTINUE, EXTSST, BOF, BOUNDSHEET = 0x00FC, 0x003C, 0x00FF, 0x0809, 0x0085
+
+
+def cell_ref(row, column):
+    """1-based row and column to A1 notation."""
+    letters = ""
+    while column > 0:
+        column, rest = divmod(column - 1, 26)
+        letters = chr(ord("A") + rest) + letters
+    return f"{letters}{row}"
+
+
+def records_of(stream):
+    """(offset, type, size) of every BIFF record in the stream."""
+    records, pos = [], 0
+    while pos + 4 <= len(stream):
+        rtype, size = struct.unpack_from("<HH", stream, pos)
+        records.append((pos, rtype, size))
+        pos += 4 + size
+    return records, pos
+
+
+def shared_string_starts(stream, records, problems):
+    """Stream offset and in-record offset (from the header) of each SST string."""
+    first = next((i for i, r in enumerate(records) if r[1] == SST), None)
+    if first is None:
+        problems.append("no SST record")
+        return []
+    pieces = [records[first]]
+    for record in records[first + 1:]:
+        if record[1] != CONTINUE:
+            break
+        pieces.append(record)
+    body = lambda k: stream[pieces[k][0] + 4:pieces[k][0] + 4 + pieces[k][2]]
+    k, pos, data = 0, 8, body(0)
+    _, unique = struct.unpack_from("<II", data, 0)
+    starts = []
+    for i in range(unique):
+        if pos == len(data) and k + 1 < len(pieces):
+            k, pos, data = k + 1, 0, body(k + 1)
+        if pos + 3 > len(data):
+            problems.append(f"SST string {i}: header split across records")
+            return starts
+        starts.append((pieces[k][0] + 4 + pos, 4 + pos))
+        length, flags = struct.unpack_from("<HB", data, pos)
+        if flags & ~1:
+            problems.append(f"SST string {i}: flags {flags:#x}")
+        pos, wide, left = pos + 3, flags & 1, length
+        while left:
+            if pos == len(data):
+                if k + 1 == len(pieces):
+                    problems.append(f"SST string {i}: runs past the last CONTINUE")
+                    return starts
+                k, data = k + 1, body(k + 1)
+                wide, pos = data[0] & 1, 1
+            size = 2 if wide else 1
+            n = min(left, (len(data) - pos) // size)
+            if n == 0:
+                problems.append(f"SST string {i}: a character is split across records")
+                return starts
+            pos, left = pos + n * size, left - n
+    if pos != len(data) or k + 1 != len(pieces):
+        problems.append("SST has bytes after its last string")
+    return starts
+
+
+def check_stream(stream):
+    """Problems in the record layout that readers would let pass."""
+    problems = []
+    records, end = records_of(stream)
+    if end != len(stream):
+        problems.append(f"records end at {end}, stream has {len(stream)} bytes")
+    starts = {offset: rtype for offset, rtype, _ in records}
+    for offset, rtype, size in records:
+        if size > 8224:
+            problems.append(f"record 0x{rtype:04X} at {offset} holds {size} bytes")
+        if rtype == BOUNDSHEET:
+            (position,) = struct.unpack_from("<I", stream, offset + 4)
+            if starts.get(position) != BOF:
+                problems.append(f"BOUNDSHEET points at {position}, not at a BOF")
+    strings = shared_string_starts(stream, records, problems)
+    extsst = [r for r in records if r[1] == EXTSST]
+    if len(extsst) != 1:
+        problems.append(f"{len(extsst)} EXTSST records")
+    else:
+        offset, _, size = extsst[0]
+        (per_bucket,) = struct.unpack_from("<H", stream, offset + 4)
+        buckets = [struct.unpack_from("<IH", stream, offset + 6 + 8 * k) for k in range((size - 2) // 8)]
+        wanted = strings[::per_bucket] if per_bucket else None
+        if per_bucket < 8 or buckets != wanted:
+            problems.append(f"EXTSST ({per_bucket} a bucket) {buckets[:4]}... should be {wanted and wanted[:4]}...")
+    counts = {}
+    for _, rtype, _ in records:
+        counts[rtype] = counts.get(rtype, 0) + 1
+    return {
+        "problems": problems,
+        "continue_records": counts.get(CONTINUE, 0),
+        "sst_records": counts.get(SST, 0),
+        "max_record_size": max((size for _, _, size in records), default=0),
+    }
+
+
+def dump_xls(path):
+    import olefile
+    import xlrd
+
+    with open(path, "rb") as f:
+        signature = f.read(8)
+    ole = olefile.OleFileIO(path)
+    streams = ["/".join(entry) for entry in ole.listdir()]
+    stream = ole.openstream("Workbook").read() if ole.exists("Workbook") else b""
+    ole.close()
+
+    book = xlrd.open_workbook(path, formatting_info=True, logfile=sys.stderr)
+    result = {
+        "format": "xls",
+        "ole2_signature": signature == OLE2_SIGNATURE,
+        "streams": streams,
+        "stream": check_stream(stream),
+        "sheets": [],
+    }
+    types = {xlrd.XL_CELL_TEXT: "text", xlrd.XL_CELL_NUMBER: "number", xlrd.XL_CELL_BLANK: "blank"}
+    for sheet in book.sheets():
+        cells = {}
+        for r in range(sheet.nrows):
+            for c, cell in enumerate(sheet.row(r)):
+                if cell.ctype == xlrd.XL_CELL_EMPTY:
+                    continue
+                xf = book.xf_list[cell.xf_index]
+                font = book.font_list[xf.font_index]
+                border = xf.border
+                cells[cell_ref(r + 1, c + 1)] = {
+                    "type": types.get(cell.ctype, f"ctype {cell.ctype}"),
+                    "value": cell.value if cell.ctype != xlrd.XL_CELL_BLANK else None,
+                    "bold": bool(font.bold),
+                    "font": font.name,
+                    "size": font.height / 20,
+                    "borders": [LINE.get(s, str(s)) for s in (border.left_line_style, border.right_line_style,
+                                                              border.top_line_style, border.bottom_line_style)],
+                    "border_colours": [border.left_colour_index, border.right_colour_index,
+                                       border.top_colour_index, border.bottom_colour_index],
+                    "horizontal": HORIZONTAL.get(xf.alignment.hor_align, str(xf.alignment.hor_align)),
+                    "vertical": VERTICAL.get(xf.alignment.vert_align, str(xf.alignment.vert_align)),
+                    "wrap": bool(xf.alignment.text_wrapped),
+                    "format": book.format_map[xf.format_key].format_str,
+                }
+        result["sheets"].append({
+            "name": sheet.name,
+            "cells": cells,
+            "merges": sorted(f"{cell_ref(r0 + 1, c0 + 1)}:{cell_ref(r1, c1)}"
+                             for r0, r1, c0, c1 in sheet.merged_cells),
+            "widths": {cell_ref(0, c + 1)[:-1]: {"width": info.width, "hidden": bool(info.hidden)}
+                       for c, info in sheet.colinfo_map.items()},
+            "heights": {str(r + 1): {"height": info.height, "custom": bool(info.height_mismatch)}
+                        for r, info in sheet.rowinfo_map.items()},
+        })
+    return result
+
+
+def dump_xlsx(path):
+    import openpyxl
+    from openpyxl.cell.read_only import EmptyCell
+
+    # Read-only mode shows every stored cell as written; the normal mode
+    # restyles the inner cells of merged ranges from their anchor.
+    full = openpyxl.load_workbook(path)
+    cells_only = openpyxl.load_workbook(path, read_only=True)
+    result = {"format": "xlsx", "sheets": []}
+    for sheet, stored in zip(full.worksheets, cells_only.worksheets):
+        cells = {}
+        for row in stored.iter_rows():
+            for cell in row:
+                if isinstance(cell, EmptyCell):
+                    continue
+                value = cell.value
+                if value is None:
+                    kind = "blank"
+                elif isinstance(value, str):
+                    kind = "text"
+                elif isinstance(value, (int, float)) and not isinstance(value, bool):
+                    kind = "number"
+                else:
+                    kind = type(value).__name__
+                border = cell.border
+                cells[cell_ref(cell.row, cell.column)] = {
+                    "type": kind,
+                    "value": value,
+                    "bold": bool(cell.font.b),
+                    "font": cell.font.name,
+                    "size": cell.font.sz,
+                    "borders": [side.style or "none" for side in (border.left, border.right, border.top,
+                                                                  border.bottom)],
+                    "horizontal": cell.alignment.horizontal or "general",
+                    "vertical": cell.alignment.vertical or "bottom",
+                    "wrap": bool(cell.alignment.wrap_text),
+                    "format": cell.number_format,
+                }
+        widths = {}
+        for dimension in sheet.column_dimensions.values():
+            if dimension.customWidth or dimension.hidden:
+                for column in range(dimension.min, dimension.max + 1):
+                    widths[cell_ref(0, column)[:-1]] = {"width": dimension.width, "hidden": bool(dimension.hidden)}
+        result["sheets"].append({
+            "name": sheet.title,
+            "cells": cells,
+            "merges": sorted(str(r) for r in sheet.merged_cells.ranges),
+            "widths": widths,
+            "heights": {str(r): {"height": d.ht, "custom": bool(d.customHeight)}
+                        for r, d in sheet.row_dimensions.items() if d.ht is not None},
+        })
+    cells_only.close()
+    return result
+
+
+def main():
+    if len(sys.argv) != 2:
+        sys.exit("usage: readback_workbook.py FILE.xls|FILE.xlsx")
+    path = sys.argv[1]
+    dump = dump_xlsx(path) if path.lower().endswith(".xlsx") else dump_xls(path)
+    json.dump(dump, sys.stdout, ensure_ascii=False)
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,159 @@
+// Renders every screen of the program in every language to PNG files, so the
+// look of a change can be checked without a display.
+//
+//   torvane-snapshot --out DIR [--size 1366x768] [--demo]
+
+#include "app/errorreporter.h"
+#include "app/oneshottimer.h"
+#include "app/startup.h"
+#include "app/torvaneapplication.h"
+#include "calc/sectionscreen.h"
+#include "sections/sections.h"
+#include "shell/code_login.h"
+#include "shell/screenframe.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdio>
+#include <cstring>
+
+using namespace Qt::StringLiterals;
+using namespace torvane;
+
+namespace {
+
+// Runs every deferred step of a screen now, in the order the timers would.
+void settle(QWidget *screen)
+{
+    for (int round = 0; round < 10; ++round) {
+        QCoreApplication::processEvents();
+        bool pending = false;
+        for (const char *name : {"Timer1", "Timer2", "Timer3"}) {
+            if (auto *timer = screen->findChild<app::OneShotTimer *>(QLatin1String(name), Qt::FindDirectChildrenOnly)) {
+                if (timer->isOn()) {
+                    pending = true;
+                    timer->fireNow();
+                }
+            }
+        }
+        if (!pending)
+            break;
+    }
+    QCoreApplication::processEvents();
+}
+
+bool save(QWidget *widget, const QString &file)
+{
+    if (!widget->grab().save(file)) {
+        std::fprintf(stderr, "torvane-snapshot: cannot write %s\n", qPrintable(file));
+        return false;
+    }
+    return true;
+}
+
+// A few filled rows so that amounts, subtotals and the total show.
+void fillDemo(calc::SectionScreen *section)
+{
+    for (int t = 1; t <= section->catalogue().tabCount(); ++t) {
+        const calc::TabSpec &tab = section->catalogue().tabs[t - 1];
+        for (const calc::GroupSpec &group : tab.groups) {
+            const int r = group.firstRow;
+            for (int c = 1; c <= group.columnCount(); ++c) {
+                if (QComboBox *box = section->comboBox(t, r, c); box && box->count() > 0)
+                    box->setCurrentIndex(box->count() - 1);
+                else if (QLineEdit *field = section->edit(t, r, c); field && !field->isReadOnly()
+                         && group.columns[c - 1].role == calc::ColumnRole::Quantity)
+                    field->setText(u"2"_s);
+            }
+        }
+    }
+    settle(section);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QString out = u"snapshots"_s;
+    QString size = u"1366x768"_s;
+    bool demo = false;
+    for (int i = 1; i < argc; ++i) {
+        if (!std::strcmp(argv[i], "--out") && i + 1 < argc)
+            out = QString::fromLocal8Bit(argv[++i]);
+        else if (!std::strcmp(argv[i], "--size") && i + 1 < argc)
+            size = QString::fromLocal8Bit(argv[++i]);
+        else if (!std::strcmp(argv[i], "--demo"))
+            demo = true;
+        else {
+            std::fprintf(stderr, "usage: torvane-snapshot --out DIR [--size WxH] [--demo]\n");
+            return 2;
+        }
+    }
+    const QStringList dims = size.split(u'x');
+    const int width = dims.value(0).toInt();
+    const int height = dims.value(1).toInt();
+    if (width <= 0 || height <= 0) {
+        std::fprintf(stderr, "torvane-snapshot: bad size %s\n", qPrintable(size));
+        return 2;
+    }
+
+    // An offscreen screen of the asked size.
+    QTemporaryDir scratch;
+    const QString config = scratch.filePath(u"screen.json"_s);
+    QFile json(config);
+    if (!json.open(QIODevice::WriteOnly))
+        return 1;
+    json.write(u"{\"screens\":[{\"name\":\"snapshot\",\"x\":0,\"y\":0,\"width\":%1,\"height\":%2,\"logicalDpi\":96,\"dpr\":1}]}"_s
+                   .arg(width)
+                   .arg(height)
+                   .toUtf8());
+    json.close();
+    qputenv("QT_QPA_PLATFORM", u"offscreen:configfile=%1"_s.arg(config).toLocal8Bit());
+
+    app::TorvaneApplication application(argc, argv);
+    app::ErrorReporter::instance().setRecording(true);
+    QDir().mkpath(out);
+
+    auto login = app::createScreens();
+    login->showMaximized();
+    settle(login.get());
+    bool ok = save(login.get(), out + u"/start.png"_s);
+
+    static const char *const languages[] = {"fr", "ru", "en"};
+    static const QString inner[] = {u"Form_main"_s, u"Form_consult"_s, u"Form_faq"_s};
+    for (int language = 0; language < 3; ++language) {
+        login->findChild<QLineEdit *>(u"Edit1"_s)->setText(QString::number(language));
+        const QString suffix = u"_"_s + QLatin1String(languages[language]);
+        for (const QString &name : inner) {
+            auto *screen = login->findChild<shell::ScreenFrame *>(name, Qt::FindDirectChildrenOnly);
+            screen->present();
+            settle(screen);
+            ok &= save(screen, out + u"/"_s + name.mid(5) + suffix + u".png"_s);
+            screen->hide();
+        }
+        for (const calc::SectionCatalogue *catalogue : sections::allCatalogues()) {
+            const QString name = QString::fromUtf16(catalogue->screenName);
+            auto *section = login->findChild<calc::SectionScreen *>(name, Qt::FindDirectChildrenOnly);
+            section->present();
+            settle(section);
+            if (demo)
+                fillDemo(section);
+            for (int t = 1; t <= catalogue->tabCount(); ++t) {
+                section->ButtonClick(t);
+                QCoreApplication::processEvents();
+                ok &= save(section, out + u"/"_s + name.mid(5) + u"_tab"_s + QString::number(t) + suffix + u".png"_s);
+            }
+            section->ButtonClick(1);
+            section->hide();
+        }
+    }
+    for (const QString &message : app::ErrorReporter::instance().recorded())
+        std::fprintf(stderr, "reported: %s\n", qUtf8Printable(message));
+    return ok ? 0 : 1;
+}
