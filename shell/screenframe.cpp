@@ -9,6 +9,8 @@
 #include "shell/code_login.h"
 #include "shell/picture.h"
 
+#include <QGuiApplication>
+
 namespace torvane::shell {
 
 using namespace Qt::StringLiterals;
@@ -52,16 +54,22 @@ int ScreenFrame::H() const { return m_login->height(); }
 
 void ScreenFrame::present()
 {
+    // Headless platforms cannot stack windows and say so on every call.
+    const bool canRaise = QGuiApplication::platformName() != u"offscreen"_s;
     if (isVisible()) {
         if (windowState() & Qt::WindowMinimized)
             setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
-        raise();
-        activateWindow();
+        if (canRaise) {
+            raise();
+            activateWindow();
+        }
         return;
     }
     showMaximized();
-    raise();
-    activateWindow();
+    if (canRaise) {
+        raise();
+        activateWindow();
+    }
     app::guarded([this] { FormShow(); });
 }
 

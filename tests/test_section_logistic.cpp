@@ -1,0 +1,159 @@
+// Logistics prices, texts and totals.
+
+#include "testsupport.h"
+
+#include "sections/code_logistic.h"
+
+using namespace torvane;
+using namespace torvane::test;
+
+class TestSectionLogistic : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void rowPrices_data();
+    void rowPrices();
+    void subtotalsAndTotalFollowEveryTab();
+    void textsPerLanguage_data();
+    void textsPerLanguage();
+    void destinationListPerLanguage();
+    void pickingAstanaAlmatyForTwoAdultsShowsFiftyThousand();
+};
+
+void TestSectionLogistic::rowPrices_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QList<int>>("positions"); // by column 1..n, -1 = none
+    QTest::addColumn<QStringList>("quantities"); // by column 1..n, "" = untouched
+    QTest::addColumn<QString>("sum");
+
+    using P = QList<int>;
+    using Q = QStringList;
+    QTest::newRow("flight Almaty 2 adults 1 child") << 1 << 1 << P{0, 0} << Q{{}, {}, u"2"_s, u"1"_s} << u"63000"_s;
+    QTest::newRow("flight Almaty 2 adults") << 1 << 4 << P{0, 0} << Q{{}, {}, u"2"_s, u"0"_s} << u"50000"_s;
+    QTest::newRow("flight without departure") << 1 << 2 << P{-1, 0} << Q{{}, {}, u"5"_s, u"5"_s} << u"0"_s;
+    QTest::newRow("flight no adults, children only") << 1 << 3 << P{0, 6} << Q{{}, {}, u"0"_s, u"3"_s} << u"0"_s;
+    QTest::newRow("flight Bangkok, last destination") << 1 << 1 << P{0, 19} << Q{{}, {}, u"1"_s, u"1"_s} << u"300000"_s;
+    QTest::newRow("flight empty adults field") << 1 << 1 << P{0, 0} << Q{{}, {}, u""_s, u"1"_s} << u"0"_s;
+    QTest::newRow("rail Tashkent 1 adult 2 children") << 2 << 1 << P{0, 5} << Q{{}, {}, u"1"_s, u"2"_s} << u"99000"_s;
+    QTest::newRow("rail freight 3 t 0 km") << 2 << 5 << P{0, 0} << Q{{}, {}, u"3"_s, u"0"_s} << u"0"_s;
+    QTest::newRow("rail freight 3 t 10 km") << 2 << 6 << P{0, 0} << Q{{}, {}, u"3"_s, u"10"_s} << u"520200"_s;
+    QTest::newRow("rail freight Almaty to Almaty") << 2 << 8 << P{1, 0} << Q{{}, {}, u"1"_s, u"1"_s} << u"17340"_s;
+    QTest::newRow("transfer airport minibus 4 h") << 3 << 1 << P{0, 2} << Q{{}, {}, u"4"_s} << u"10000"_s;
+    QTest::newRow("transfer airport sedan 4 h") << 3 << 2 << P{0, 0} << Q{{}, {}, u"4"_s} << u"10000"_s;
+    QTest::newRow("transfer without vehicle") << 3 << 3 << P{1, -1} << Q{{}, {}, u"4"_s} << u"0"_s;
+    QTest::newRow("road freight 0 t 100 km") << 3 << 5 << P{0, 0} << Q{{}, {}, u"0"_s, u"100"_s} << u"0"_s;
+    QTest::newRow("road freight 2 t 100 km") << 3 << 7 << P{1, 1} << Q{{}, {}, u"2"_s, u"100"_s} << u"5200000"_s;
+    QTest::newRow("rental luxury with driver 3") << 4 << 1 << P{2, 0} << Q{{}, {}, u"3"_s} << u"361500"_s;
+    QTest::newRow("rental luxury without driver 3") << 4 << 5 << P{2, 1} << Q{{}, {}, u"3"_s} << u"360000"_s;
+    QTest::newRow("warehouse 0 m2") << 5 << 1 << P{} << Q{u"0"_s} << u"0"_s;
+    QTest::newRow("warehouse 40 m2") << 5 << 2 << P{} << Q{u"40"_s} << u"20000"_s;
+}
+
+void TestSectionLogistic::rowPrices()
+{
+    QFETCH(int, tab);
+    QFETCH(int, row);
+    QFETCH(QList<int>, positions);
+    QFETCH(QStringList, quantities);
+    QFETCH(QString, sum);
+
+    TableInputs inputs;
+    for (int c = 1; c <= positions.size(); ++c)
+        inputs.choose(tab, row, c, positions[c - 1]);
+    for (int c = 1; c <= quantities.size(); ++c)
+        if (!quantities[c - 1].isNull())
+            inputs.type(tab, row, c, quantities[c - 1]);
+    const calc::SectionFigures figures = priced(sections::logisticCatalogue(), inputs);
+    QCOMPARE(rowSum(figures, tab, row), sum);
+    QCOMPARE(figures.subtotals.value(tab - 1), sum);
+    QCOMPARE(figures.total, sum);
+}
+
+void TestSectionLogistic::subtotalsAndTotalFollowEveryTab()
+{
+    TableInputs inputs;
+    inputs.choose(1, 1, 1, 0).choose(1, 1, 2, 0).type(1, 1, 3, u"2"_s); // 50000
+    inputs.choose(1, 2, 1, 0).choose(1, 2, 2, 2).type(1, 2, 3, u"1"_s); // 140000
+    inputs.choose(2, 6, 1, 0).choose(2, 6, 2, 0).type(2, 6, 3, u"3"_s).type(2, 6, 4, u"10"_s); // 520200
+    inputs.choose(3, 1, 1, 0).choose(3, 1, 2, 2).type(3, 1, 3, u"4"_s); // 10000
+    inputs.choose(3, 5, 1, 0).choose(3, 5, 2, 0).type(3, 5, 3, u"1"_s).type(3, 5, 4, u"1"_s); // 26000
+    inputs.type(5, 5, 1, u"40"_s); // 20000
+    const calc::SectionFigures figures = priced(sections::logisticCatalogue(), inputs);
+    QCOMPARE(figures.subtotals, (QStringList{u"190000"_s, u"520200"_s, u"36000"_s, u"0"_s, u"20000"_s}));
+    QCOMPARE(figures.total, u"766200"_s);
+    // Each tab's sum field is the last column of its group; tab 3 mixes two.
+    QCOMPARE(rowSum(figures, 3, 1), u"10000"_s);
+    QCOMPARE(figures.rows.size(), 4 + 8 + 8 + 5 + 5);
+}
+
+void TestSectionLogistic::textsPerLanguage_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("button5");
+    QTest::addColumn<QString>("label51");
+    QTest::addColumn<QString>("total");
+
+    QTest::newRow("fr") << 0 << u"Logistique et transport"_s << u"Entreposage"_s
+                        << u"La quantité d espace requis pour le stockage"_s << u"Résultat:"_s;
+    QTest::newRow("ru") << 1 << u"Логистика и траспорт"_s << u"Складирование груза"_s
+                        << u"Площадь складского помещения кв. метры"_s << u"Итог:"_s;
+    QTest::newRow("en") << 2 << u"Logistics and Transportation"_s << u"Warehousing"_s
+                        << u"The amount of required space for storage "_s << u"Result:"_s;
+}
+
+void TestSectionLogistic::textsPerLanguage()
+{
+    QFETCH(int, language);
+    QFETCH(QString, caption);
+    QFETCH(QString, button5);
+    QFETCH(QString, label51);
+    QFETCH(QString, total);
+
+    Screens screens;
+    calc::SectionScreen *s = screens.openSection(u"Form_logistic"_s, language);
+    QCOMPARE(s->windowTitle(), caption);
+    QCOMPARE(s->controlText(u"Button5"_s), button5);
+    QCOMPARE(s->controlText(u"Label51"_s), label51);
+    QCOMPARE(s->controlText(u"Label1"_s), total);
+    QCOMPARE(s->control(u"ScrollBox6"_s), s->TotalsPanel);
+}
+
+void TestSectionLogistic::destinationListPerLanguage()
+{
+    Screens screens;
+    const QStringList expectedFirst{u"Almaty"_s, u"Алматы"_s, u"Almaty"_s};
+    const QStringList expectedFourth{u"Saint-Pétersbourg"_s, u"Санкт-Петербург"_s, u"St.-Petersburg"_s};
+    for (int language = 0; language < 3; ++language) {
+        calc::SectionScreen *s = screens.openSection(u"Form_logistic"_s, language);
+        QComboBox *box = s->findChild<QComboBox *>(u"ComboBox112"_s);
+        QVERIFY(box);
+        QCOMPARE(box->count(), 20);
+        QCOMPARE(box->itemText(0), expectedFirst[language]);
+        QCOMPARE(box->itemText(3), expectedFourth[language]);
+        QCOMPARE(box->currentIndex(), -1);
+        QVERIFY(box->currentText().isEmpty());
+        QComboBox *freightTo = s->findChild<QComboBox *>(u"ComboBox252"_s);
+        QCOMPARE(freightTo->count(), 2);
+    }
+}
+
+void TestSectionLogistic::pickingAstanaAlmatyForTwoAdultsShowsFiftyThousand()
+{
+    Screens screens;
+    calc::SectionScreen *s = screens.openSection(u"Form_logistic"_s, 2);
+    choose(s, 1, 1, 1, 0);
+    choose(s, 1, 1, 2, 0);
+    type(s, 1, 1, 3, u"2"_s);
+    QVERIFY(s->Timer3->isOn());
+    QTRY_COMPARE_WITH_TIMEOUT(s->findChild<QLineEdit *>(u"Edit115"_s)->text(), u"50000"_s, 2000);
+    QCOMPARE(s->SumEdit[0]->text(), u"50000"_s);
+    QCOMPARE(s->Edit1->text(), u"50000"_s);
+    QVERIFY(!s->Timer3->isOn());
+}
+
+QTEST_MAIN(TestSectionLogistic)
+#include "test_section_logistic.moc"

@@ -1,0 +1,134 @@
+#pragma once
+
+// Shared fixtures of the test programs.
+
+#include "app/assetpath.h"
+#include "app/display.h"
+#include "app/errorreporter.h"
+#include "app/oneshottimer.h"
+#include "app/startup.h"
+#include "calc/decimalformat.h"
+#include "calc/recalculationpass.h"
+#include "calc/sectionscreen.h"
+#include "shell/code_login.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QHash>
+#include <QLineEdit>
+#include <QTest>
+
+#include <memory>
+
+namespace torvane::test {
+
+using namespace Qt::StringLiterals;
+
+// Inputs of the pure pass, given as a table: positions and field texts by cell.
+class TableInputs : public calc::SectionInputs
+{
+public:
+    TableInputs &choose(int tab, int row, int column, int position)
+    {
+        m_positions.insert(key(tab, row, column), position);
+        return *this;
+    }
+    TableInputs &type(int tab, int row, int column, const QString &text)
+    {
+        m_texts.insert(key(tab, row, column), text);
+        return *this;
+    }
+    int position(int tab, int row, int column) const override { return m_positions.value(key(tab, row, column), -1); }
+    QString text(int tab, int row, int column) const override { return m_texts.value(key(tab, row, column)); }
+
+private:
+    static int key(int tab, int row, int column) { return (tab * 100 + row) * 10 + column; }
+    QHash<int, int> m_positions;
+    QHash<int, QString> m_texts;
+};
+
+// The figures of a pass that must succeed.
+inline calc::SectionFigures priced(const calc::SectionCatalogue &catalogue, const calc::SectionInputs &inputs,
+                                   const calc::DecimalFormat &format = calc::DecimalFormat(QLocale::c()))
+{
+    const calc::PassResult result = calc::recalculate(catalogue, inputs, format);
+    if (const auto *failure = std::get_if<calc::PassFailure>(&result)) {
+        qWarning("unexpected failure: %s", qUtf8Printable(failure->message));
+        return {};
+    }
+    return std::get<calc::SectionFigures>(result);
+}
+
+// The sum text of row r of tab t in a pass's figures ("" if the row is not priced there).
+inline QString rowSum(const calc::SectionFigures &figures, int tab, int row)
+{
+    for (const calc::RowFigure &figure : figures.rows)
+        if (figure.cell.tab == tab && figure.cell.row == row)
+            return figure.text;
+    return {};
+}
+
+// Runs every pending deferred step of a screen now, in timer order.
+inline void settle(QWidget *screen)
+{
+    for (int round = 0; round < 10; ++round) {
+        QCoreApplication::processEvents();
+        bool pending = false;
+        for (const char *name : {"Timer1", "Timer2", "Timer3"}) {
+            if (auto *timer = screen->findChild<app::OneShotTimer *>(QLatin1String(name), Qt::FindDirectChildrenOnly)) {
+                if (timer->isOn()) {
+                    pending = true;
+                    timer->fireNow();
+                }
+            }
+        }
+        if (!pending)
+            return;
+    }
+}
+
+// The whole program's screens, created as at start-up, with errors recorded
+// instead of shown. The start screen gets a known client size.
+struct Screens {
+    std::unique_ptr<shell::TForm_login> login;
+
+    explicit Screens(QSize size = QSize(1366, 740))
+    {
+        app::ErrorReporter::instance().setRecording(true);
+        app::ErrorReporter::instance().clearRecorded();
+        login = app::createScreens();
+        login->resize(size);
+        settle(login.get());
+    }
+    ~Screens() { app::ErrorReporter::instance().clearRecorded(); }
+
+    template<typename T = QWidget>
+    T *screen(const QString &name) const
+    {
+        return login->findChild<T *>(name, Qt::FindDirectChildrenOnly);
+    }
+    void setLanguage(int code) { login->Edit1->setText(QString::number(code)); }
+
+    // Shows a section in a language and runs its show steps.
+    calc::SectionScreen *openSection(const QString &name, int language)
+    {
+        setLanguage(language);
+        auto *section = screen<calc::SectionScreen>(name);
+        section->hide();
+        section->present();
+        settle(section);
+        return section;
+    }
+};
+
+// Selects an option (as a user would) and types a quantity, then runs the pass.
+inline void choose(calc::SectionScreen *s, int tab, int row, int column, int position)
+{
+    s->comboBox(tab, row, column)->setCurrentIndex(position);
+}
+inline void type(calc::SectionScreen *s, int tab, int row, int column, const QString &text)
+{
+    s->edit(tab, row, column)->setText(text);
+}
+
+} // namespace torvane::test
