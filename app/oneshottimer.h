@@ -30,6 +30,7 @@ public:
     void fireNow();
 
     int runs() const { return m_runs; } // for tests and benchmarks
+    int remainingMs() const { return m_timer.remainingTime(); }
 
 private:
     void fire();

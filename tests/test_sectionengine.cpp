@@ -1,0 +1,457 @@
+// The section engine: naming, layout, localisation, recalculation and the
+// timers that drive them, on a small fixture catalogue and on logistics.
+
+#include "testsupport.h"
+
+#include "calc/gridname.h"
+#include "calc/quantity.h"
+#include "sections/code_logistic.h"
+#include "shell/picture.h"
+
+#include <QPushButton>
+#include <QScrollArea>
+
+using namespace torvane;
+using namespace torvane::test;
+using namespace torvane::calc;
+
+namespace {
+
+// Two tabs: a priced row with a choice and a quantity, a row priced by its
+// choice alone, and a tab of fixed named rows.
+constexpr LocalizedText kSizes[] = {{u"petit", u"малый", u"small"}, {u"grand", u"большой", u"large"}};
+Amount perPiece(const RowInput &in)
+{
+    if (in.pos(1) == -1 || in.qty(2) == 0)
+        return 0;
+    return Money(in.pos(1) == 0 ? 100 : 1000) * in.qty(2);
+}
+Amount fixedPrice(const RowInput &in)
+{
+    return in.pos(1) == -1 ? 0 : 150000;
+}
+Amount perNamedRow(const RowInput &in)
+{
+    return Money(in.row * 10) * in.qty(2);
+}
+LocalizedText rowName(int row)
+{
+    static constexpr LocalizedText names[] = {{u"un", u"один", u"one"}, {u"deux", u"два", u"two"}};
+    return names[row - 1];
+}
+
+constexpr ColumnSpec kPieces[] = {choice(kSizes), quantity(), sum()};
+constexpr ColumnSpec kFixed[] = {choice(kSizes), sum()};
+constexpr ColumnHeader kPieceHeaders[] = {{1, {u"Taille", u"Размер", u"Size"}}, {2, {u"Nombre", u"Число", u"Number"}}, {3, {u"Somme", u"Сумма", u"Sum"}}};
+constexpr ColumnHeader kFixedHeaders[] = {{4, {u"Taille", u"Размер", u"Size"}}, {5, {u"Somme", u"Сумма", u"Sum"}}};
+constexpr GroupSpec kTab1[] = {
+    {1, {u"Pièces", u"Штуки", u"Pieces"}, 1, 3, kPieces, kPieceHeaders, perPiece, 3},
+    {2, {u"Forfait", u"Пакет", u"Package"}, 4, 5, kFixed, kFixedHeaders, fixedPrice, 2, {220, 250, 100}},
+};
+constexpr ColumnSpec kNamed[] = {name(rowName), quantity(), sum()};
+constexpr GroupSpec kTab2[] = {{1, {u"Noms", u"Имена", u"Names"}, 1, 2, kNamed, {}, perNamedRow, 3}};
+constexpr TabSpec kTabs[] = {{{u"Un", u"Один", u"One"}, kTab1, 300}, {{u"Deux", u"Два", u"Two"}, kTab2, 250}};
+
+constexpr SectionCatalogue kFixture{
+    .screenName = u"Form_fixture",
+    .caption = {u"Essai", u"Проба", u"Trial"},
+    .tabs = kTabs,
+    .totalsPanel = u"ScrollBox3",
+};
+constexpr SectionCatalogue kSilentFixture{
+    .screenName = u"Form_silent",
+    .caption = {u"Essai", u"Проба", u"Trial"},
+    .tabs = kTabs,
+    .totalsPanel = u"ScrollBox3",
+    .firstLayoutIsSilent = true,
+};
+
+struct FixtureScreen {
+    Screens screens;
+    SectionScreen *s;
+    explicit FixtureScreen(const SectionCatalogue &catalogue = kFixture)
+        : s(new SectionScreen(catalogue, screens.login.get()))
+    {
+        settle(s);
+    }
+    void show(int language)
+    {
+        screens.setLanguage(language);
+        s->hide();
+        s->present();
+        settle(s);
+    }
+};
+
+} // namespace
+
+class TestSectionEngine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { app::Display::setScreenHeightForTesting(700); }
+    void cleanup() { app::Display::setScreenHeightForTesting(0); }
+
+    void gridNames_data();
+    void gridNames();
+    void quantityParsing_data();
+    void quantityParsing();
+    void gridControlsAreNamedAndTyped();
+    void layoutOfTheLogisticsExample();
+    void tabSwitchingKeepsValues();
+    void showResetsGridAndRefillsLists();
+    void showingAVisibleSectionKeepsEntries();
+    void burstOfChangesGivesOnePass();
+    void passDoesNotTriggerItself();
+    void firstLayoutSetsTotalToZero();
+    void silentFirstLayoutLeavesTotalEmptyUntilFirstChange();
+    void localisationWithUnknownLanguageChangesNothing();
+    void localisationRunsAfterPendingLayout();
+    void lostSelectionIsRepriced();
+    void amountsBeyond32BitsAreExact();
+    void productBeyond64BitsFailsLikeAnInvalidQuantity();
+    void invalidQuantityIsReportedOnceAndWritesNothing();
+    void saveWithInvalidQuantityIsRefused();
+};
+
+void TestSectionEngine::gridNames_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("number");
+    QTest::newRow("option 1,3,2") << int(CellKind::Option) << 1 << 3 << 2 << u"ComboBox132"_s << 132;
+    QTest::newRow("field 3,10,1") << int(CellKind::Number) << 3 << 10 << 1 << u"Edit3101"_s << 3101;
+    QTest::newRow("field 6,26,4") << int(CellKind::Number) << 6 << 26 << 4 << u"Edit6264"_s << 6264;
+    QTest::newRow("option 6,26,3") << int(CellKind::Option) << 6 << 26 << 3 << u"ComboBox6263"_s << 6263;
+}
+
+void TestSectionEngine::gridNames()
+{
+    QFETCH(int, kind);
+    QFETCH(int, tab);
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(QString, name);
+    QFETCH(int, number);
+    QCOMPARE(GridName::of(CellKind(kind), tab, row, column), name);
+    QCOMPARE(GridName::number(tab, row, column), number);
+}
+
+void TestSectionEngine::quantityParsing_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<int>("value");
+    QTest::newRow("empty is zero") << u""_s << true << 0;
+    QTest::newRow("zero") << u"0"_s << true << 0;
+    QTest::newRow("leading zeros") << u"007"_s << true << 7;
+    QTest::newRow("largest") << u"2147483647"_s << true << 2147483647;
+    QTest::newRow("one above") << u"2147483648"_s << false << 0;
+    QTest::newRow("far above") << u"99999999999999999999"_s << false << 0;
+    QTest::newRow("minus") << u"-5"_s << false << 0;
+    QTest::newRow("plus") << u"+5"_s << false << 0;
+    QTest::newRow("leading blank") << u" 5"_s << false << 0;
+    QTest::newRow("trailing blank") << u"5 "_s << false << 0;
+    QTest::newRow("group separator") << u"1 000"_s << false << 0;
+    QTest::newRow("hex") << u"0x10"_s << false << 0;
+    QTest::newRow("arabic-indic digit") << u"٣"_s << false << 0;
+}
+
+void TestSectionEngine::quantityParsing()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, valid);
+    QFETCH(int, value);
+    const std::optional<qint32> parsed = parseQuantity(text);
+    QCOMPARE(parsed.has_value(), valid);
+    if (valid)
+        QCOMPARE(*parsed, value);
+    QCOMPARE(invalidQuantityMessage(text), u"'%1' is not a valid integer value"_s.arg(text));
+}
+
+void TestSectionEngine::gridControlsAreNamedAndTyped()
+{
+    Screens screens;
+    auto *s = screens.screen<SectionScreen>(u"Form_logistic"_s);
+    QVERIFY(s->findChild<QComboBox *>(u"ComboBox112"_s));
+    QVERIFY(s->findChild<QLineEdit *>(u"Edit115"_s));
+    QVERIFY(s->findChild<QLineEdit *>(u"Edit552"_s));
+    QVERIFY(!s->findChild<QComboBox *>(u"ComboBox551"_s));
+    QVERIFY(s->findChild<QLineEdit *>(u"SumEdit3"_s)->isReadOnly());
+    QVERIFY(s->Edit1->isReadOnly());
+    QVERIFY(!s->findChild<QComboBox *>(u"ComboBox112"_s)->isEditable());
+    // Row by row, left to right.
+    QCOMPARE(s->comboBox(1, 1, 2)->nextInFocusChain(), static_cast<QWidget *>(s->edit(1, 1, 3)));
+    QCOMPARE(s->edit(1, 1, 5)->nextInFocusChain(), static_cast<QWidget *>(s->comboBox(1, 2, 1)));
+    // Only the first tab is shown at start.
+    QVERIFY(!s->ScrollBox[0]->isHidden());
+    QVERIFY(s->ScrollBox[1]->isHidden());
+}
+
+void TestSectionEngine::layoutOfTheLogisticsExample()
+{
+    Screens screens(QSize(1366, 740));
+    SectionScreen *s = screens.openSection(u"Form_logistic"_s, 2);
+    QCOMPARE(s->Background2->width(), 292); // built-in panel below 768 pixels
+    QCOMPARE(s->ww, 1074);
+    for (int t = 0; t < 5; ++t) {
+        QCOMPARE(s->Button[t]->geometry(), QRect(342 + 194 * t, 80, 194, 30));
+        QCOMPARE(s->ScrollBox[t]->geometry(), QRect(342, 110, 974, 740 - 220));
+    }
+    const int lefts[] = {10, 191, 372, 553, 734};
+    for (int c = 1; c <= 5; ++c) {
+        QCOMPARE(s->edit(1, 1, 5)->width(), 171);
+        QWidget *cell = c <= 2 ? static_cast<QWidget *>(s->comboBox(1, 2, c)) : s->edit(1, 2, c);
+        QCOMPARE(cell->geometry(), QRect(lefts[c - 1], 35 * 2 + 40, 171, 25));
+    }
+    QCOMPARE(s->edit(2, 5, 1), nullptr);
+    QCOMPARE(s->comboBox(2, 5, 1)->geometry().top(), 275); // second group
+    QCOMPARE(s->SumEdit[0]->geometry(), QRect(974 / 4 * 3 - 50, 215, 974 / 4, 25));
+    QCOMPARE(s->TotalsPanel->geometry(), QRect(342 + 974 - 170, 110 + 520 + 15, 170, 80));
+}
+
+void TestSectionEngine::tabSwitchingKeepsValues()
+{
+    FixtureScreen f;
+    f.show(2);
+    f.s->ButtonClick(2);
+    type(f.s, 2, 1, 2, u"4"_s);
+    f.s->ButtonClick(1);
+    QVERIFY(f.s->ScrollBox[1]->isHidden());
+    f.s->ButtonClick(1); // the shown tab again: nothing changes
+    QCOMPARE(f.s->currentTab(), 1);
+    f.s->ButtonClick(2);
+    QCOMPARE(f.s->currentTab(), 2);
+    QCOMPARE(f.s->edit(2, 1, 2)->text(), u"4"_s);
+    QVERIFY(!f.s->TotalsPanel->isHidden());
+}
+
+void TestSectionEngine::showResetsGridAndRefillsLists()
+{
+    FixtureScreen f;
+    f.show(0);
+    choose(f.s, 1, 1, 1, 1);
+    type(f.s, 1, 1, 2, u"3"_s);
+    choose(f.s, 1, 4, 1, 0);
+    settle(f.s);
+    QCOMPARE(f.s->Edit1->text(), u"153000"_s);
+
+    f.show(1);
+    QCOMPARE(f.s->windowTitle(), u"Проба"_s);
+    QCOMPARE(f.s->controlText(u"Button2"_s), u"Два"_s);
+    QComboBox *box = f.s->comboBox(1, 1, 1);
+    QCOMPARE(box->count(), 2);
+    QCOMPARE(box->itemText(1), u"большой"_s);
+    QCOMPARE(box->currentIndex(), -1);
+    QVERIFY(box->currentText().isEmpty());
+    QCOMPARE(f.s->edit(1, 1, 2)->text(), u"0"_s);
+    QCOMPARE(f.s->edit(1, 1, 3)->text(), u"0"_s);
+    QCOMPARE(f.s->SumEdit[0]->text(), u"0"_s);
+    QCOMPARE(f.s->Edit1->text(), u"0"_s);
+    // Names of fixed rows are never reset to "0".
+    QCOMPARE(f.s->edit(2, 2, 1)->text(), u"два"_s);
+}
+
+void TestSectionEngine::showingAVisibleSectionKeepsEntries()
+{
+    Screens screens;
+    SectionScreen *s = screens.openSection(u"Form_logistic"_s, 2);
+    type(s, 5, 1, 1, u"40"_s);
+    settle(s);
+    screens.setLanguage(0);
+    s->present(); // already visible: raised only
+    s->setWindowState(Qt::WindowMinimized);
+    s->present(); // un-minimised, not reset
+    auto *menu = screens.screen<shell::ScreenFrame>(u"Form_main"_s);
+    menu->present();
+    settle(menu);
+    settle(s);
+    QCOMPARE(s->edit(5, 1, 1)->text(), u"40"_s);
+    QCOMPARE(s->Edit1->text(), u"20000"_s);
+    QCOMPARE(s->windowTitle(), u"Logistics and Transportation"_s);
+    QVERIFY(!s->Timer1->isOn());
+    QVERIFY(!s->Timer2->isOn());
+}
+
+void TestSectionEngine::burstOfChangesGivesOnePass()
+{
+    FixtureScreen f;
+    f.show(2);
+    choose(f.s, 1, 1, 1, 0);
+    QTRY_VERIFY_WITH_TIMEOUT(!f.s->Timer3->isOn(), 2000);
+    const int before = f.s->passCount();
+    type(f.s, 1, 1, 2, u"1"_s);
+    type(f.s, 1, 1, 2, u"12"_s);
+    type(f.s, 1, 1, 2, u"123"_s);
+    QTRY_VERIFY_WITH_TIMEOUT(!f.s->Timer3->isOn(), 2000);
+    QTest::qWait(250);
+    QCOMPARE(f.s->passCount(), before + 1);
+    QCOMPARE(f.s->edit(1, 1, 3)->text(), u"12300"_s);
+}
+
+void TestSectionEngine::passDoesNotTriggerItself()
+{
+    FixtureScreen f;
+    f.show(2);
+    choose(f.s, 1, 2, 1, 1);
+    type(f.s, 1, 2, 2, u"2"_s);
+    f.s->Timer3->fireNow();
+    QCOMPARE(f.s->edit(1, 2, 3)->text(), u"2000"_s);
+    QVERIFY(!f.s->Timer3->isOn());
+    const int passes = f.s->passCount();
+    QTest::qWait(250);
+    QCOMPARE(f.s->passCount(), passes);
+}
+
+void TestSectionEngine::firstLayoutSetsTotalToZero()
+{
+    FixtureScreen f;
+    QCOMPARE(f.s->Edit1->text(), u"0"_s);
+    QCOMPARE(f.s->edit(1, 1, 2)->text(), u"0"_s);
+}
+
+void TestSectionEngine::silentFirstLayoutLeavesTotalEmptyUntilFirstChange()
+{
+    FixtureScreen f(kSilentFixture);
+    QVERIFY(f.s->Edit1->text().isEmpty());
+    f.show(2);
+    QVERIFY(f.s->Edit1->text().isEmpty());
+    QCOMPARE(f.s->SumEdit[0]->text(), u"0"_s);
+    choose(f.s, 1, 2, 1, 0);
+    settle(f.s);
+    QCOMPARE(f.s->Edit1->text(), u"0"_s);
+    // Later shows reset like any section.
+    type(f.s, 1, 2, 2, u"5"_s);
+    settle(f.s);
+    QCOMPARE(f.s->Edit1->text(), u"500"_s);
+    f.show(0);
+    QCOMPARE(f.s->Edit1->text(), u"0"_s);
+}
+
+void TestSectionEngine::localisationWithUnknownLanguageChangesNothing()
+{
+    FixtureScreen f;
+    f.show(2);
+    choose(f.s, 1, 1, 1, 1);
+    settle(f.s);
+    f.s->langin = 3;
+    f.s->Timer2->switchOn();
+    f.s->Timer2->fireNow();
+    QVERIFY(!f.s->Timer2->isOn());
+    QCOMPARE(f.s->controlText(u"Button1"_s), u"One"_s);
+    QCOMPARE(f.s->comboBox(1, 1, 1)->currentIndex(), 1);
+    QCOMPARE(f.s->comboBox(1, 1, 1)->itemText(0), u"small"_s);
+    // A show in that language leaves the menu pictures and captions too.
+    f.screens.setLanguage(3);
+    f.s->hide();
+    f.s->present();
+    settle(f.s);
+    QCOMPARE(f.s->windowTitle(), u"Trial"_s);
+    QCOMPARE(f.s->Label1->text(), u"Result:"_s);
+    QCOMPARE(f.s->Image1->source(), u"img/en/savexcel.png"_s);
+}
+
+void TestSectionEngine::localisationRunsAfterPendingLayout()
+{
+    FixtureScreen f;
+    f.show(2);
+    f.s->Timer1->switchOn();
+    f.s->Timer2->switchOn();
+    f.s->Timer2->fireNow(); // localisation first in time: layout still runs before it
+    QVERIFY(!f.s->Timer1->isOn());
+    QCOMPARE(f.s->edit(2, 1, 1)->text(), u"one"_s);
+    QVERIFY(f.s->edit(2, 1, 1)->isReadOnly());
+}
+
+void TestSectionEngine::lostSelectionIsRepriced()
+{
+    FixtureScreen f;
+    f.show(2);
+    choose(f.s, 1, 5, 1, 0);
+    settle(f.s);
+    QCOMPARE(f.s->Edit1->text(), u"150000"_s);
+    // Localisation alone (no layout) empties the box: the amount must go too.
+    f.s->Timer2->switchOn();
+    f.s->Timer2->fireNow();
+    QVERIFY(f.s->Timer3->isOn());
+    settle(f.s);
+    QCOMPARE(f.s->edit(1, 5, 2)->text(), u"0"_s);
+    QCOMPARE(f.s->Edit1->text(), u"0"_s);
+}
+
+void TestSectionEngine::amountsBeyond32BitsAreExact()
+{
+    TableInputs inputs;
+    inputs.type(5, 1, 1, u"2147483647"_s); // 1073741823500
+    inputs.type(5, 2, 1, u"2147483647"_s);
+    inputs.choose(4, 1, 1, 2).choose(4, 1, 2, 0).type(4, 1, 3, u"2147483647"_s); // 120500 per unit
+    const SectionFigures figures = priced(sections::logisticCatalogue(), inputs);
+    QCOMPARE(rowSum(figures, 5, 1), u"1073741823500"_s);
+    QCOMPARE(figures.subtotals[4], u"2147483647000"_s);
+    QCOMPARE(figures.subtotals[3], u"258771779463500"_s);
+    QCOMPARE(figures.total, u"260919263110500"_s);
+}
+
+void TestSectionEngine::productBeyond64BitsFailsLikeAnInvalidQuantity()
+{
+    TableInputs inputs;
+    inputs.choose(2, 5, 1, 0).choose(2, 5, 2, 0).type(2, 5, 3, u"2147483647"_s).type(2, 5, 4, u"2147483000"_s);
+    const PassResult result = recalculate(sections::logisticCatalogue(), inputs, DecimalFormat(QLocale::c()));
+    const auto *failure = std::get_if<PassFailure>(&result);
+    QVERIFY(failure);
+    QCOMPARE(failure->message, u"'2147483647' is not a valid integer value"_s);
+    QCOMPARE(failure->cells.size(), 2);
+}
+
+void TestSectionEngine::invalidQuantityIsReportedOnceAndWritesNothing()
+{
+    Screens screens;
+    SectionScreen *s = screens.openSection(u"Form_logistic"_s, 2);
+    type(s, 5, 1, 1, u"40"_s);
+    settle(s);
+    QCOMPARE(s->Edit1->text(), u"20000"_s);
+
+    type(s, 5, 2, 1, u"2147483648"_s);
+    type(s, 5, 3, 1, u"10"_s); // same pass: must not be written either
+    settle(s);
+    QCOMPARE(app::ErrorReporter::instance().recorded(), QStringList{u"'2147483648' is not a valid integer value"_s});
+    QVERIFY(s->hasInvalidQuantity());
+    QVERIFY(!s->Timer3->isOn()); // no endless retry
+    QCOMPARE(s->edit(5, 3, 2)->text(), u"0"_s);
+    QCOMPARE(s->SumEdit[4]->text(), u"20000"_s);
+    QCOMPARE(s->Edit1->text(), u"20000"_s);
+    QVERIFY(!s->edit(5, 2, 1)->styleSheet().isEmpty());
+
+    // Another edit while the bad text stays: no second report.
+    type(s, 5, 4, 1, u"1"_s);
+    settle(s);
+    QCOMPARE(app::ErrorReporter::instance().recorded().size(), 1);
+
+    // Corrected: marks go, figures follow.
+    type(s, 5, 2, 1, u"2"_s);
+    settle(s);
+    QVERIFY(!s->hasInvalidQuantity());
+    QVERIFY(s->edit(5, 2, 1)->styleSheet().isEmpty());
+    QCOMPARE(s->SumEdit[4]->text(), u"26500"_s);
+    QCOMPARE(s->Edit1->text(), u"26500"_s);
+}
+
+void TestSectionEngine::saveWithInvalidQuantityIsRefused()
+{
+    Screens screens;
+    SectionScreen *s = screens.openSection(u"Form_logistic"_s, 2);
+    type(s, 5, 1, 1, u"2147483648"_s);
+    app::ErrorReporter::instance().clearRecorded();
+    s->Image1Click(); // the pending pass runs first and fails
+    const QStringList messages = app::ErrorReporter::instance().recorded();
+    QCOMPARE(messages.size(), 2);
+    QCOMPARE(messages[0], u"'2147483648' is not a valid integer value"_s);
+    QVERIFY(messages[1].contains(u"not saved"_s));
+}
+
+QTEST_MAIN(TestSectionEngine)
+#include "test_sectionengine.moc"
