@@ -359,7 +359,7 @@ public:
             const QString &text = m_strings.at(i);
             const bool compressed = fitsLatin1(text);
             const qsizetype unitSize = compressed ? 1 : 2;
-            // The length and flags never part from the first character.
+            // The length and flags stay in one record with the first character.
             const qsizetype firstUnits = text.isEmpty() ? 0 : text.at(0).isHighSurrogate() && text.size() > 1 ? 2 : 1;
             if (rec.size() + 3 + firstUnits * unitSize > maxRecordData)
                 flush();

@@ -132,3 +132,24 @@ inline void type(calc::SectionScreen *s, int tab, int row, int column, const QSt
 }
 
 } // namespace torvane::test
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+
+namespace torvane::test {
+
+// A written workbook as an independent reader sees it (xlrd for .xls,
+// openpyxl for .xlsx), as JSON; empty on failure, with the reason warned.
+inline QJsonObject readBack(const QString &path)
+{
+    QProcess python;
+    python.start(QStringLiteral(TORVANE_PYTHON), {QStringLiteral(TORVANE_TEST_DIR "/readback_workbook.py"), path});
+    if (!python.waitForFinished(120000) || python.exitStatus() != QProcess::NormalExit || python.exitCode() != 0) {
+        qWarning("reading %s back failed: %s", qUtf8Printable(path), python.readAllStandardError().constData());
+        return {};
+    }
+    return QJsonDocument::fromJson(python.readAllStandardOutput()).object();
+}
+
+} // namespace torvane::test

@@ -1,0 +1,363 @@
+#include "report/builtinhost.h"
+
+#include "calc/decimalformat.h"
+#include "report/xlswriter.h"
+#include "report/xlsxwriter.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <cmath>
+
+namespace torvane::report {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Whole numbers beyond this cannot be held exactly by a spreadsheet number.
+constexpr qint64 kLargestExactInteger = qint64(1) << 53;
+constexpr double kDefaultColumnWidth = 8.43;
+constexpr double kLineHeight = 12.75; // points, for the default 10-point font
+
+QString columnLetters(int column)
+{
+    QString letters;
+    for (int c = column; c > 0; c = (c - 1) / 26)
+        letters.prepend(QChar(u'A' + (c - 1) % 26));
+    return letters;
+}
+
+void checkCell(int row, int column)
+{
+    if (row < 1 || row > 65536 || column < 1 || column > 256)
+        throw HostError(u"The cell at row %1, column %2 lies outside the sheet."_s.arg(row).arg(column));
+}
+
+} // namespace
+
+Cell cellFromText(const QString &text, QChar decimalPoint)
+{
+    Cell cell;
+    static const QRegularExpression whole(u"^-?(0|[1-9][0-9]{0,17})$"_s);
+    if (whole.match(text).hasMatch()) {
+        bool ok = false;
+        const qint64 value = text.toLongLong(&ok);
+        if (ok && value <= kLargestExactInteger && value >= -kLargestExactInteger) {
+            cell.kind = Cell::Kind::Number;
+            cell.number = double(value);
+            cell.style.numberFormat = u"0"_s;
+            return cell;
+        }
+    }
+    const QRegularExpression decimal(u"^-?(0|[1-9][0-9]*)%1([0-9]+)$"_s.arg(QRegularExpression::escape(QString(decimalPoint))));
+    if (const QRegularExpressionMatch match = decimal.match(text); match.hasMatch() && text.size() <= 17) {
+        QString plain = text;
+        plain.replace(decimalPoint, u'.');
+        bool ok = false;
+        const double value = plain.toDouble(&ok);
+        if (ok) {
+            cell.kind = Cell::Kind::Number;
+            cell.number = value;
+            cell.style.numberFormat = u"0."_s + QString(match.captured(2).size(), u'0');
+            return cell;
+        }
+    }
+    cell.kind = Cell::Kind::Text;
+    cell.text = text;
+    return cell;
+}
+
+CellRange parseRangeAddress(const QString &address)
+{
+    static const QRegularExpression pattern(u"^([A-Za-z]{1,2})([0-9]{1,5}):([A-Za-z]{1,2})([0-9]{1,5})$"_s);
+    const QRegularExpressionMatch match = pattern.match(address);
+    if (!match.hasMatch())
+        throw HostError(u"\"%1\" is not a cell range."_s.arg(address));
+    const auto column = [](const QString &letters) {
+        int c = 0;
+        for (QChar ch : letters)
+            c = c * 26 + (ch.toUpper().unicode() - u'A' + 1);
+        return c;
+    };
+    CellRange range{match.captured(2).toInt(), column(match.captured(1)), match.captured(4).toInt(), column(match.captured(3))};
+    if (range.firstRow > range.lastRow)
+        std::swap(range.firstRow, range.lastRow);
+    if (range.firstColumn > range.lastColumn)
+        std::swap(range.firstColumn, range.lastColumn);
+    checkCell(range.firstRow, range.firstColumn);
+    checkCell(range.lastRow, range.lastColumn);
+    return range;
+}
+
+namespace {
+
+// Lines a text takes when wrapped into a width of so many characters.
+int wrappedLines(const QString &text, double width, bool bold)
+{
+    const double room = std::max(1.0, width - 1.0);
+    const double scale = bold ? 1.1 : 1.0;
+    int lines = 0;
+    for (const QString &paragraph : text.split(u'\n')) {
+        ++lines;
+        double used = 0;
+        for (const QString &word : paragraph.split(u' ', Qt::SkipEmptyParts)) {
+            const double length = word.size() * scale;
+            if (used > 0 && used + 1 + length > room) {
+                ++lines;
+                used = 0;
+            }
+            if (length > room) {
+                lines += int(std::ceil(length / room)) - 1;
+                used = std::fmod(length, room);
+            } else {
+                used += (used > 0 ? 1 : 0) + length;
+            }
+        }
+    }
+    return std::max(lines, 1);
+}
+
+} // namespace
+
+void fitRowHeights(Sheet &sheet)
+{
+    const auto width = [&](int column) {
+        const auto it = sheet.columnWidths.find(column);
+        return it == sheet.columnWidths.end() ? kDefaultColumnWidth : it->second;
+    };
+    std::map<int, int> lines;
+    for (const auto &[position, cell] : sheet.cells) {
+        if (cell.kind != Cell::Kind::Text || !cell.style.wrap)
+            continue;
+        const auto [row, column] = position;
+        double room = width(column);
+        for (const CellRange &merge : sheet.merges) {
+            if (merge.firstRow <= row && row <= merge.lastRow && merge.firstColumn <= column && column <= merge.lastColumn) {
+                room = 0;
+                for (int c = merge.firstColumn; c <= merge.lastColumn; ++c)
+                    room += width(c);
+            }
+        }
+        lines[row] = std::max(lines[row], wrappedLines(cell.text, room, cell.style.bold));
+    }
+    for (const auto &[row, count] : lines)
+        if (count > 1)
+            sheet.rowHeights[row] = kLineHeight * count;
+}
+
+class BuiltinWorkbook::Sheet : public HostWorksheet
+{
+public:
+    Sheet(Workbook &book, std::size_t index) : m_book(book), m_index(index) {}
+
+    report::Sheet &model() { return m_book.sheets[m_index]; }
+
+    void setName(const QString &name) override
+    {
+        static const QRegularExpression forbidden(u"[\\[\\]:*?/\\\\]"_s);
+        if (name.isEmpty() || name.size() > 31 || name.contains(forbidden))
+            throw HostError(u"\"%1\" cannot name a sheet: a sheet name has 1 to 31 characters, none of : \\ / ? * [ ]."_s.arg(name));
+        model().name = name;
+    }
+
+    void Cells(int row, int column, const QString &value) override
+    {
+        checkCell(row, column);
+        Cell &cell = model().cells[{row, column}];
+        // A new value keeps the cell's look; only its number format follows the value.
+        Cell typed = cellFromText(value, calc::DecimalFormat::regional().decimalPoint());
+        const QString format = typed.style.numberFormat;
+        typed.style = cell.style;
+        typed.style.numberFormat = format;
+        cell = typed;
+    }
+
+    std::unique_ptr<HostRange> Range(const QString &address) override;
+
+private:
+    Workbook &m_book;
+    std::size_t m_index;
+};
+
+namespace {
+
+class BuiltinRange : public HostRange, public HostFont, public HostBorders
+{
+public:
+    BuiltinRange(Sheet &sheet, CellRange range) : m_sheet(sheet), m_range(range) {}
+
+    void Merge() override
+    {
+        for (const CellRange &other : m_sheet.merges) {
+            const bool apart = other.lastRow < m_range.firstRow || m_range.lastRow < other.firstRow
+                || other.lastColumn < m_range.firstColumn || m_range.lastColumn < other.firstColumn;
+            if (other == m_range)
+                return;
+            if (!apart)
+                throw HostError(u"Cells %1 overlap a merged range."_s.arg(address()));
+        }
+        if (m_range.firstRow == m_range.lastRow && m_range.firstColumn == m_range.lastColumn)
+            return;
+        m_sheet.merges.push_back(m_range);
+        // Only the first cell keeps a value, as in every spreadsheet program.
+        forEach([&](int row, int column, Cell &cell) {
+            if (row != m_range.firstRow || column != m_range.firstColumn) {
+                cell.kind = Cell::Kind::Blank;
+                cell.text.clear();
+            }
+        });
+    }
+    HostFont &Font() override { return *this; }
+    HostBorders &Borders() override { return *this; }
+    void setBold(bool bold) override
+    {
+        forEach([&](int, int, Cell &cell) { cell.style.bold = bold; });
+    }
+    void setHorizontalAlignment(int alignment) override
+    {
+        forEach([&](int, int, Cell &cell) { cell.style.horizontalCentre = alignment == 3; });
+    }
+    void setVerticalAlignment(int alignment) override
+    {
+        forEach([&](int, int, Cell &cell) { cell.style.verticalCentre = alignment == 2; });
+    }
+    void setColumnWidth(int width) override
+    {
+        for (int column = m_range.firstColumn; column <= m_range.lastColumn; ++column)
+            m_sheet.columnWidths[column] = width;
+    }
+    void setWrapText(bool wrap) override
+    {
+        forEach([&](int, int, Cell &cell) { cell.style.wrap = wrap; });
+    }
+    void setLineStyle(int style) override
+    {
+        forEach([&](int, int, Cell &cell) { cell.style.border = style == 1; });
+    }
+
+private:
+    template<typename F>
+    void forEach(F &&apply)
+    {
+        for (int row = m_range.firstRow; row <= m_range.lastRow; ++row)
+            for (int column = m_range.firstColumn; column <= m_range.lastColumn; ++column)
+                apply(row, column, m_sheet.cells[{row, column}]);
+    }
+    QString address() const
+    {
+        return u"%1%2:%3%4"_s.arg(columnLetters(m_range.firstColumn)).arg(m_range.firstRow).arg(columnLetters(m_range.lastColumn)).arg(m_range.lastRow);
+    }
+
+    Sheet &m_sheet;
+    CellRange m_range;
+};
+
+} // namespace
+
+std::unique_ptr<HostRange> BuiltinWorkbook::Sheet::Range(const QString &address)
+{
+    return std::make_unique<BuiltinRange>(model(), parseRangeAddress(address));
+}
+
+BuiltinWorkbook::BuiltinWorkbook()
+{
+    addWorkSheet();
+}
+
+HostWorksheet &BuiltinWorkbook::WorkSheets(int index)
+{
+    if (index < 1 || index > int(m_sheets.size()))
+        throw HostError(u"The workbook has no sheet %1."_s.arg(index));
+    return *m_sheets[std::size_t(index - 1)];
+}
+
+HostWorksheet &BuiltinWorkbook::addWorkSheet()
+{
+    report::Sheet sheet;
+    sheet.name = u"Sheet%1"_s.arg(m_model.sheets.size() + 1);
+    m_model.sheets.push_back(std::move(sheet));
+    m_sheets.push_back(std::make_unique<Sheet>(m_model, m_model.sheets.size() - 1));
+    return *m_sheets.back();
+}
+
+void BuiltinWorkbook::SaveAs(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix != u"xls"_s && suffix != u"xlsx"_s)
+        throw HostError(u"Cannot save \"%1\": only .xls and .xlsx workbooks can be written."_s.arg(path));
+    Workbook book = m_model;
+    for (report::Sheet &sheet : book.sheets)
+        fitRowHeights(sheet);
+    QByteArray bytes;
+    try {
+        bytes = suffix == u"xls"_s ? XlsWriter::write(book) : XlsxWriter::write(book);
+    } catch (const std::exception &e) {
+        throw HostError(u"Cannot save \"%1\": %2"_s.arg(path, QString::fromUtf8(e.what())));
+    }
+    // Written aside and moved into place only when complete, so a failed save
+    // never leaves a damaged file where the previous report was.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw HostError(u"Cannot save \"%1\": %2"_s.arg(path, file.errorString()));
+}
+
+namespace {
+
+class BuiltinWorkbooks : public HostWorkbooks
+{
+public:
+    HostWorkbook &Add() override
+    {
+        m_books.push_back(std::make_unique<BuiltinWorkbook>());
+        m_active = m_books.back().get();
+        return *m_active;
+    }
+    HostWorkbook &Item(int index) override
+    {
+        if (index < 1 || index > int(m_books.size()))
+            throw HostError(u"There is no workbook %1."_s.arg(index));
+        return *m_books[std::size_t(index - 1)];
+    }
+    void Open(const QString &path) override
+    {
+        if (!QFileInfo(path).isReadable())
+            throw HostError(u"Cannot open \"%1\": the file does not exist or cannot be read."_s.arg(path));
+        if (!SpreadsheetHost::open(path))
+            throw HostError(u"Cannot open \"%1\": no program to show spreadsheets was found on this desktop."_s.arg(path));
+    }
+    HostWorkbook *active() const { return m_active; }
+
+private:
+    std::vector<std::unique_ptr<BuiltinWorkbook>> m_books;
+    HostWorkbook *m_active = nullptr;
+};
+
+class BuiltinApplication : public SpreadsheetApplication
+{
+public:
+    void setVisible(bool) override {}
+    HostWorkbooks &WorkBooks() override { return m_books; }
+    void setDisplayAlerts(bool) override {} // nothing here ever asks the user
+    HostWorkbook &ActiveWorkBook() override
+    {
+        if (!m_books.active())
+            throw HostError(u"There is no active workbook."_s);
+        return *m_books.active();
+    }
+    void Quit() override {}
+
+private:
+    BuiltinWorkbooks m_books;
+};
+
+} // namespace
+
+std::unique_ptr<SpreadsheetApplication> makeBuiltinApplication()
+{
+    return std::make_unique<BuiltinApplication>();
+}
+
+} // namespace torvane::report
