@@ -5,6 +5,8 @@
 #include "calc/money.h"
 #include "report/reportplan.h"
 
+#include <QList>
+
 #include <array>
 #include <span>
 
@@ -102,6 +104,14 @@ struct TimerPlan {
 
 enum class Arithmetic { Whole, Decimal };
 
+// One priced option of a section as the reference workbook lists it.
+struct PriceLine {
+    LocalizedText group;  // what is priced (a group header)
+    LocalizedText item;   // the option or row
+    LocalizedText detail; // what the price is for ("per adult", a unit); may be empty
+    qint64 price = 0;     // tenge
+};
+
 // Everything that makes one section: the engine builds, lays out, localises,
 // prices and exports any catalogue.
 struct SectionCatalogue {
@@ -114,6 +124,7 @@ struct SectionCatalogue {
     Arithmetic arithmetic = Arithmetic::Whole;
     bool firstLayoutIsSilent = false; // the first layout starts no pass
     int reportLastColumn = report::F;
+    QList<PriceLine> (*priceList)() = nullptr; // every price the section applies
 
     constexpr int tabCount() const { return int(tabs.size()); }
 };

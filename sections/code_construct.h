@@ -4,6 +4,7 @@
 
 namespace torvane::sections {
 
+// Construction and finishing works: fixed work items priced by area, length or piece.
 const calc::SectionCatalogue &constructCatalogue();
 
 class TForm_construct : public calc::SectionScreen

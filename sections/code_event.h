@@ -4,6 +4,7 @@
 
 namespace torvane::sections {
 
+// Events and entertainment: artists, photo and video, accessories.
 const calc::SectionCatalogue &eventCatalogue();
 
 class TForm_event : public calc::SectionScreen

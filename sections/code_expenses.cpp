@@ -3,44 +3,169 @@
 namespace torvane::sections {
 
 using namespace calc;
+using report::TitleSource;
+using enum report::Column;
 
 namespace {
 
-// Grid shape only; texts, options, prices and rules still to come.
-constexpr ColumnSpec kTab1Group1[] = {quantity(), quantity(), sum()};
-constexpr ColumnSpec kTab1Group2[] = {choice({}), quantity(), sum()};
+// One option and its price in tenge per unit of the row's quantity.
+struct Priced {
+    LocalizedText text;
+    qint64 price;
+};
+
+// Cleaning of premises, per square metre and day.
+constexpr qint64 kCleaningPerSquareMetreDay = 150;
+
+// Group 12: items to dry-clean, per item.
+constexpr Priced kDryCleaning[] = {
+    {{u"vêtements", u"Одежда", u"clothing"}, 5000},
+    {{u"meubles", u"Мебель", u"furniture"}, 7000},
+    {{u"voiture", u"Машина", u"car"}, 10000},
+};
+
+// Group 21: public utilities, per month.
+constexpr Priced kUtilities[] = {
+    {{u"eau", u"Вода", u"water"}, 2500},
+    {{u"l énergie électrique", u"Электричество", u"electric power"}, 2500},
+    {{u"chauffage", u"Отопление", u"heating"}, 13456},
+};
+
+// Groups 31 and 32: furniture per piece; purchase and rental cost the same.
+constexpr Priced kFurniture[] = {
+    {{u"maison", u"Для дома", u"house"}, 5000},
+    {{u"bureau", u"Для офиса", u"office"}, 7000},
+    {{u"pour les restaurants de", u"Для ресторация", u"for restaurants"}, 10000},
+};
+constexpr LocalizedText kFurnitureClasses[] = {
+    {u"moyenne", u"Средний", u"average"},
+};
+
+// Group 41: consumables, per piece. The Russian "А4" has a Cyrillic А and
+// the English item ends in a blank.
+constexpr Priced kConsumables[] = {
+    {{u"stylo", u"Ручка", u"pen"}, 120},
+    {{u"crayon", u"Карандаш", u"pencil"}, 110},
+    {{u"A4 de papier", u"Бумага А4", u"paper a4 "}, 720},
+    {{u"ciseaux", u"Ножницы", u"scissors"}, 560},
+    {{u"gomme", u"Резинка", u"eraser"}, 55},
+};
+
+constexpr auto kDryCleaningPrices = project(kDryCleaning, &Priced::price);
+constexpr auto kUtilityPrices = project(kUtilities, &Priced::price);
+constexpr auto kFurniturePrices = project(kFurniture, &Priced::price);
+constexpr auto kConsumablePrices = project(kConsumables, &Priced::price);
+
+constexpr auto kDryCleaningTexts = project(kDryCleaning, &Priced::text);
+constexpr auto kUtilityTexts = project(kUtilities, &Priced::text);
+constexpr auto kFurnitureTexts = project(kFurniture, &Priced::text);
+constexpr auto kConsumableTexts = project(kConsumables, &Priced::text);
+
+// Pricing rules. A row without its options or with a quantity of 0 costs nothing.
+Amount cleaningRule(const RowInput &in)
+{
+    if (in.qty(1) == 0 || in.qty(2) == 0)
+        return 0;
+    return Money(in.qty(1)) * kCleaningPerSquareMetreDay * in.qty(2);
+}
+
+template<const auto &prices>
+Amount perUnitRule(const RowInput &in)
+{
+    const int a = in.pos(1);
+    if (a == -1 || in.qty(2) == 0)
+        return 0;
+    return Money(in.qty(2)) * prices[a];
+}
+
+// Only the one class "average" is offered; it is priced at the type's price.
+Amount furnitureRule(const RowInput &in)
+{
+    const int a = in.pos(1), b = in.pos(2);
+    if (a == -1 || b != 0 || in.qty(3) == 0)
+        return 0;
+    return Money(in.qty(3)) * kFurniturePrices[a];
+}
+
+constexpr LocalizedText kSum{u"Somme", u"Сумма", u"The sum"};
+constexpr LocalizedText kFurnitureType{u"Sélectionnez le type de meubles", u"Тип Мебели", u"Select the type of furniture"};
+constexpr LocalizedText kFurnitureClass{u"Meubles Sélectionner une classe", u"Класс мебели", u"Select furniture Class"};
+constexpr LocalizedText kNumber{u"Nombre", u"Количество", u"Number"};
+
+// Tab 1: cleaning of premises (both inputs typed) and dry-cleaning. Their
+// cells are narrower than the spacing of their column headers.
+constexpr GroupLayout kTab1Top{20, 50, 40, 115, 95};
+constexpr GroupLayout kTab1Bottom{220, 250, 100, 115, 95};
+constexpr ColumnSpec kCleaningColumns[] = {quantity(), quantity(), sum()};
+constexpr ColumnHeader kCleaningHeaders[] = {
+    {1, {u"Entrez le carré des ", u"Квадратура", u"- Enter the square the premises"}},
+    {2, {u"Le nombre de jours de nettoyage", u"Количество дней уборки", u"The number of cleaning days"}},
+    {3, kSum},
+};
+constexpr ColumnSpec kDryCleaningColumns[] = {choice(kDryCleaningTexts), quantity(), sum()};
+constexpr ColumnHeader kDryCleaningHeaders[] = {
+    {4, {u"Sélectionnez l objet", u"Предмет", u"Select subject"}},
+    {5, {u"Nombre", u"Количество", u"number"}},
+    {6, kSum},
+};
 constexpr GroupSpec kTab1[] = {
-    {1, {}, 1, 4, kTab1Group1, {}, nullptr, 3, {20, 50, 40}, {}},
-    {2, {}, 5, 8, kTab1Group2, {}, nullptr, 3, {220, 250, 100}, {}},
+    {1, {u"Nettoyage", u"Уборка помещения", u"Cleaning"}, 1, 4,
+     kCleaningColumns, kCleaningHeaders, cleaningRule, 3, kTab1Top, {TitleSource::TabButton, C, C, E, false, 3}},
+    {2, {u"Nettoyage à sec", u"Химчистка", u"dry-cleaning"}, 5, 8,
+     kDryCleaningColumns, kDryCleaningHeaders, perUnitRule<kDryCleaningPrices>, 3, kTab1Bottom,
+     {TitleSource::None, 0, 0, 0, false, 3, E}},
 };
-constexpr ColumnSpec kTab2Group1[] = {choice({}), quantity(), sum()};
+
+// Tab 2: public utilities.
+constexpr ColumnSpec kUtilityColumns[] = {choice(kUtilityTexts), quantity(), sum()};
+constexpr ColumnHeader kUtilityHeaders[] = {
+    {1, {u"Sélectionnez le type de service", u"Вид услуги", u"Select the service type"}},
+    {2, {u"Nombre (mois)", u"Количество месяцев", u"Number of months"}},
+    {3, kSum},
+};
 constexpr GroupSpec kTab2[] = {
-    {1, {}, 1, 5, kTab2Group1, {}, nullptr, 3, {20, 50, 40}, {}},
+    {1, {u"Utilitaires", u"Коммунальные услуги", u"public utilities"}, 1, 5,
+     kUtilityColumns, kUtilityHeaders, perUnitRule<kUtilityPrices>, 3, {20, 50, 40}, {TitleSource::TabButton, C, C, E, false, 3, E}},
 };
-constexpr ColumnSpec kTab3Group1[] = {choice({}), choice({}), quantity(), sum()};
-constexpr ColumnSpec kTab3Group2[] = {choice({}), choice({}), quantity(), sum()};
+
+// Tab 3: furniture purchase and rental.
+constexpr ColumnSpec kFurnitureColumns[] = {choice(kFurnitureTexts), choice(kFurnitureClasses), quantity(), sum()};
+constexpr ColumnHeader kPurchaseHeaders[] = {{1, kFurnitureType}, {2, kFurnitureClass}, {3, kNumber}, {4, kSum}};
+constexpr ColumnHeader kRentalHeaders[] = {{5, kFurnitureType}, {6, kFurnitureClass}, {7, kNumber}, {8, kSum}};
 constexpr GroupSpec kTab3[] = {
-    {1, {}, 1, 4, kTab3Group1, {}, nullptr, 4, {20, 50, 40}, {}},
-    {2, {}, 5, 8, kTab3Group2, {}, nullptr, 4, {220, 250, 100}, {}},
+    {1, {u"Meubles d achat", u"Покупка мебели", u"Buying furniture"}, 1, 4,
+     kFurnitureColumns, kPurchaseHeaders, furnitureRule, 4, {20, 50, 40}, {TitleSource::TabButton, B, B, E, false, 4}},
+    {2, {u"Location de mobilier", u"Аренда мебели", u"Rental of furniture"}, 5, 8,
+     kFurnitureColumns, kRentalHeaders, furnitureRule, 4, {220, 250, 100}, {TitleSource::None, 0, 0, 0, false, 4, E}},
 };
-constexpr ColumnSpec kTab4Group1[] = {choice({}), quantity(), sum()};
+
+// Tab 4: consumables and office supplies.
+constexpr ColumnSpec kConsumableColumns[] = {choice(kConsumableTexts), quantity(), sum()};
+constexpr ColumnHeader kConsumableHeaders[] = {
+    {1, {u"Sélectionnez le type de consommable", u"Тип материала", u"Select the type of consumable"}},
+    {2, kNumber},
+    {3, kSum},
+};
 constexpr GroupSpec kTab4[] = {
-    {1, {}, 1, 5, kTab4Group1, {}, nullptr, 3, {20, 50, 40}, {}},
+    {1, {u"Consommables et Bureau", u"Расходные материалы и канцелярия", u"Consumables and Office"}, 1, 5,
+     kConsumableColumns, kConsumableHeaders, perUnitRule<kConsumablePrices>, 3, {20, 50, 40},
+     {TitleSource::TabButton, C, C, E, false, 3, E}},
 };
 
 constexpr TabSpec kTabs[] = {
-    {{}, kTab1, 250},
-    {{}, kTab2, 250},
-    {{}, kTab3, 250},
-    {{}, kTab4, 250},
+    {{u"Nettoyage", u"Клиннинг", u"Cleaning"}, kTab1, 415},
+    {{u"Utilitaires", u"Коммунальные услуги", u"Public utilities"}, kTab2, 250},
+    {{u"Meubles", u"Мебель", u"Rental and purchase of furniture"}, kTab3, 415},
+    {{u"Consommables et Bureau", u"Канцелярия", u"Consumables and Office"}, kTab4, 250},
 };
 
 constexpr SectionCatalogue kCatalogue{
     .screenName = u"Form_expenses",
+    .caption = {u"Les charges d exploitation", u"Операционные расходы", u"Operating expenses"},
     .tabs = kTabs,
     .totalsPanel = u"ScrollBox5",
     .timers = {100, 1000, 100, true},
-    .reportLastColumn = report::E,
+    .reportLastColumn = E,
 };
 
 } // namespace

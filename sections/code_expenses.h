@@ -4,6 +4,7 @@
 
 namespace torvane::sections {
 
+// Running expenses: cleaning, utilities, furniture, consumables.
 const calc::SectionCatalogue &expensesCatalogue();
 
 class TForm_expenses : public calc::SectionScreen

@@ -4,6 +4,7 @@
 
 namespace torvane::sections {
 
+// Food and leisure: cafés and restaurants, food delivery and catering, leisure activities.
 const calc::SectionCatalogue &foodCatalogue();
 
 class TForm_food : public calc::SectionScreen

@@ -4,6 +4,7 @@
 
 namespace torvane::sections {
 
+// Accommodation: hotels, hostels, houses, apartments and rooms, by the night.
 const calc::SectionCatalogue &livingCatalogue();
 
 class TForm_living : public calc::SectionScreen

@@ -241,12 +241,41 @@ constexpr TabSpec kTabs[] = {
     {{u"Entreposage", u"Складирование груза", u"Warehousing"}, kTab5, 250},
 };
 
+QList<PriceLine> priceList()
+{
+    constexpr LocalizedText adult{u"par adulte", u"за взрослого", u"per adult"};
+    constexpr LocalizedText child{u"par enfant", u"за ребёнка", u"per child"};
+    constexpr LocalizedText perHour{u"par heure", u"за час", u"per hour"};
+    constexpr LocalizedText perTonKm{u"par tonne et kilomètre", u"за тонну на километр", u"per ton and kilometer"};
+    constexpr LocalizedText perUnit{u"par unité de durée", u"за единицу времени аренды", u"per unit of rental time"};
+    constexpr LocalizedText perSquareMetre{u"par mètre carré", u"за кв. метр", u"per square meter"};
+    QList<PriceLine> lines;
+    for (const Fare &fare : kFlights) {
+        lines.append({kTab1[0].header, fare.place, adult, fare.adult});
+        lines.append({kTab1[0].header, fare.place, child, fare.child});
+    }
+    for (const Fare &fare : kRail) {
+        lines.append({kTab2[0].header, fare.place, adult, fare.adult});
+        lines.append({kTab2[0].header, fare.place, child, fare.child});
+    }
+    lines.append({kTab2[1].header, {u"Astana — Almaty", u"Астана — Алматы", u"Astana — Almaty"}, perTonKm, 17340});
+    for (const Priced &point : kTransferPoints)
+        lines.append({kTab3[0].header, point.text, perHour, point.price});
+    lines.append({kTab3[1].header, {u"Astana — Almaty", u"Астана — Алматы", u"Astana — Almaty"}, perTonKm, 26000});
+    for (const Priced &car : kCarClasses)
+        lines.append({kTab4[0].header, car.text, perUnit, car.price});
+    lines.append({kTab4[0].header, {u"Chauffeur", u"Водитель", u"Driver"}, perUnit, kDriver[0].price});
+    lines.append({kTab5[0].header, kTabs[4].title, perSquareMetre, 500});
+    return lines;
+}
+
 constexpr SectionCatalogue kCatalogue{
     .screenName = u"Form_logistic",
     .caption = {u"Logistique et transport", u"Логистика и траспорт", u"Logistics and Transportation"},
     .tabs = kTabs,
     .totalsPanel = u"ScrollBox6",
     .reportLastColumn = F,
+    .priceList = priceList,
 };
 
 } // namespace

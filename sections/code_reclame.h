@@ -4,6 +4,7 @@
 
 namespace torvane::sections {
 
+// Advertising: outdoor, printing, internet marketing, promotion actions.
 const calc::SectionCatalogue &reclameCatalogue();
 
 class TForm_reclame : public calc::SectionScreen

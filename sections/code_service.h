@@ -4,6 +4,7 @@
 
 namespace torvane::sections {
 
+// Business services: staff, legal, IT, accounting, equipment, security, maintenance, translation.
 const calc::SectionCatalogue &serviceCatalogue();
 
 class TForm_service : public calc::SectionScreen

@@ -1,0 +1,62 @@
+// Export of a fully filled construction section (every row priced): the
+// whole export to .xls, and the same report workbook saved as .xlsx.
+
+#include "testsupport.h"
+
+#include "app/torvaneapplication.h"
+#include "report/hostsession.h"
+#include "report/reportexport.h"
+#include "report/spreadsheethost.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+using namespace torvane;
+using namespace torvane::test;
+
+int main(int argc, char **argv)
+{
+    app::TorvaneApplication application(argc, argv);
+    QTemporaryDir folder;
+    report::setReportFolderForTesting(folder.path());
+    report::SpreadsheetHost::setOpenerForTesting([](const QString &) { return true; });
+
+    Screens screens;
+    calc::SectionScreen *s = screens.openSection(u"Form_construct"_s, 2);
+    for (int t = 1; t <= s->catalogue().tabCount(); ++t)
+        for (const calc::GroupSpec &group : s->catalogue().tabs[t - 1].groups)
+            for (int r = group.firstRow; r <= group.lastRow; ++r) {
+                s->comboBox(t, r, 3)->setCurrentIndex(s->comboBox(t, r, 3)->count() - 1);
+                s->edit(t, r, 2)->setText(QString::number(r * 7));
+            }
+    settle(s);
+
+    std::vector<double> xls, xlsx;
+    QString xlsPath, xlsxPath;
+    for (int i = 0; i < 30; ++i) {
+        QElapsedTimer t;
+        t.start();
+        s->Image1Click();
+        xls.push_back(t.nsecsElapsed() / 1e6);
+        xlsPath = report::HostSession::instance().ExelOtch;
+
+        xlsxPath = folder.filePath(u"report.xlsx"_s);
+        t.restart();
+        report::HostSession::instance().Ke->SaveAs(xlsxPath);
+        xlsx.push_back(t.nsecsElapsed() / 1e6);
+    }
+    std::sort(xls.begin(), xls.end());
+    std::sort(xlsx.begin(), xlsx.end());
+    std::printf("construction report, 110 priced rows, export to .xls : median %6.1f ms (max %.1f), %lld bytes  target < 50 ms\n",
+                xls[xls.size() / 2], xls.back(), QFileInfo(xlsPath).size());
+    std::printf("same report workbook saved as .xlsx                 : median %6.1f ms (max %.1f), %lld bytes  target < 50 ms\n",
+                xlsx[xlsx.size() / 2], xlsx.back(), QFileInfo(xlsxPath).size());
+    for (const QString &message : app::ErrorReporter::instance().recorded())
+        std::printf("reported: %s\n", qUtf8Printable(message));
+    return 0;
+}

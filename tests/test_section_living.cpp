@@ -1,0 +1,187 @@
+// Accommodation prices, texts and totals.
+
+#include "testsupport.h"
+
+#include "sections/code_living.h"
+
+using namespace torvane;
+using namespace torvane::test;
+
+class TestSectionLiving : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void rowPrices_data();
+    void rowPrices();
+    void amountsBeyondThirtyTwoBitsAreExactOrRefused();
+    void subtotalsAndTotalFollowEveryTab();
+    void textsPerLanguage_data();
+    void textsPerLanguage();
+    void hotelLevelListPerLanguage();
+    void reportPlanNamesControlsOfTheScreen();
+};
+
+void TestSectionLiving::rowPrices_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QList<int>>("positions");   // by column 1..n, -1 = none
+    QTest::addColumn<QStringList>("quantities"); // by column 1..n, null = untouched
+    QTest::addColumn<QString>("sum");
+
+    using P = QList<int>;
+    using Q = QStringList;
+    QTest::newRow("five-star double, 3 nights") << 1 << 1 << P{0, 1} << Q{{}, {}, u"3"_s} << u"282519"_s;
+    QTest::newRow("one-star triple, 1 night") << 1 << 5 << P{4, 2} << Q{{}, {}, u"1"_s} << u"9324"_s;
+    QTest::newRow("three-star single, 2 nights") << 1 << 3 << P{2, 0} << Q{{}, {}, u"2"_s} << u"64500"_s;
+    QTest::newRow("hotel without room type") << 1 << 2 << P{0, -1} << Q{{}, {}, u"3"_s} << u"0"_s;
+    QTest::newRow("hotel without level") << 1 << 2 << P{-1, 1} << Q{{}, {}, u"3"_s} << u"0"_s;
+    QTest::newRow("hotel, empty nights field") << 1 << 4 << P{1, 1} << Q{{}, {}, u""_s} << u"0"_s;
+    QTest::newRow("hostel, 4 persons, 0 nights") << 2 << 1 << P{0} << Q{{}, u"4"_s, u"0"_s} << u"0"_s;
+    QTest::newRow("hostel, 0 persons, 2 nights") << 2 << 2 << P{1} << Q{{}, u"0"_s, u"2"_s} << u"0"_s;
+    QTest::newRow("hostel ten-bed, 4 persons, 2 nights") << 2 << 5 << P{2} << Q{{}, u"4"_s, u"2"_s} << u"107800"_s;
+    QTest::newRow("hostel quadruple, 1 person, 1 night") << 2 << 3 << P{1} << Q{{}, u"1"_s, u"1"_s} << u"9457"_s;
+    QTest::newRow("house, nights but no size") << 3 << 1 << P{-1} << Q{{}, u"5"_s} << u"0"_s;
+    QTest::newRow("house 8-9 rooms, 2 nights") << 3 << 2 << P{2} << Q{{}, u"2"_s} << u"62490"_s;
+    QTest::newRow("apartment one room, 1 night") << 4 << 1 << P{0} << Q{{}, u"1"_s} << u"15789"_s;
+    QTest::newRow("apartment three rooms, 2 nights") << 4 << 5 << P{2} << Q{{}, u"2"_s} << u"39752"_s;
+    QTest::newRow("room triple, 10 nights") << 5 << 1 << P{2} << Q{{}, u"10"_s} << u"114270"_s;
+    QTest::newRow("room double, 0 nights") << 5 << 2 << P{1} << Q{{}, u"0"_s} << u"0"_s;
+}
+
+void TestSectionLiving::rowPrices()
+{
+    QFETCH(int, tab);
+    QFETCH(int, row);
+    QFETCH(QList<int>, positions);
+    QFETCH(QStringList, quantities);
+    QFETCH(QString, sum);
+
+    TableInputs inputs;
+    for (int c = 1; c <= positions.size(); ++c)
+        inputs.choose(tab, row, c, positions[c - 1]);
+    for (int c = 1; c <= quantities.size(); ++c)
+        if (!quantities[c - 1].isNull())
+            inputs.type(tab, row, c, quantities[c - 1]);
+    const calc::SectionFigures figures = priced(sections::livingCatalogue(), inputs);
+    QCOMPARE(rowSum(figures, tab, row), sum);
+    QCOMPARE(figures.subtotals.value(tab - 1), sum);
+    QCOMPARE(figures.total, sum);
+}
+
+void TestSectionLiving::amountsBeyondThirtyTwoBitsAreExactOrRefused()
+{
+    // A five-star triple for the largest night count fits 64 bits: shown exactly.
+    TableInputs large;
+    large.choose(1, 1, 1, 0).choose(1, 1, 2, 2).type(1, 1, 3, u"2147483647"_s);
+    QCOMPARE(priced(sections::livingCatalogue(), large).total, u"299404317548387"_s);
+
+    // Persons x nights x price beyond 64 bits: the pass refuses, naming a quantity.
+    TableInputs huge;
+    huge.choose(2, 1, 1, 2).type(2, 1, 2, u"2147483647"_s).type(2, 1, 3, u"2147483647"_s);
+    const calc::PassResult result = calc::recalculate(sections::livingCatalogue(), huge, calc::DecimalFormat(QLocale::c()));
+    const auto *failure = std::get_if<calc::PassFailure>(&result);
+    QVERIFY(failure);
+    QCOMPARE(failure->text, u"2147483647"_s);
+}
+
+void TestSectionLiving::subtotalsAndTotalFollowEveryTab()
+{
+    TableInputs inputs;
+    inputs.choose(1, 1, 1, 0).choose(1, 1, 2, 1).type(1, 1, 3, u"3"_s); // 282519
+    inputs.choose(1, 5, 1, 4).choose(1, 5, 2, 0).type(1, 5, 3, u"2"_s); // 10000
+    inputs.choose(2, 2, 1, 0).type(2, 2, 2, u"2"_s).type(2, 2, 3, u"1"_s); // 15712
+    inputs.choose(3, 3, 1, 1).type(3, 3, 2, u"1"_s); // 24530
+    inputs.choose(5, 1, 1, 2).type(5, 1, 2, u"10"_s); // 114270
+    inputs.choose(5, 4, 1, 0).type(5, 4, 2, u"1"_s); // 7547
+    const calc::SectionFigures figures = priced(sections::livingCatalogue(), inputs);
+    QCOMPARE(figures.subtotals, (QStringList{u"292519"_s, u"15712"_s, u"24530"_s, u"0"_s, u"121817"_s}));
+    QCOMPARE(figures.total, u"454578"_s);
+    QCOMPARE(figures.rows.size(), 25);
+}
+
+void TestSectionLiving::textsPerLanguage_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("button3");
+    QTest::addColumn<QString>("labelzag11");
+    QTest::addColumn<QString>("labelzag21");
+    QTest::addColumn<QString>("label21");
+
+    QTest::newRow("fr") << 0 << u"Logements"_s << u"Cottages"_s << u"Réserver une chambre d hôtel"_s
+                        << u"Réservation dans Hostel"_s << u"Type d hébergement"_s;
+    QTest::newRow("ru") << 1 << u"Размещение и проживание"_s << u"Коттеджи"_s << u"Бронирование гостиничного номера"_s
+                        << u"Бронирование мест в хостеле"_s << u"Тип размещения"_s;
+    // Both English group headers start with a blank.
+    QTest::newRow("en") << 2 << u"Accommodation and lodging"_s << u"Houses"_s << u" Booking hotel room"_s
+                        << u" Booking hotel room"_s << u"Type of accomodation"_s;
+}
+
+void TestSectionLiving::textsPerLanguage()
+{
+    QFETCH(int, language);
+    QFETCH(QString, caption);
+    QFETCH(QString, button3);
+    QFETCH(QString, labelzag11);
+    QFETCH(QString, labelzag21);
+    QFETCH(QString, label21);
+
+    Screens screens;
+    calc::SectionScreen *s = screens.openSection(u"Form_living"_s, language);
+    QCOMPARE(s->windowTitle(), caption);
+    QCOMPARE(s->controlText(u"Button3"_s), button3);
+    QCOMPARE(s->controlText(u"Labelzag11"_s), labelzag11);
+    QCOMPARE(s->controlText(u"Labelzag21"_s), labelzag21);
+    QCOMPARE(s->controlText(u"Label21"_s), label21);
+    QCOMPARE(s->control(u"ScrollBox6"_s), s->TotalsPanel);
+}
+
+void TestSectionLiving::hotelLevelListPerLanguage()
+{
+    Screens screens;
+    const QStringList first{u"5 étoiles"_s, u"5 звезд"_s, u"5 stars"_s};
+    const QStringList last{u"1 étoiles"_s, u"1 звезда"_s, u"1 stars"_s};
+    const QStringList quadruple{u"quadruple placementе"_s, u"Четырехместное размещение"_s, u"Quad accomodation"_s};
+    for (int language = 0; language < 3; ++language) {
+        calc::SectionScreen *s = screens.openSection(u"Form_living"_s, language);
+        QComboBox *levels = s->findChild<QComboBox *>(u"ComboBox151"_s);
+        QVERIFY(levels);
+        QCOMPARE(levels->count(), 5);
+        QCOMPARE(levels->itemText(0), first[language]);
+        QCOMPARE(levels->itemText(4), last[language]);
+        QCOMPARE(levels->currentIndex(), -1);
+        QComboBox *hostel = s->findChild<QComboBox *>(u"ComboBox221"_s);
+        QCOMPARE(hostel->count(), 3);
+        QCOMPARE(hostel->itemText(1), quadruple[language]);
+    }
+    // The French quadruple placement ends in a Cyrillic "е", not a Latin "e".
+    calc::SectionScreen *s = screens.openSection(u"Form_living"_s, 0);
+    const QString text = s->findChild<QComboBox *>(u"ComboBox211"_s)->itemText(1);
+    QCOMPARE(text.back().unicode(), 0x0435);
+    QCOMPARE(text.chopped(1), u"quadruple placement"_s);
+}
+
+void TestSectionLiving::reportPlanNamesControlsOfTheScreen()
+{
+    // Every title and header the report reads exists on the screen and shows a text.
+    Screens screens;
+    calc::SectionScreen *s = screens.openSection(u"Form_living"_s, 2);
+    const report::ReportPlan plan = calc::reportPlanOf(sections::livingCatalogue());
+    QCOMPARE(plan.lastColumn, int(report::E));
+    for (const report::ReportTab &tab : plan.tabs) {
+        for (const report::ReportGroup &group : tab.groups) {
+            QVERIFY2(!s->controlText(group.titleControl).isEmpty(), qPrintable(group.titleControl));
+            QCOMPARE(group.headerControls.size(), group.gridColumns);
+            for (const QString &header : group.headerControls)
+                QVERIFY2(!s->controlText(header).isEmpty(), qPrintable(header));
+            // The title text stands inside its merge; the gate is the row sum.
+            QVERIFY(group.titleColumn >= group.mergeFrom && group.titleColumn <= group.mergeTo);
+            QCOMPARE(group.gateColumn, group.gridColumns);
+        }
+    }
+}
+
+QTEST_MAIN(TestSectionLiving)
+#include "test_section_living.moc"

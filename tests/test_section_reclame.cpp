@@ -1,0 +1,238 @@
+// Advertising prices, texts and totals.
+
+#include "testsupport.h"
+
+#include "sections/code_reclame.h"
+
+using namespace torvane;
+using namespace torvane::test;
+
+namespace {
+
+const calc::SectionCatalogue &catalogue()
+{
+    return sections::reclameCatalogue();
+}
+
+TableInputs rowInputs(int tab, int row, const QList<int> &positions, const QStringList &quantities)
+{
+    TableInputs inputs;
+    for (int c = 1; c <= positions.size(); ++c)
+        inputs.choose(tab, row, c, positions[c - 1]);
+    for (int c = 1; c <= quantities.size(); ++c)
+        if (!quantities[c - 1].isNull())
+            inputs.type(tab, row, c, quantities[c - 1]);
+    return inputs;
+}
+
+QStringList itemsOf(QComboBox *box)
+{
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i)
+        items << box->itemText(i);
+    return items;
+}
+
+} // namespace
+
+class TestSectionReclame : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void rowPrices_data();
+    void rowPrices();
+    void subtotalsAddGroupsWithDifferentSumColumns();
+    void signboardProductTooLargeForAnyIntegerFailsThePass();
+    void textsPerLanguage_data();
+    void textsPerLanguage();
+    void sizesUseTheCyrillicDimensionLetter();
+    void frenchBanksAreListedInTheOtherOrderAndPricedAlike();
+    void seoRowIsPricedOnTheScreenWithoutQuantity();
+};
+
+void TestSectionReclame::rowPrices_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QList<int>>("positions");   // by column, -1 = none
+    QTest::addColumn<QStringList>("quantities"); // by column, null = untouched
+    QTest::addColumn<QString>("sum");
+
+    using P = QList<int>;
+    using Q = QStringList;
+    QTest::newRow("signboard with design 100 mm 10 letters") << 1 << 1 << P{0} << Q{{}, u"100"_s, u"10"_s} << u"45000"_s;
+    QTest::newRow("signboard without design") << 1 << 2 << P{1} << Q{{}, u"100"_s, u"10"_s} << u"40000"_s;
+    QTest::newRow("signboard no letter count") << 1 << 3 << P{0} << Q{{}, u"100"_s, {}} << u"0"_s;
+    QTest::newRow("signboard without design choice") << 1 << 4 << P{-1} << Q{{}, u"100"_s, u"10"_s} << u"0"_s;
+    QTest::newRow("billboard first bank 3 months") << 1 << 5 << P{0, 0} << Q{{}, {}, u"3"_s} << u"450000"_s;
+    QTest::newRow("billboard second bank 3 months") << 1 << 8 << P{1, 0} << Q{{}, {}, u"3"_s} << u"450000"_s;
+    QTest::newRow("billboard without size") << 1 << 6 << P{0, -1} << Q{{}, {}, u"3"_s} << u"0"_s;
+    QTest::newRow("screen 1.5x2 2 months") << 1 << 9 << P{1, 0} << Q{{}, {}, u"2"_s} << u"30000"_s;
+    QTest::newRow("screen 3x4 2 months") << 1 << 12 << P{0, 1} << Q{{}, {}, u"2"_s} << u"50000"_s;
+    QTest::newRow("screen 3x4 without location") << 1 << 10 << P{-1, 1} << Q{{}, {}, u"2"_s} << u"0"_s;
+    QTest::newRow("cards no design average 100") << 2 << 1 << P{1, 1} << Q{{}, {}, u"100"_s} << u"3500"_s;
+    QTest::newRow("cards with design luxury 10") << 2 << 3 << P{0, 2} << Q{{}, {}, u"10"_s} << u"4560"_s;
+    QTest::newRow("flyers with design economy 100") << 2 << 4 << P{0, 0} << Q{{}, {}, u"100"_s} << u"6100"_s;
+    QTest::newRow("flyers design but 0 flyers") << 2 << 5 << P{0, 0} << Q{{}, {}, u"0"_s} << u"0"_s;
+    QTest::newRow("banners with design luxury 2") << 2 << 7 << P{0, 2} << Q{{}, {}, u"2"_s} << u"45000"_s;
+    QTest::newRow("banners no design economy 3") << 2 << 9 << P{1, 0} << Q{{}, {}, u"3"_s} << u"3300"_s;
+    QTest::newRow("large format with design luxury") << 2 << 10 << P{0, 2} << Q{} << u"5100"_s;
+    QTest::newRow("large format without design luxury") << 2 << 11 << P{1, 2} << Q{} << u"2100"_s;
+    QTest::newRow("large format with design economy") << 2 << 12 << P{0, 0} << Q{} << u"3510"_s;
+    QTest::newRow("large format without class") << 2 << 12 << P{0, -1} << Q{} << u"0"_s;
+    QTest::newRow("souvenirs average 4") << 2 << 13 << P{1} << Q{{}, u"4"_s} << u"28000"_s;
+    QTest::newRow("SEO economy, no quantity") << 3 << 1 << P{0, 0} << Q{} << u"500000"_s;
+    QTest::newRow("SEO without region") << 3 << 2 << P{-1, 0} << Q{} << u"0"_s;
+    QTest::newRow("contextual luxury") << 3 << 5 << P{0, 2} << Q{} << u"2000000"_s;
+    QTest::newRow("social pages average 3 months") << 3 << 9 << P{0, 1} << Q{{}, {}, u"3"_s} << u"1200000"_s;
+    QTest::newRow("social pages luxury 1074 months, beyond 32 bits") << 3 << 12 << P{0, 2} << Q{{}, {}, u"1074"_s}
+                                                                    << u"2148000000"_s;
+    QTest::newRow("promotion economy 2 days") << 4 << 1 << P{0} << Q{{}, u"2"_s} << u"200000"_s;
+    QTest::newRow("promotion luxury 1 day") << 4 << 4 << P{2} << Q{{}, u"1"_s} << u"3000000"_s;
+}
+
+void TestSectionReclame::rowPrices()
+{
+    QFETCH(int, tab);
+    QFETCH(int, row);
+    QFETCH(QList<int>, positions);
+    QFETCH(QStringList, quantities);
+    QFETCH(QString, sum);
+
+    const calc::SectionFigures figures = priced(catalogue(), rowInputs(tab, row, positions, quantities));
+    QCOMPARE(rowSum(figures, tab, row), sum);
+    QCOMPARE(figures.subtotals.value(tab - 1), sum);
+    QCOMPARE(figures.total, sum);
+}
+
+void TestSectionReclame::subtotalsAddGroupsWithDifferentSumColumns()
+{
+    TableInputs inputs;
+    inputs.choose(2, 1, 1, 1).choose(2, 1, 2, 1).type(2, 1, 3, u"100"_s); // 3500
+    inputs.choose(4, 2, 1, 0).type(4, 2, 2, u"2"_s);                     // 200000
+    calc::SectionFigures figures = priced(catalogue(), inputs);
+    QCOMPARE(figures.subtotals, (QStringList{u"0"_s, u"3500"_s, u"0"_s, u"200000"_s}));
+    QCOMPARE(figures.total, u"203500"_s);
+
+    // Tab 2 adds column 4 of rows 1-9 and column 3 of rows 10-15; tab 3
+    // column 3 of rows 1-8 and column 4 of rows 9-12.
+    inputs.choose(2, 10, 1, 1).choose(2, 10, 2, 0);                       // 510
+    inputs.choose(2, 15, 1, 0).type(2, 15, 2, u"1"_s);                    // 3000
+    inputs.choose(3, 8, 1, 0).choose(3, 8, 2, 1);                         // 400000
+    inputs.choose(3, 9, 1, 0).choose(3, 9, 2, 0).type(3, 9, 3, u"2"_s);   // 200000
+    figures = priced(catalogue(), inputs);
+    QCOMPARE(figures.subtotals, (QStringList{u"0"_s, u"7010"_s, u"600000"_s, u"200000"_s}));
+    QCOMPARE(figures.total, u"807010"_s);
+    QCOMPARE(figures.rows.size(), 12 + 15 + 12 + 4);
+}
+
+void TestSectionReclame::signboardProductTooLargeForAnyIntegerFailsThePass()
+{
+    const TableInputs inputs = rowInputs(1, 2, {1}, {{}, u"2147483647"_s, u"2147483647"_s});
+    const calc::PassResult result = calc::recalculate(catalogue(), inputs, calc::DecimalFormat(QLocale::c()));
+    const auto *failure = std::get_if<calc::PassFailure>(&result);
+    QVERIFY(failure);
+    QCOMPARE(failure->message, u"'2147483647' is not a valid integer value"_s);
+}
+
+void TestSectionReclame::textsPerLanguage_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("button3");
+    QTest::addColumn<QString>("labelzag13");
+    QTest::addColumn<QString>("label17");
+    QTest::addColumn<QString>("label39");
+
+    QTest::newRow("fr") << 0 << u"Publicité"_s << u"Marketing Internet"_s << u"Pour écran Louer médias"_s
+                        << u"Placer un panneau d affichage"_s << u"Pendant un mois "_s;
+    QTest::newRow("ru") << 1 << u"Реклама"_s << u"Интернет маркетинг"_s << u"Аренда мультимедийного экрана"_s
+                        << u"Место билборда"_s << u"Период месяц"_s;
+    QTest::newRow("en") << 2 << u"Advertising"_s << u"Keeping pages in social networks"_s << u"For Rent Media Screen"_s
+                        << u"place a billboard"_s << u"period of months"_s;
+}
+
+void TestSectionReclame::textsPerLanguage()
+{
+    QFETCH(int, language);
+    QFETCH(QString, caption);
+    QFETCH(QString, button3);
+    QFETCH(QString, labelzag13);
+    QFETCH(QString, label17);
+    QFETCH(QString, label39);
+
+    Screens screens;
+    calc::SectionScreen *s = screens.openSection(u"Form_reclame"_s, language);
+    QCOMPARE(s->windowTitle(), caption);
+    QCOMPARE(s->controlText(u"Button3"_s), button3);
+    QCOMPARE(s->controlText(u"Labelzag13"_s), labelzag13);
+    QCOMPARE(s->controlText(u"Label17"_s), label17);
+    QCOMPARE(s->controlText(u"Label39"_s), label39);
+    // The billboard headers follow Label14 at Label17.
+    QVERIFY(!s->control(u"Label15"_s));
+    QVERIFY(!s->control(u"Label16"_s));
+    QCOMPARE(s->control(u"ScrollBox5"_s), s->TotalsPanel);
+}
+
+void TestSectionReclame::sizesUseTheCyrillicDimensionLetter()
+{
+    Screens screens;
+    const QList<QStringList> screenSizes{
+        {u"1.5х2 m"_s, u"3х4 m"_s},
+        {u"1.5х2 метров"_s, u"3х4 метров"_s},
+        {u"1.5х2 метров"_s, u"3х4 m-m"_s},
+    };
+    for (int language = 0; language < 3; ++language) {
+        calc::SectionScreen *s = screens.openSection(u"Form_reclame"_s, language);
+        const QStringList items = itemsOf(s->comboBox(1, 11, 2));
+        QCOMPARE(items, screenSizes[language]);
+        for (const QString &item : items + itemsOf(s->comboBox(1, 5, 2))) {
+            QVERIFY2(item.contains(QChar(0x0445)), qPrintable(item));
+            QVERIFY2(!item.contains(u'x'), qPrintable(item));
+        }
+    }
+}
+
+void TestSectionReclame::frenchBanksAreListedInTheOtherOrderAndPricedAlike()
+{
+    Screens screens;
+    const QList<QStringList> banks{
+        {u"rive gauche"_s, u"rive droite"_s},
+        {u"Правый берег"_s, u"Левый берег"_s},
+        {u"right bank"_s, u"left bank"_s},
+    };
+    for (int language = 0; language < 3; ++language) {
+        calc::SectionScreen *s = screens.openSection(u"Form_reclame"_s, language);
+        QCOMPARE(itemsOf(s->comboBox(1, 5, 1)), banks[language]);
+        QCOMPARE(itemsOf(s->comboBox(1, 12, 1)), banks[language]);
+        choose(s, 1, 5, 1, 0);
+        choose(s, 1, 5, 2, 0);
+        type(s, 1, 5, 3, u"3"_s);
+        choose(s, 1, 6, 1, 1);
+        choose(s, 1, 6, 2, 0);
+        type(s, 1, 6, 3, u"3"_s);
+        settle(s);
+        QCOMPARE(s->edit(1, 5, 4)->text(), u"450000"_s);
+        QCOMPARE(s->edit(1, 6, 4)->text(), u"450000"_s);
+        QCOMPARE(s->SumEdit[0]->text(), u"900000"_s);
+    }
+}
+
+void TestSectionReclame::seoRowIsPricedOnTheScreenWithoutQuantity()
+{
+    Screens screens;
+    calc::SectionScreen *s = screens.openSection(u"Form_reclame"_s, 2);
+    // Nothing is priced before the user chooses, although no quantity is needed.
+    QCOMPARE(s->edit(3, 1, 3)->text(), u"0"_s);
+    QCOMPARE(s->edit(2, 10, 3)->text(), u"0"_s);
+    choose(s, 3, 1, 1, 0);
+    choose(s, 3, 1, 2, 0);
+    settle(s);
+    QCOMPARE(s->edit(3, 1, 3)->text(), u"500000"_s);
+    QCOMPARE(s->SumEdit[2]->text(), u"500000"_s);
+    QCOMPARE(s->Edit1->text(), u"500000"_s);
+}
+
+QTEST_MAIN(TestSectionReclame)
+#include "test_section_reclame.moc"

@@ -1,0 +1,240 @@
+// Business services prices, texts and totals.
+
+#include "testsupport.h"
+
+#include "sections/code_service.h"
+
+#include <QPushButton>
+#include <QScrollArea>
+
+using namespace torvane;
+using namespace torvane::test;
+
+namespace {
+
+const calc::SectionCatalogue &catalogue()
+{
+    return sections::serviceCatalogue();
+}
+
+// One row's inputs: option positions and quantity texts by column 1..n.
+TableInputs rowInputs(int tab, int row, const QList<int> &positions, const QStringList &quantities)
+{
+    TableInputs inputs;
+    for (int c = 1; c <= positions.size(); ++c)
+        inputs.choose(tab, row, c, positions[c - 1]);
+    for (int c = 1; c <= quantities.size(); ++c)
+        if (!quantities[c - 1].isNull())
+            inputs.type(tab, row, c, quantities[c - 1]);
+    return inputs;
+}
+
+} // namespace
+
+class TestSectionService : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void rowPrices_data();
+    void rowPrices();
+    void subtotalsAddGroupsWithDifferentSumColumns();
+    void guardProductTooLargeForAnyIntegerFailsThePass();
+    void reportGatesOnQuantityInAccountingAndInterpretation();
+    void textsPerLanguage_data();
+    void textsPerLanguage();
+    void accountingTabOffersTwoListsTranslationTabOne();
+    void tabButtonsStandInTwoRowsOfFour();
+    void websiteRowIsPricedWithoutQuantityAndClearedOnNextShow();
+};
+
+void TestSectionService::rowPrices_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QList<int>>("positions");   // by column, -1 = none
+    QTest::addColumn<QStringList>("quantities"); // by column, null = untouched
+    QTest::addColumn<QString>("sum");
+
+    using P = QList<int>;
+    using Q = QStringList;
+    QTest::newRow("staff standard 2 months") << 1 << 1 << P{1} << Q{{}, u"2"_s} << u"29178"_s;
+    QTest::newRow("staff luxe 3 months") << 1 << 5 << P{2} << Q{{}, u"3"_s} << u"118749"_s;
+    QTest::newRow("staff without package") << 1 << 2 << P{-1} << Q{{}, u"3"_s} << u"0"_s;
+    QTest::newRow("staff period emptied") << 1 << 3 << P{0} << Q{{}, u""_s} << u"0"_s;
+    QTest::newRow("legal consultation 1 month") << 2 << 1 << P{0} << Q{{}, u"1"_s} << u"19325"_s;
+    QTest::newRow("legal with departure 2 months") << 2 << 5 << P{2} << Q{{}, u"2"_s} << u"158696"_s;
+    QTest::newRow("website luxe, no quantity") << 3 << 1 << P{2} << Q{} << u"1000000"_s;
+    QTest::newRow("website economy") << 3 << 3 << P{0} << Q{} << u"150000"_s;
+    QTest::newRow("website without type") << 3 << 2 << P{-1} << Q{} << u"0"_s;
+    QTest::newRow("IT telephone exchanges 2 months") << 3 << 4 << P{2} << Q{{}, u"2"_s} << u"291678"_s;
+    QTest::newRow("accounting row 4 Comptabilite 2 months") << 4 << 4 << P{1} << Q{{}, u"2"_s} << u"200000"_s;
+    QTest::newRow("consulting row 5 feasibility 1 month") << 4 << 5 << P{0} << Q{{}, u"1"_s} << u"100000"_s;
+    QTest::newRow("consulting row 8 financial model 3") << 4 << 8 << P{2} << Q{{}, u"3"_s} << u"105000"_s;
+    QTest::newRow("LCD projector 4") << 5 << 1 << P{0} << Q{{}, u"4"_s} << u"20000"_s;
+    QTest::newRow("bodyguard luxury 2 persons 3 days") << 6 << 1 << P{1, 2} << Q{{}, {}, u"2"_s, u"3"_s} << u"285378"_s;
+    QTest::newRow("bodyguard luxury 0 persons") << 6 << 2 << P{1, 2} << Q{{}, {}, u"0"_s, u"3"_s} << u"0"_s;
+    QTest::newRow("bodyguard without class") << 6 << 3 << P{1, -1} << Q{{}, {}, u"2"_s, u"3"_s} << u"0"_s;
+    QTest::newRow("escort economy 1 person 1 day") << 6 << 4 << P{2, 0} << Q{{}, {}, u"1"_s, u"1"_s} << u"9804"_s;
+    QTest::newRow("fire alarm 10 days") << 6 << 5 << P{2} << Q{{}, u"10"_s} << u"14800"_s;
+    QTest::newRow("maintenance complicated 3") << 7 << 1 << P{2} << Q{{}, u"3"_s} << u"30000"_s;
+    QTest::newRow("interpretation Russian 2 hours") << 8 << 1 << P{0} << Q{{}, u"2"_s} << u"20000"_s;
+    QTest::newRow("interpretation Chinese 2 hours") << 8 << 4 << P{3} << Q{{}, u"2"_s} << u"20000"_s;
+    QTest::newRow("translation Chinese 10 pages") << 8 << 5 << P{3} << Q{{}, u"10"_s} << u"60000"_s;
+    QTest::newRow("translation English 4 pages") << 8 << 8 << P{1} << Q{{}, u"4"_s} << u"10000"_s;
+    QTest::newRow("staff luxe, largest period, beyond 32 bits") << 1 << 4 << P{2} << Q{{}, u"2147483647"_s}
+                                                                << u"85003845199201"_s;
+}
+
+void TestSectionService::rowPrices()
+{
+    QFETCH(int, tab);
+    QFETCH(int, row);
+    QFETCH(QList<int>, positions);
+    QFETCH(QStringList, quantities);
+    QFETCH(QString, sum);
+
+    const calc::SectionFigures figures = priced(catalogue(), rowInputs(tab, row, positions, quantities));
+    QCOMPARE(rowSum(figures, tab, row), sum);
+    QCOMPARE(figures.subtotals.value(tab - 1), sum);
+    QCOMPARE(figures.total, sum);
+}
+
+void TestSectionService::subtotalsAddGroupsWithDifferentSumColumns()
+{
+    TableInputs inputs;
+    inputs.choose(2, 1, 1, 0).type(2, 1, 2, u"1"_s);                                    // legal: 19325
+    inputs.choose(3, 2, 1, 1);                                                          // website, column 2: 400000
+    inputs.choose(3, 6, 1, 0).type(3, 6, 2, u"1"_s);                                    // IT, column 3: 15292
+    inputs.choose(4, 4, 1, 1).type(4, 4, 2, u"2"_s);                                    // 200000
+    inputs.choose(4, 5, 1, 0).type(4, 5, 2, u"1"_s);                                    // 100000
+    inputs.choose(6, 1, 1, 0).choose(6, 1, 2, 0).type(6, 1, 3, u"1"_s).type(6, 1, 4, u"2"_s); // column 5: 10000
+    inputs.choose(6, 8, 1, 1).type(6, 8, 2, u"4"_s);                                    // column 3: 2000
+    inputs.choose(8, 6, 1, 1).type(8, 6, 2, u"4"_s);                                    // 10000
+    const calc::SectionFigures figures = priced(catalogue(), inputs);
+    QCOMPARE(figures.subtotals, (QStringList{u"0"_s, u"19325"_s, u"415292"_s, u"300000"_s, u"0"_s, u"12000"_s,
+                                             u"0"_s, u"10000"_s}));
+    QCOMPARE(figures.total, u"756617"_s);
+    QCOMPARE(rowSum(figures, 3, 2), u"400000"_s);
+    QCOMPARE(figures.rows.size(), 5 + 5 + 6 + 8 + 5 + 8 + 5 + 8);
+}
+
+void TestSectionService::guardProductTooLargeForAnyIntegerFailsThePass()
+{
+    TableInputs inputs = rowInputs(6, 2, {2, 2}, {{}, {}, u"2147483647"_s, u"2147483647"_s});
+    const calc::PassResult result = calc::recalculate(catalogue(), inputs, calc::DecimalFormat(QLocale::c()));
+    const auto *failure = std::get_if<calc::PassFailure>(&result);
+    QVERIFY(failure);
+    QCOMPARE(failure->message, u"'2147483647' is not a valid integer value"_s);
+
+    // Persons times days alone still fits; the price is what overflows.
+    inputs = rowInputs(6, 2, {0, 0}, {{}, {}, u"2147483647"_s, u"1"_s});
+    QCOMPARE(rowSum(priced(catalogue(), inputs), 6, 2), u"10737418235000"_s);
+}
+
+void TestSectionService::reportGatesOnQuantityInAccountingAndInterpretation()
+{
+    // Groups 4.1 and 8.1 list a row by its quantity field; all others by their sum.
+    const report::ReportPlan plan = calc::reportPlanOf(catalogue());
+    QCOMPARE(plan.lastColumn, int(report::F));
+    for (int t = 1; t <= catalogue().tabCount(); ++t) {
+        const auto &groups = catalogue().tabs[t - 1].groups;
+        for (std::size_t g = 0; g < groups.size(); ++g) {
+            const bool byQuantity = (t == 4 || t == 8) && g == 0;
+            QCOMPARE(plan.tabs[t - 1].groups[int(g)].gateColumn, byQuantity ? 2 : groups[g].sumColumn);
+        }
+    }
+}
+
+void TestSectionService::textsPerLanguage_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("button6");
+    QTest::addColumn<QString>("label34");
+    QTest::addColumn<QString>("label52");
+    QTest::addColumn<QString>("label85");
+
+    QTest::newRow("fr") << 0 << u"Services aux entreprises"_s << u"Sûreté et la sécurité, l assurance"_s
+                        << u"Sélectionnez le service pack"_s << u"Période (mois)"_s << u"Temps"_s;
+    QTest::newRow("ru") << 1 << u"Услуги для бизнеса"_s << u"Охрана и безопасность"_s << u"Пакет обслуживания"_s
+                        << u"Период (час)"_s << u"Время (страница)"_s;
+    QTest::newRow("en") << 2 << u"Services for Business"_s << u"Safety and security, Insurance"_s
+                        << u"Select the service pack"_s << u"Period"_s << u"Time"_s;
+}
+
+void TestSectionService::textsPerLanguage()
+{
+    QFETCH(int, language);
+    QFETCH(QString, caption);
+    QFETCH(QString, button6);
+    QFETCH(QString, label34);
+    QFETCH(QString, label52);
+    QFETCH(QString, label85);
+
+    Screens screens;
+    calc::SectionScreen *s = screens.openSection(u"Form_service"_s, language);
+    QCOMPARE(s->windowTitle(), caption);
+    QCOMPARE(s->controlText(u"Button6"_s), button6);
+    QCOMPARE(s->controlText(u"Label34"_s), label34);
+    QCOMPARE(s->controlText(u"Label52"_s), label52);
+    QCOMPARE(s->controlText(u"Label85"_s), label85);
+    QVERIFY(!s->control(u"Label33"_s)); // the IT group's headers start at Label34
+    QCOMPARE(s->control(u"ScrollBox9"_s), s->TotalsPanel);
+}
+
+void TestSectionService::accountingTabOffersTwoListsTranslationTabOne()
+{
+    Screens screens;
+    const QStringList accounting{u"Comptabilité"_s, u"Ведение бухгалтерского учета"_s, u"Accounting service"_s};
+    const QStringList consulting{u"étude de faisabilité"_s, u"финансово-экономические обоснования"_s, u"feasibility study"_s};
+    const QStringList chinese{u"Chinois"_s, u"Китайский"_s, u"Chinese"_s};
+    for (int language = 0; language < 3; ++language) {
+        calc::SectionScreen *s = screens.openSection(u"Form_service"_s, language);
+        QComboBox *row4 = s->comboBox(4, 4, 1);
+        QComboBox *row5 = s->comboBox(4, 5, 1);
+        QCOMPARE(row4->count(), 3);
+        QCOMPARE(row4->itemText(1), accounting[language]);
+        QCOMPARE(row5->count(), 3);
+        QCOMPARE(row5->itemText(0), consulting[language]);
+        for (int row : {1, 8}) {
+            QComboBox *box = s->comboBox(8, row, 1);
+            QCOMPARE(box->count(), 4);
+            QCOMPARE(box->itemText(3), chinese[language]);
+            QCOMPARE(box->currentIndex(), -1);
+        }
+    }
+}
+
+void TestSectionService::tabButtonsStandInTwoRowsOfFour()
+{
+    Screens screens;
+    calc::SectionScreen *s = screens.openSection(u"Form_service"_s, 2);
+    const int width = (s->ww - 100) / 4;
+    const int left = s->ScrollBox[0]->x();
+    for (int t = 1; t <= 8; ++t) {
+        const QRect r = s->Button[t - 1]->geometry();
+        QCOMPARE(r.top(), t <= 4 ? 50 : 80);
+        QCOMPARE(r.left(), left + width * ((t - 1) % 4));
+        QCOMPARE(r.width(), width);
+    }
+}
+
+void TestSectionService::websiteRowIsPricedWithoutQuantityAndClearedOnNextShow()
+{
+    Screens screens;
+    calc::SectionScreen *s = screens.openSection(u"Form_service"_s, 1);
+    choose(s, 3, 1, 1, 2);
+    settle(s);
+    QCOMPARE(s->edit(3, 1, 2)->text(), u"1000000"_s);
+    QCOMPARE(s->SumEdit[2]->text(), u"1000000"_s);
+    QCOMPARE(s->Edit1->text(), u"1000000"_s);
+
+    s = screens.openSection(u"Form_service"_s, 0);
+    QCOMPARE(s->comboBox(3, 1, 1)->currentIndex(), -1);
+    QCOMPARE(s->edit(3, 1, 2)->text(), u"0"_s);
+    QCOMPARE(s->Edit1->text(), u"0"_s);
+}
+
+QTEST_MAIN(TestSectionService)
+#include "test_section_service.moc"

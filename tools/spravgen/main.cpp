@@ -1,0 +1,104 @@
+// Writes the reference workbook shipped beside the program: one sheet per
+// section with every price it applies, in French, Russian and English,
+// formatted like the reports. Made from the catalogues at build time, so it
+// can never disagree with them.
+//
+//   torvane-spravgen OUTPUT.xlsx
+
+#include "calc/catalogue.h"
+#include "report/builtinhost.h"
+#include "sections/sections.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+using namespace torvane;
+
+namespace {
+
+QString cell(int column, int row)
+{
+    return QString(QChar(u'A' + column - 1)) + QString::number(row);
+}
+
+QString allLanguages(const app::LocalizedText &text)
+{
+    return text.in(0) + u" / "_s + text.in(1) + u" / "_s + text.in(2);
+}
+
+QString withDetail(const calc::PriceLine &line, int language)
+{
+    const QString detail = line.detail.in(language);
+    return detail.isEmpty() ? line.item.in(language) : line.item.in(language) + u" — "_s + detail;
+}
+
+void writeSection(report::HostWorksheet &sheet, const calc::SectionCatalogue &catalogue)
+{
+    QString name = catalogue.caption.in(2).left(31).trimmed();
+    sheet.setName(name);
+    enum { B = 2, C, D, E };
+    int q = 2;
+    sheet.Cells(q, B, allLanguages(catalogue.caption));
+    auto title = sheet.Range(cell(B, q) + u':' + cell(E, q));
+    title->Merge();
+    title->Font().setBold(true);
+    title->setHorizontalAlignment(3);
+    title->Borders().setLineStyle(1);
+    ++q;
+    const int headerRow = q;
+    sheet.Cells(q, B, u"Français"_s);
+    sheet.Cells(q, C, u"Русский"_s);
+    sheet.Cells(q, D, u"English"_s);
+    sheet.Cells(q, E, u"Prix, tenge / Цена, тенге / Price, tenge"_s);
+    sheet.Range(cell(B, q) + u':' + cell(E, q))->Font().setBold(true);
+    ++q;
+    QString group;
+    for (const calc::PriceLine &line : catalogue.priceList()) {
+        if (allLanguages(line.group) != group) {
+            group = allLanguages(line.group);
+            for (int language = 0; language < 3; ++language)
+                sheet.Cells(q, B + language, line.group.in(language).trimmed());
+            sheet.Range(cell(B, q) + u':' + cell(E, q))->Font().setBold(true);
+            ++q;
+        }
+        for (int language = 0; language < 3; ++language)
+            sheet.Cells(q, B + language, withDetail(line, language));
+        sheet.Cells(q, E, QString::number(line.price));
+        ++q;
+    }
+    auto block = sheet.Range(cell(B, headerRow - 1) + u':' + cell(E, q - 1));
+    block->setColumnWidth(25);
+    block->setWrapText(true);
+    block->setVerticalAlignment(2);
+    sheet.Range(cell(B, headerRow) + u':' + cell(E, q - 1))->Borders().setLineStyle(1);
+    sheet.Range(cell(E, headerRow) + u':' + cell(E, headerRow))->setColumnWidth(30);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication application(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: torvane-spravgen OUTPUT.xlsx\n");
+        return 2;
+    }
+    try {
+        auto host = report::makeBuiltinApplication();
+        report::HostWorkbook &book = host->WorkBooks().Add();
+        bool first = true;
+        for (const calc::SectionCatalogue *catalogue : sections::allCatalogues()) {
+            if (!catalogue->priceList)
+                continue;
+            writeSection(first ? book.WorkSheets(1) : book.addWorkSheet(), *catalogue);
+            first = false;
+        }
+        book.SaveAs(QString::fromLocal8Bit(argv[1]));
+    } catch (const std::exception &e) {
+        std::fprintf(stderr, "torvane-spravgen: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
