@@ -4,6 +4,7 @@
 #include "app/language.h"
 #include "app/oneshottimer.h"
 #include "calc/decimalformat.h"
+#include "calc/tabbutton.h"
 #include "report/reportexport.h"
 #include "shell/code_login.h"
 #include "shell/picture.h"
@@ -32,7 +33,32 @@ constexpr LocalizedText kTotalCaption{u"Résultat:", u"Итог:", u"Result:"};
 // ten-digit values just above the range be typed and reported.
 constexpr int kQuantityMaxLength = 10;
 
+// The whole text of a column header, which may show shortened.
+constexpr char kFullText[] = "fullText";
+
 const QString kInvalidStyle = u"QLineEdit { background: #ffe1e1; border: 1px solid #c62828; }"_s;
+// Fields the user cannot type into look like text on a tinted ground.
+const QString kFixedStyle = u"QLineEdit { background: #eef2f6; border: 1px solid #d3dbe3; color: #1b2b3a; }"_s;
+const QString kAmountStyle = u"QLineEdit { background: #eef7f5; border: 1px solid #b9d9d3; color: #0b2545; }"_s;
+
+// A header text in at most two lines of a given width; a longer one ends in
+// an ellipsis (the whole text stays in the tooltip).
+QString twoLines(const QString &text, const QFontMetrics &metrics, int width)
+{
+    const QStringList words = text.split(u' ', Qt::SkipEmptyParts);
+    QString first;
+    int i = 0;
+    for (; i < words.size(); ++i) {
+        const QString candidate = first.isEmpty() ? words[i] : first + u' ' + words[i];
+        if (!first.isEmpty() && metrics.horizontalAdvance(candidate) > width)
+            break;
+        first = candidate;
+    }
+    if (i >= words.size())
+        return metrics.elidedText(first, Qt::ElideRight, width);
+    const QString rest = words.mid(i).join(u' ');
+    return metrics.elidedText(first, Qt::ElideRight, width) + u'\n' + metrics.elidedText(rest, Qt::ElideRight, width);
+}
 
 QLabel *makeLabel(const QString &name, QWidget *parent)
 {
@@ -76,7 +102,7 @@ SectionScreen::SectionScreen(const SectionCatalogue &catalogue, shell::TForm_log
     const int T = catalogue.tabCount();
 
     for (int t = 1; t <= T; ++t) {
-        auto *button = new QPushButton(this);
+        auto *button = new TabButton(this);
         button->setObjectName(u"Button%1"_s.arg(t));
         button->setFocusPolicy(Qt::TabFocus);
         connect(button, &QPushButton::clicked, this, [this, t] { app::guarded([&] { ButtonClick(t); }); });
@@ -118,6 +144,7 @@ SectionScreen::SectionScreen(const SectionCatalogue &catalogue, shell::TForm_log
         subtotal->setObjectName(u"SumEdit%1"_s.arg(t));
         subtotal->setReadOnly(true);
         subtotal->setFocusPolicy(Qt::ClickFocus);
+        subtotal->setStyleSheet(kAmountStyle);
         subtotal->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         QFont bold = subtotal->font();
         bold.setBold(true);
@@ -138,6 +165,8 @@ SectionScreen::SectionScreen(const SectionCatalogue &catalogue, shell::TForm_log
     Edit1->setObjectName(u"Edit1"_s);
     Edit1->setReadOnly(true);
     Edit1->setFocusPolicy(Qt::ClickFocus);
+    Edit1->setStyleSheet(kAmountStyle);
+    Edit1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Edit1->setGeometry(71, 18, 89, 21);
     QFont bold = Edit1->font();
     bold.setBold(true);
@@ -221,6 +250,8 @@ void SectionScreen::buildGrid()
                         box->setFocusPolicy(Qt::StrongFocus);
                         box->setCurrentIndex(-1);
                         connect(box, &QComboBox::currentIndexChanged, this, &SectionScreen::EditChange);
+                        // A narrow box may cut its choice; the tooltip shows it whole.
+                        connect(box, &QComboBox::currentTextChanged, box, &QWidget::setToolTip);
                         gridCell.box = box;
                     } else {
                         auto *field = new QLineEdit(content);
@@ -228,6 +259,7 @@ void SectionScreen::buildGrid()
                         if (spec.role == ColumnRole::Name) {
                             field->setReadOnly(true);
                             field->setFocusPolicy(Qt::ClickFocus);
+                            field->setStyleSheet(kFixedStyle);
                         } else {
                             field->setValidator(validator);
                             if (spec.role == ColumnRole::Quantity)
@@ -339,15 +371,16 @@ void SectionScreen::placeGroup(int tab, const GroupSpec &group, int Wt)
             continue;
         const CellPlace at = place(k, h);
         // A header keeps its natural size unless it is wider than its column;
-        // then it wraps instead of running into the next header.
-        label->setWordWrap(false);
-        label->adjustSize();
+        // then it takes two lines, raised so that it never runs into the
+        // first row, instead of running into the next header.
+        const QString full = label->property(kFullText).toString();
         const int room = std::max(at.width, 20);
-        if (label->width() > room) {
-            label->setWordWrap(true);
-            label->resize(room, label->heightForWidth(room));
-        }
-        label->move(at.left, layout.columnHeaderTop);
+        const bool fits = label->fontMetrics().horizontalAdvance(full) <= room;
+        label->setText(fits ? full : twoLines(full, label->fontMetrics(), room));
+        label->setToolTip(fits ? QString() : full);
+        label->adjustSize();
+        const int rise = std::max(0, label->height() - 24);
+        label->move(at.left, layout.columnHeaderTop - rise);
     }
     for (int r = group.firstRow; r <= group.lastRow; ++r) {
         for (int c = 1; c <= n; ++c) {
@@ -407,8 +440,10 @@ bool SectionScreen::localise()
             if (auto *header = qobject_cast<QLabel *>(control(u"Labelzag%1%2"_s.arg(t).arg(group.number))))
                 header->setText(group.header.in(L));
             for (const ColumnHeader &columnHeader : group.columnHeaders)
-                if (auto *label = qobject_cast<QLabel *>(control(u"Label%1%2"_s.arg(t).arg(columnHeader.label))))
+                if (auto *label = qobject_cast<QLabel *>(control(u"Label%1%2"_s.arg(t).arg(columnHeader.label)))) {
+                    label->setProperty(kFullText, columnHeader.text.in(L));
                     label->setText(columnHeader.text.in(L));
+                }
             for (int r = group.firstRow; r <= group.lastRow; ++r) {
                 for (int c = 1; c <= group.columnCount(); ++c) {
                     const GridCell *gridCell = cell(t, r, c);
@@ -544,6 +579,8 @@ QString SectionScreen::caption() const
 QString SectionScreen::controlText(const QString &name) const
 {
     QWidget *widget = control(name);
+    if (const QVariant full = widget ? widget->property(kFullText) : QVariant(); full.isValid())
+        return full.toString();
     if (auto *label = qobject_cast<QLabel *>(widget))
         return label->text();
     if (auto *button = qobject_cast<QPushButton *>(widget))

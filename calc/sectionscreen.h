@@ -28,7 +28,7 @@ public:
     const SectionCatalogue &catalogue() const { return m_catalogue; }
 
     // Design-time controls, index t - 1 for tab t.
-    QVector<QPushButton *> Button;
+    QVector<QPushButton *> Button; // tab buttons: captions shortened when narrow, text() whole
     QVector<QScrollArea *> ScrollBox;
     QVector<QLineEdit *> SumEdit;
     QWidget *TotalsPanel;
