@@ -305,6 +305,26 @@ constexpr TabSpec kTabs[] = {
     {{u"Travaux de carrelage", u"Плиточные работы", u"Plumbing fixtures and tiling"}, kTab9, 500},
 };
 
+// One line per work at the unit its price is given in; the foot units only convert.
+QList<PriceLine> priceList()
+{
+    constexpr LocalizedText perUnit[] = { // in the order of Units
+        {u"par mètre carré", u"за кв. метр", u"per square meter"},
+        {u"par mètre", u"за погонный метр", u"per meter"},
+        {u"par pièce", u"за штуку", u"per piece"},
+    };
+    constexpr std::span<const Work> worksOfTab[] = {
+        kWallPreparation, kCeilingPreparation, kFloorPreparation, kElectricsPreparation, kPlumbingPreparation,
+        kWallFinishing, kCeilingFinishing, kFloorLaying, kTiling,
+    };
+    static_assert(std::size(worksOfTab) == std::size(kTabs));
+    QList<PriceLine> lines;
+    for (std::size_t t = 0; t < std::size(kTabs); ++t)
+        for (const Work &work : worksOfTab[t])
+            lines.append({kTabs[t].groups[0].header, work.name, perUnit[int(work.units)], work.price});
+    return lines;
+}
+
 constexpr int kButtonRows[] = {5, 4};
 
 constexpr SectionCatalogue kCatalogue{
@@ -316,6 +336,7 @@ constexpr SectionCatalogue kCatalogue{
     .timers = {100, 100, 100, false},
     .arithmetic = Arithmetic::Decimal,
     .reportLastColumn = E,
+    .priceList = priceList,
 };
 
 } // namespace

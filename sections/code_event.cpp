@@ -140,6 +140,23 @@ constexpr TabSpec kTabs[] = {
     {{u"Achat d accessoires et composants", u"Покупка аксессуаров и комплектующих", u"Purchase of accessories and component parts"}, kTab4, 250},
 };
 
+QList<PriceLine> priceList()
+{
+    constexpr LocalizedText perShow{u"par spectacle", u"за номер", u"per show"};
+    constexpr LocalizedText perHour{u"par heure", u"за час", u"per hour"};
+    constexpr LocalizedText perPiece{u"par pièce", u"за штуку", u"per piece"};
+    QList<PriceLine> lines;
+    auto add = [&lines](const GroupSpec &group, std::span<const Priced> options, LocalizedText detail) {
+        for (const Priced &option : options)
+            lines.append({group.header, option.text, detail, option.price});
+    };
+    add(kTab1[0], kArtists, perShow);
+    add(kTab2[0], kShooting, perHour);
+    add(kTab3[0], kForeignArtists, perShow);
+    add(kTab4[0], kAccessories, perPiece);
+    return lines;
+}
+
 constexpr SectionCatalogue kCatalogue{
     .screenName = u"Form_event",
     .caption = {u"Planification d événements", u"Организация мероприятий", u"Organization of events"},
@@ -148,6 +165,7 @@ constexpr SectionCatalogue kCatalogue{
     .timers = {100, 1000, 100, true},
     .firstLayoutIsSilent = true, // the total stays empty until the user's first change
     .reportLastColumn = E,
+    .priceList = priceList,
 };
 
 } // namespace

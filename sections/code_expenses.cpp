@@ -159,6 +159,27 @@ constexpr TabSpec kTabs[] = {
     {{u"Consommables et Bureau", u"Канцелярия", u"Consumables and Office"}, kTab4, 250},
 };
 
+QList<PriceLine> priceList()
+{
+    constexpr LocalizedText perSquareMetreDay{u"par mètre carré et jour", u"за кв. метр в день", u"per square meter per day"};
+    constexpr LocalizedText perItem{u"par article", u"за предмет", u"per item"};
+    constexpr LocalizedText perMonth{u"par mois", u"за месяц", u"per month"};
+    constexpr LocalizedText perPiece{u"par pièce", u"за штуку", u"per piece"};
+    constexpr LocalizedText perAveragePiece{u"classe moyenne, par pièce", u"класс средний, за штуку", u"class average, per piece"};
+    QList<PriceLine> lines;
+    auto add = [&lines](const GroupSpec &group, std::span<const Priced> options, LocalizedText detail) {
+        for (const Priced &option : options)
+            lines.append({group.header, option.text, detail, option.price});
+    };
+    lines.append({kTab1[0].header, kTabs[0].title, perSquareMetreDay, kCleaningPerSquareMetreDay});
+    add(kTab1[1], kDryCleaning, perItem);
+    add(kTab2[0], kUtilities, perMonth);
+    add(kTab3[0], kFurniture, perAveragePiece);
+    add(kTab3[1], kFurniture, perAveragePiece);
+    add(kTab4[0], kConsumables, perPiece);
+    return lines;
+}
+
 constexpr SectionCatalogue kCatalogue{
     .screenName = u"Form_expenses",
     .caption = {u"Les charges d exploitation", u"Операционные расходы", u"Operating expenses"},
@@ -166,6 +187,7 @@ constexpr SectionCatalogue kCatalogue{
     .totalsPanel = u"ScrollBox5",
     .timers = {100, 1000, 100, true},
     .reportLastColumn = E,
+    .priceList = priceList,
 };
 
 } // namespace

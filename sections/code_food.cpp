@@ -157,6 +157,36 @@ constexpr TabSpec kTabs[] = {
     {{u"Activités récréatives onglet culturel et", u"Культура и досуг", u"Tab Cultural and recreational activities"}, kTab3, 430},
 };
 
+QList<PriceLine> priceList()
+{
+    // In the order of kClasses.
+    static constexpr LocalizedText perPersonByClass[] = {
+        {u"classe économie, par personne", u"класс эконом, за человека", u"class economy, per person"},
+        {u"classe moyenne, par personne", u"класс средний, за человека", u"class average, per person"},
+        {u"classe luxe, par personne", u"класс люкс, за человека", u"class luxury, per person"},
+    };
+    static_assert(std::size(perPersonByClass) == std::size(kClasses));
+    constexpr LocalizedText perPerson{u"par personne", u"за человека", u"per person"};
+    constexpr LocalizedText perPersonTime{u"par personne et unité de temps", u"за человека за единицу времени",
+                                          u"per person per unit of time"};
+    QList<PriceLine> lines;
+    auto addMeals = [&lines](const GroupSpec &group, std::array<qint64, 3> Meal::*venue) {
+        for (const Meal &meal : kMeals)
+            for (std::size_t k = 0; k < std::size(kClasses); ++k)
+                lines.append({group.header, meal.text, perPersonByClass[k], (meal.*venue)[k]});
+    };
+    auto add = [&lines](const GroupSpec &group, std::span<const Priced> options, LocalizedText detail) {
+        for (const Priced &option : options)
+            lines.append({group.header, option.text, detail, option.price});
+    };
+    addMeals(kTab1[0], &Meal::cafe);
+    addMeals(kTab1[1], &Meal::restaurant);
+    add(kTab2[0], kDeliveries, perPerson);
+    add(kTab2[1], kCuisines, perPersonTime);
+    add(kTab3[0], kActivities, perPerson);
+    return lines;
+}
+
 constexpr SectionCatalogue kCatalogue{
     .screenName = u"Form_food",
     .caption = {u"Divertissement et de la nourriture", u"Развлечение и питание", u"Entertainment and food"},
@@ -164,6 +194,7 @@ constexpr SectionCatalogue kCatalogue{
     .totalsPanel = u"ScrollBox5",
     .timers = {100, 1000, 100, true},
     .reportLastColumn = E,
+    .priceList = priceList,
 };
 
 } // namespace

@@ -163,6 +163,32 @@ constexpr TabSpec kTabs[] = {
     {{u"Chambres", u"Комнаты", u"Rooms"}, kTab5, 250},
 };
 
+QList<PriceLine> priceList()
+{
+    // In the order of kHotelRooms.
+    constexpr LocalizedText perRoomNight[] = {
+        {u"chambre simple, par nuit", u"одноместный номер, за сутки", u"single room, per night"},
+        {u"chambre double, par nuit", u"двухместный номер, за сутки", u"double room, per night"},
+        {u"chambre triple, par nuit", u"трехместный номер, за сутки", u"triple room, per night"},
+    };
+    static_assert(std::size(perRoomNight) == std::size(kHotelRooms));
+    constexpr LocalizedText perPersonNight{u"par personne et nuit", u"за человека в сутки", u"per person per night"};
+    constexpr LocalizedText perNight{u"par nuit", u"за сутки", u"per night"};
+    QList<PriceLine> lines;
+    for (const HotelLevel &level : kHotelLevels)
+        for (std::size_t t = 0; t < level.byRoom.size(); ++t)
+            lines.append({kTab1[0].header, level.text, perRoomNight[t], level.byRoom[t]});
+    auto add = [&lines](const GroupSpec &group, std::span<const Priced> options, LocalizedText detail) {
+        for (const Priced &option : options)
+            lines.append({group.header, option.text, detail, option.price});
+    };
+    add(kTab2[0], kHostels, perPersonNight);
+    add(kTab3[0], kHouses, perNight);
+    add(kTab4[0], kApartments, perNight);
+    add(kTab5[0], kRooms, perNight);
+    return lines;
+}
+
 constexpr SectionCatalogue kCatalogue{
     .screenName = u"Form_living",
     .caption = {u"Logements", u"Размещение и проживание", u"Accommodation and lodging"},
@@ -170,6 +196,7 @@ constexpr SectionCatalogue kCatalogue{
     .totalsPanel = u"ScrollBox6",
     .timers = {100, 1000, 100, true},
     .reportLastColumn = E,
+    .priceList = priceList,
 };
 
 } // namespace

@@ -273,6 +273,56 @@ constexpr TabSpec kTabs[] = {
     {{u"L organisation d actions de promotion", u"Организация акций", u"Organizing promotion actions"}, kTab4, 215},
 };
 
+QList<PriceLine> priceList()
+{
+    static constexpr LocalizedText fixedByDesign[] = { // in the order of kDesign
+        {u"avec conception, montant fixe", u"с дизайном, фиксированная сумма", u"with design, fixed amount"},
+        {u"sans conception, montant fixe", u"без дизайна, фиксированная сумма", u"without design, fixed amount"},
+    };
+    static_assert(std::size(fixedByDesign) == std::size(kLargeFormat));
+    constexpr LocalizedText letter{u"Lettre", u"Буква", u"Letter"};
+    constexpr LocalizedText perMillimetre{u"par millimètre de hauteur", u"за миллиметр высоты", u"per millimetre of height"};
+    constexpr LocalizedText designFee{u"frais de conception", u"стоимость дизайна", u"design fee"};
+    constexpr LocalizedText perMonth{u"par mois", u"за месяц", u"per month"};
+    constexpr LocalizedText perCard{u"par carte", u"за визитку", u"per card"};
+    constexpr LocalizedText perFlyer{u"par dépliant", u"за флаер", u"per flyer"};
+    constexpr LocalizedText perBanner{u"par bannière", u"за баннер", u"per banner"};
+    constexpr LocalizedText perItem{u"par article", u"за изделие", u"per item"};
+    constexpr LocalizedText fixedAmount{u"montant fixe", u"фиксированная сумма", u"fixed amount"};
+    constexpr LocalizedText perDay{u"par jour", u"за день", u"per day"};
+    QList<PriceLine> lines;
+    auto add = [&lines](const GroupSpec &group, std::span<const Priced> options, LocalizedText detail) {
+        for (const Priced &option : options)
+            lines.append({group.header, option.text, detail, option.price});
+    };
+    auto byClass = [&lines](const GroupSpec &group, const std::array<qint64, 3> &prices, LocalizedText detail) {
+        for (std::size_t b = 0; b < prices.size(); ++b)
+            lines.append({group.header, kClasses[b], detail, prices[b]});
+    };
+    // "Yes" in the design box adds the fee.
+    auto design = [&lines, designFee](const GroupSpec &group, qint64 fee) {
+        lines.append({group.header, kDesign[0], designFee, fee});
+    };
+    lines.append({kTab1[0].header, letter, perMillimetre, kLetterPerMillimetre});
+    design(kTab1[0], kSignDesign);
+    add(kTab1[1], kBillboardSizes, perMonth);
+    add(kTab1[2], kScreenSizes, perMonth);
+    byClass(kTab2[0], kBusinessCards, perCard);
+    design(kTab2[0], kSmallPrintDesign);
+    byClass(kTab2[1], kFlyers, perFlyer);
+    design(kTab2[1], kSmallPrintDesign);
+    byClass(kTab2[2], kBanners, perBanner);
+    design(kTab2[2], kBannerDesign);
+    for (std::size_t a = 0; a < std::size(kLargeFormat); ++a)
+        byClass(kTab2[3], kLargeFormat[a], fixedByDesign[a]);
+    byClass(kTab2[4], kSouvenirs, perItem);
+    byClass(kTab3[0], kSeo, fixedAmount);
+    byClass(kTab3[1], kContextual, fixedAmount);
+    byClass(kTab3[2], kSocialPages, perMonth);
+    byClass(kTab4[0], kPromotions, perDay);
+    return lines;
+}
+
 constexpr SectionCatalogue kCatalogue{
     .screenName = u"Form_reclame",
     .caption = {u"Publicité", u"Реклама", u"Advertising"},
@@ -280,6 +330,7 @@ constexpr SectionCatalogue kCatalogue{
     .totalsPanel = u"ScrollBox5",
     .timers = {10, 10, 10, false},
     .reportLastColumn = E,
+    .priceList = priceList,
 };
 
 } // namespace

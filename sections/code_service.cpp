@@ -299,6 +299,45 @@ constexpr TabSpec kTabs[] = {
     {{u"Des services de traduction", u"Переводческие услуги", u"Translation services"}, kTab8, 415},
 };
 
+QList<PriceLine> priceList()
+{
+    // In the order of kProtectionClasses.
+    constexpr LocalizedText perPersonDayByClass[] = {
+        {u"classe économie, par personne et jour", u"класс эконом, за человека в день", u"class economy, per person per day"},
+        {u"classe standard, par personne et jour", u"класс стандарт, за человека в день", u"class standard, per person per day"},
+        {u"classe luxe, par personne et jour", u"класс люкс, за человека в день", u"class luxury, per person per day"},
+    };
+    static_assert(std::size(perPersonDayByClass) == std::size(kProtectionClasses));
+    constexpr LocalizedText perMonth{u"par mois", u"за месяц", u"per month"};
+    constexpr LocalizedText perSite{u"par site", u"за сайт", u"per site"};
+    constexpr LocalizedText perPeriod{u"par unité de période", u"за единицу периода", u"per unit of period"};
+    constexpr LocalizedText perDay{u"par jour", u"за день", u"per day"};
+    constexpr LocalizedText perHour{u"par heure", u"за час", u"per hour"};
+    constexpr LocalizedText perPage{u"par page", u"за страницу", u"per page"};
+    QList<PriceLine> lines;
+    auto add = [&lines](const GroupSpec &group, std::span<const Priced> options, LocalizedText detail) {
+        for (const Priced &option : options)
+            lines.append({group.header, option.text, detail, option.price});
+    };
+    add(kTab1[0], kStaffPackages, perMonth);
+    add(kTab2[0], kLegalServices, perMonth);
+    add(kTab3[0], kWebsites, perSite);
+    add(kTab3[1], kItServices, perMonth);
+    add(kTab4[0], kAccounting, perMonth);
+    add(kTab4[1], kConsulting, perMonth);
+    add(kTab5[0], kEquipment, perPeriod);
+    for (const Protection &type : kProtection)
+        for (std::size_t b = 0; b < type.byClass.size(); ++b)
+            lines.append({kTab6[0].header, type.text, perPersonDayByClass[b], type.byClass[b]});
+    add(kTab6[1], kPropertyProtection, perDay);
+    add(kTab7[0], kMaintenance, perPeriod);
+    for (const LanguageRate &language : kLanguages)
+        lines.append({kTab8[0].header, language.text, perHour, language.interpretation});
+    for (const LanguageRate &language : kLanguages)
+        lines.append({kTab8[1].header, language.text, perPage, language.translation});
+    return lines;
+}
+
 // Eight tab buttons in two rows of four.
 constexpr int kButtonRows[] = {4, 4};
 
@@ -310,6 +349,7 @@ constexpr SectionCatalogue kCatalogue{
     .buttonRows = kButtonRows,
     .timers = {100, 100, 100, false},
     .reportLastColumn = F,
+    .priceList = priceList,
 };
 
 } // namespace
