@@ -72,6 +72,11 @@ constexpr Priced kDriver[] = {
     {{u"non", u"Нет", u"No"}, 0},
 };
 
+// Freight and warehousing prices, the same for every option.
+constexpr qint64 kRailFreightPerTonKm = 17340;
+constexpr qint64 kRoadFreightPerTonKm = 26000;
+constexpr qint64 kWarehousePerSquareMetre = 500;
+
 constexpr auto masscen11 = project(kFlights, &Fare::adult);
 constexpr auto masscen12 = project(kFlights, &Fare::child);
 constexpr auto masscen21 = project(kRail, &Fare::adult);
@@ -120,7 +125,7 @@ Amount railFreightRule(const RowInput &in)
 {
     if (in.pos(1) == -1 || in.qty(3) == 0 || in.pos(2) == -1)
         return 0;
-    return Money(in.qty(3)) * in.qty(4) * 17340;
+    return Money(in.qty(3)) * in.qty(4) * kRailFreightPerTonKm;
 }
 
 Amount transferRule(const RowInput &in)
@@ -135,7 +140,7 @@ Amount roadFreightRule(const RowInput &in)
 {
     if (in.pos(1) == -1 || in.qty(4) == 0 || in.qty(3) == 0 || in.pos(2) == -1)
         return 0;
-    return Money(in.qty(4)) * in.qty(3) * 26000;
+    return Money(in.qty(4)) * in.qty(3) * kRoadFreightPerTonKm;
 }
 
 Amount carRentalRule(const RowInput &in)
@@ -148,7 +153,7 @@ Amount carRentalRule(const RowInput &in)
 
 Amount warehouseRule(const RowInput &in)
 {
-    return Money(in.qty(1)) * 500;
+    return Money(in.qty(1)) * kWarehousePerSquareMetre;
 }
 
 constexpr LocalizedText kSum{u"La somme finale", u"Сумма", u"The sum"};
@@ -258,14 +263,14 @@ QList<PriceLine> priceList()
         lines.append({kTab2[0].header, fare.place, adult, fare.adult});
         lines.append({kTab2[0].header, fare.place, child, fare.child});
     }
-    lines.append({kTab2[1].header, {u"Astana — Almaty", u"Астана — Алматы", u"Astana — Almaty"}, perTonKm, 17340});
+    lines.append({kTab2[1].header, {u"Astana — Almaty", u"Астана — Алматы", u"Astana — Almaty"}, perTonKm, kRailFreightPerTonKm});
     for (const Priced &point : kTransferPoints)
         lines.append({kTab3[0].header, point.text, perHour, point.price});
-    lines.append({kTab3[1].header, {u"Astana — Almaty", u"Астана — Алматы", u"Astana — Almaty"}, perTonKm, 26000});
+    lines.append({kTab3[1].header, {u"Astana — Almaty", u"Астана — Алматы", u"Astana — Almaty"}, perTonKm, kRoadFreightPerTonKm});
     for (const Priced &car : kCarClasses)
         lines.append({kTab4[0].header, car.text, perUnit, car.price});
     lines.append({kTab4[0].header, {u"Chauffeur", u"Водитель", u"Driver"}, perUnit, kDriver[0].price});
-    lines.append({kTab5[0].header, kTabs[4].title, perSquareMetre, 500});
+    lines.append({kTab5[0].header, kTabs[4].title, perSquareMetre, kWarehousePerSquareMetre});
     return lines;
 }
 

@@ -281,7 +281,7 @@ QList<PriceLine> priceList()
     };
     static_assert(std::size(fixedByDesign) == std::size(kLargeFormat));
     constexpr LocalizedText letter{u"Lettre", u"Буква", u"Letter"};
-    constexpr LocalizedText perMillimetre{u"par millimètre de hauteur", u"за миллиметр высоты", u"per millimetre of height"};
+    constexpr LocalizedText perMillimetre{u"par millimètre de hauteur", u"за миллиметр высоты", u"per millimeter of height"};
     constexpr LocalizedText designFee{u"frais de conception", u"стоимость дизайна", u"design fee"};
     constexpr LocalizedText perMonth{u"par mois", u"за месяц", u"per month"};
     constexpr LocalizedText perCard{u"par carte", u"за визитку", u"per card"};

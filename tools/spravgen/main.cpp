@@ -30,8 +30,9 @@ QString allLanguages(const app::LocalizedText &text)
 
 QString withDetail(const calc::PriceLine &line, int language)
 {
+    const QString item = line.item.in(language).trimmed();
     const QString detail = line.detail.in(language);
-    return detail.isEmpty() ? line.item.in(language) : line.item.in(language) + u" — "_s + detail;
+    return detail.isEmpty() ? item : item + u" — "_s + detail;
 }
 
 void writeSection(report::HostWorksheet &sheet, const calc::SectionCatalogue &catalogue)
