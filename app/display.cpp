@@ -26,3 +26,15 @@ void Display::setScreenHeightForTesting(int height)
 }
 
 } // namespace torvane::app
+
+namespace torvane::app {
+
+void showMaximizedOnScreen(QWidget *window)
+{
+    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (screen && !window->isVisible())
+        window->setGeometry(screen->availableGeometry());
+    window->showMaximized();
+}
+
+} // namespace torvane::app

@@ -14,3 +14,11 @@ public:
 };
 
 } // namespace torvane::app
+
+namespace torvane::app {
+
+// Shows a window maximised. It is first given the screen's whole available
+// area, so it also fills the screen where no window manager maximises it.
+void showMaximizedOnScreen(QWidget *window);
+
+} // namespace torvane::app

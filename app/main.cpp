@@ -1,3 +1,4 @@
+#include "app/display.h"
 #include "app/startup.h"
 #include "app/torvaneapplication.h"
 #include "shell/code_login.h"
@@ -14,6 +15,6 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "torvane: this Qt installation cannot read JPEG pictures; backgrounds will stay empty\n");
 
     auto login = torvane::app::createScreens();
-    login->showMaximized();
+    torvane::app::showMaximizedOnScreen(login.get());
     return app.exec();
 }

@@ -65,7 +65,7 @@ void ScreenFrame::present()
         }
         return;
     }
-    showMaximized();
+    app::showMaximizedOnScreen(this);
     if (canRaise) {
         raise();
         activateWindow();

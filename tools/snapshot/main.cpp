@@ -1,13 +1,18 @@
 // Renders every screen of the program in every language to PNG files, so the
 // look of a change can be checked without a display.
 //
-//   torvane-snapshot --out DIR [--size 1366x768] [--demo]
+//   torvane-snapshot --out DIR [--size 1366x768] [--demo] [--reports]
+//
+// --demo fills a row of every group; --reports also saves each section's
+// report (in each language) into DIR/reports without opening it.
 
 #include "app/errorreporter.h"
 #include "app/oneshottimer.h"
 #include "app/startup.h"
 #include "app/torvaneapplication.h"
 #include "calc/sectionscreen.h"
+#include "report/hostsession.h"
+#include "report/spreadsheethost.h"
 #include "sections/sections.h"
 #include "shell/code_login.h"
 #include "shell/screenframe.h"
@@ -83,6 +88,7 @@ int main(int argc, char **argv)
     QString out = u"snapshots"_s;
     QString size = u"1366x768"_s;
     bool demo = false;
+    bool reports = false;
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--out") && i + 1 < argc)
             out = QString::fromLocal8Bit(argv[++i]);
@@ -90,8 +96,10 @@ int main(int argc, char **argv)
             size = QString::fromLocal8Bit(argv[++i]);
         else if (!std::strcmp(argv[i], "--demo"))
             demo = true;
+        else if (!std::strcmp(argv[i], "--reports"))
+            demo = reports = true;
         else {
-            std::fprintf(stderr, "usage: torvane-snapshot --out DIR [--size WxH] [--demo]\n");
+            std::fprintf(stderr, "usage: torvane-snapshot --out DIR [--size WxH] [--demo] [--reports]\n");
             return 2;
         }
     }
@@ -119,6 +127,11 @@ int main(int argc, char **argv)
     app::TorvaneApplication application(argc, argv);
     app::ErrorReporter::instance().setRecording(true);
     QDir().mkpath(out);
+    if (reports) {
+        QDir().mkpath(out + u"/reports"_s);
+        report::setReportFolderForTesting(out + u"/reports"_s);
+        report::SpreadsheetHost::setOpenerForTesting([](const QString &) { return true; });
+    }
 
     auto login = app::createScreens();
     login->showMaximized();
@@ -150,6 +163,11 @@ int main(int argc, char **argv)
                 ok &= save(section, out + u"/"_s + name.mid(5) + u"_tab"_s + QString::number(t) + suffix + u".png"_s);
             }
             section->ButtonClick(1);
+            if (reports) {
+                section->Image1Click();
+                const QString saved = report::HostSession::instance().ExelOtch;
+                QFile::rename(saved, saved.chopped(4) + suffix + u".xls"_s);
+            }
             section->hide();
         }
     }
