@@ -1,6 +1,7 @@
 #include "app/display.h"
 #include "app/startup.h"
 #include "app/torvaneapplication.h"
+#include "report/hostsession.h"
 #include "shell/code_login.h"
 
 #include <QGuiApplication>
@@ -16,5 +17,8 @@ int main(int argc, char **argv)
 
     auto login = torvane::app::createScreens();
     torvane::app::showMaximizedOnScreen(login.get());
-    return app.exec();
+    const int status = app.exec();
+    // The spreadsheet objects of the last export or reference click go before the screens.
+    torvane::report::HostSession::instance().release();
+    return status;
 }

@@ -1,6 +1,7 @@
 #include "shell/clickablelabel.h"
 
 #include <QCursor>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace torvane::shell {
@@ -16,6 +17,17 @@ void ClickableLabel::setClickable(bool clickable)
     m_clickable = clickable;
     setCursor(clickable ? Qt::PointingHandCursor : Qt::ArrowCursor);
     setFocusPolicy(clickable ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void ClickableLabel::keyPressEvent(QKeyEvent *event)
+{
+    // Picture buttons can be reached with Tab and pressed from the keyboard.
+    if (m_clickable && (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        event->accept();
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
 }
 
 void ClickableLabel::mousePressEvent(QMouseEvent *event)

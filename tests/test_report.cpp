@@ -164,6 +164,8 @@ private slots:
     void reportThatCannotBeOpenedSaysWhereItIs();
     void saveButtonExportsTheScreenAsShown();
     void referenceWorkbookOpensOrSaysWhyNot();
+    void everySectionExportsItsPlan_data();
+    void everySectionExportsItsPlan();
 };
 
 void TestReport::typedTextBecomesNumberOrText_data()
@@ -476,6 +478,81 @@ void TestReport::referenceWorkbookOpensOrSaysWhyNot()
     openReferenceWorkbook();
     QCOMPARE(m_opened, (QStringList{folder.filePath(u"sprav.xlsx"_s), folder.filePath(u"sprav.xlsx"_s)}));
     QCOMPARE(HostSession::instance().ExelOtch, folder.filePath(u"sprav.xlsx"_s));
+}
+
+void TestReport::everySectionExportsItsPlan_data()
+{
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("totalColumn");
+    QTest::newRow("logistics en") << u"Form_logistic"_s << 2 << u"Logistics and Transportation.xls"_s << u"F"_s;
+    QTest::newRow("accommodation en") << u"Form_living"_s << 2 << u"Accommodation and lodging.xls"_s << u"E"_s;
+    QTest::newRow("food fr, long caption") << u"Form_food"_s << 0 << u"Divertissement et de la nourriture.xls"_s << u"E"_s;
+    QTest::newRow("construction ru, decimals") << u"Form_construct"_s << 1 << u"Строительство и ремонт.xls"_s << u"E"_s;
+    QTest::newRow("services fr") << u"Form_service"_s << 0 << u"Services aux entreprises.xls"_s << u"F"_s;
+    QTest::newRow("expenses ru") << u"Form_expenses"_s << 1 << u"Операционные расходы.xls"_s << u"E"_s;
+    QTest::newRow("events en") << u"Form_event"_s << 2 << u"Organization of events.xls"_s << u"E"_s;
+    QTest::newRow("advertising fr") << u"Form_reclame"_s << 0 << u"Publicité.xls"_s << u"E"_s;
+}
+
+void TestReport::everySectionExportsItsPlan()
+{
+    QFETCH(QString, screen);
+    QFETCH(int, language);
+    QFETCH(QString, file);
+    QFETCH(QString, totalColumn);
+
+    calc::DecimalFormat::setRegionalForTesting(QLocale::c());
+    Screens screens;
+    calc::SectionScreen *s = screens.openSection(screen, language);
+    // The first row of every group: last option of each box, 3 of each quantity.
+    const calc::SectionCatalogue &catalogue = s->catalogue();
+    for (int t = 1; t <= catalogue.tabCount(); ++t)
+        for (const calc::GroupSpec &group : catalogue.tabs[t - 1].groups)
+            for (int c = 1; c <= group.columnCount(); ++c) {
+                const calc::ColumnSpec &column = group.columns[c - 1];
+                if (column.role == calc::ColumnRole::Choice)
+                    choose(s, t, group.firstRow, c, s->comboBox(t, group.firstRow, c)->count() - 1);
+                else if (column.role == calc::ColumnRole::Quantity)
+                    type(s, t, group.firstRow, c, u"3"_s);
+            }
+    settle(s);
+    s->Image1Click();
+    QVERIFY2(app::ErrorReporter::instance().recorded().isEmpty(), qPrintable(app::ErrorReporter::instance().recorded().join(u'\n')));
+
+    const QString path = folder().filePath(file);
+    QCOMPARE(m_opened, QStringList{path});
+    const QJsonObject sheet = readBack(path).value(u"sheets"_s).toArray().at(0).toObject();
+    QCOMPARE(sheet.value(u"name"_s).toString(), s->windowTitle().left(31));
+
+    // Each priced tab leaves its title and its subtotal; the total closes the sheet.
+    const QJsonObject cells = sheet.value(u"cells"_s).toObject();
+    QStringList texts;
+    int lastRow = 0;
+    for (auto it = cells.begin(); it != cells.end(); ++it) {
+        const QJsonValue value = it.value().toObject().value(u"value"_s);
+        texts << (value.isDouble() ? calc::DecimalFormat(QLocale::c()).toText(value.toDouble()) : value.toString());
+        lastRow = std::max(lastRow, it.key().mid(1).toInt());
+    }
+    const report::ReportPlan plan = calc::reportPlanOf(catalogue);
+    for (int t = 1; t <= catalogue.tabCount(); ++t) {
+        const QString subtotal = s->SumEdit[t - 1]->text();
+        if (subtotal == u"0"_s)
+            continue;
+        QVERIFY2(texts.contains(subtotal), qPrintable(u"subtotal of tab %1"_s.arg(t)));
+        const QString title = s->controlText(plan.tabs[t - 1].groups.front().titleControl);
+        QVERIFY2(texts.contains(title), qPrintable(u"title of tab %1: %2"_s.arg(t).arg(title)));
+    }
+    const QJsonObject total = cells.value(totalColumn + QString::number(lastRow)).toObject();
+    QCOMPARE(calc::DecimalFormat(QLocale::c()).toText(total.value(u"value"_s).toDouble()), s->Edit1->text());
+    QVERIFY(total.value(u"bold"_s).toBool());
+    // Every merged title keeps its text in the merge's first cell.
+    for (const QJsonValue &merge : sheet.value(u"merges"_s).toArray()) {
+        const QString first = merge.toString().section(u':', 0, 0);
+        QVERIFY2(!cells.value(first).toObject().value(u"value"_s).toString().isEmpty(), qPrintable(merge.toString()));
+    }
+    calc::DecimalFormat::setRegionalForTesting(QLocale::system());
 }
 
 QTEST_MAIN(TestReport)
