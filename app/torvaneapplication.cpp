@@ -3,6 +3,7 @@
 #include "app/errorreporter.h"
 
 #include <QFont>
+#include <QIcon>
 
 namespace torvane::app {
 
@@ -27,6 +28,7 @@ void TorvaneApplication::configure(QApplication &app)
     app.setApplicationDisplayName(u"Torvane"_s);
     app.setApplicationVersion(QStringLiteral("1.0.0"));
     app.setDesktopFileName(u"com.example.Torvane"_s);
+    app.setWindowIcon(QIcon(u":/torvane/icon.png"_s));
     // Tahoma is rarely installed on this platform; fall back to fonts that carry
     // Cyrillic and French accents.
     QFont font(QStringList{u"Tahoma"_s, u"DejaVu Sans"_s, u"Liberation Sans"_s}, 8);

@@ -443,6 +443,16 @@ QBrush latticeBrush(const QColor &lineColor, const QColor &dotColor, int w, int 
 
 // Start screen: deep navy with a soft teal light where the logo sits in
 // ordinary window sizes, so any top-left crop still looks finished.
+// The application icon: the emblem alone, on a transparent square.
+QImage applicationIcon()
+{
+    QImage img = canvas(256, 256);
+    QPainter p(&img);
+    smooth(p);
+    drawEmblem(p, QRectF(8, 8, 240, 240));
+    return img;
+}
+
 QImage startBackground()
 {
     QImage img(2560, 1440, QImage::Format_RGB32);
@@ -929,8 +939,10 @@ int main(int argc, char *argv[])
     parser.addHelpOption();
     const QCommandLineOption outOpt(u"out"_s, u"Folder that receives the img/ tree."_s, u"DIR"_s);
     const QCommandLineOption panelOpt(u"panel"_s, u"Where to write the built-in left panel."_s, u"FILE"_s);
+    const QCommandLineOption iconOpt(u"icon"_s, u"Where to write the application icon (optional)."_s, u"FILE"_s);
     parser.addOption(outOpt);
     parser.addOption(panelOpt);
+    parser.addOption(iconOpt);
     parser.process(app);
     if (!parser.isSet(outOpt) || !parser.isSet(panelOpt)) {
         std::fprintf(stderr, "usage: torvane-assetgen --out DIR --panel FILE\n");
@@ -954,6 +966,8 @@ int main(int argc, char *argv[])
     for (size_t i = 0; i < heights.size(); ++i)
         out.png(u"img/gen/arka"_s + QString::number(i + 1) + u".png"_s, leftPanel(heights[i]));
     out.write(parser.value(panelOpt), leftPanel(760), "PNG", -1);
+    if (parser.isSet(iconOpt))
+        out.write(parser.value(iconOpt), applicationIcon(), "PNG", -1);
 
     for (int lang = 0; lang < int(kLanguages.size()); ++lang)
         drawLanguage(out, lang, problems);
