@@ -22,14 +22,6 @@ constexpr qint64 kLargestExactInteger = qint64(1) << 53;
 constexpr double kDefaultColumnWidth = 8.43;
 constexpr double kLineHeight = 12.75; // points, for the default 10-point font
 
-QString columnLetters(int column)
-{
-    QString letters;
-    for (int c = column; c > 0; c = (c - 1) / 26)
-        letters.prepend(QChar(u'A' + (c - 1) % 26));
-    return letters;
-}
-
 void checkCell(int row, int column)
 {
     if (row < 1 || row > 65536 || column < 1 || column > 256)
@@ -157,9 +149,12 @@ public:
 
     void setName(const QString &name) override
     {
-        static const QRegularExpression forbidden(u"[\\[\\]:*?/\\\\]"_s);
-        if (name.isEmpty() || name.size() > 31 || name.contains(forbidden))
-            throw HostError(u"\"%1\" cannot name a sheet: a sheet name has 1 to 31 characters, none of : \\ / ? * [ ]."_s.arg(name));
+        QStringList others;
+        for (std::size_t i = 0; i < m_book.sheets.size(); ++i)
+            if (i != m_index)
+                others << m_book.sheets[i].name;
+        if (const QString problem = sheetNameProblem(name, others); !problem.isEmpty())
+            throw HostError(u"The sheet cannot be renamed: %1."_s.arg(problem));
         model().name = name;
     }
 
@@ -248,7 +243,7 @@ private:
     }
     QString address() const
     {
-        return u"%1%2:%3%4"_s.arg(columnLetters(m_range.firstColumn)).arg(m_range.firstRow).arg(columnLetters(m_range.lastColumn)).arg(m_range.lastRow);
+        return cellName(m_range.firstRow, m_range.firstColumn) + u':' + cellName(m_range.lastRow, m_range.lastColumn);
     }
 
     Sheet &m_sheet;

@@ -3,6 +3,7 @@
 #include "app/assetpath.h"
 #include "app/errorreporter.h"
 #include "report/hostsession.h"
+#include "report/workbook.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -13,14 +14,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString letter(int column)
-{
-    return QString(QChar(u'A' + column - 1));
-}
-
 QString range(int fromColumn, int fromRow, int toColumn, int toRow)
 {
-    return u"%1%2:%3%4"_s.arg(letter(fromColumn)).arg(fromRow).arg(letter(toColumn)).arg(toRow);
+    return cellName(fromRow, fromColumn) + u':' + cellName(toRow, toColumn);
 }
 
 // Spreadsheet programs refuse sheet names over 31 characters or holding
@@ -31,10 +27,12 @@ QString sheetNameOf(const QString &caption)
     QString name = caption;
     name.replace(forbidden, u"-"_s);
     name = name.left(31);
-    if (name.at(name.size() - 1).isLowSurrogate() == false && name.at(name.size() - 1).isHighSurrogate())
+    if (!name.isEmpty() && name.back().isHighSurrogate())
         name.chop(1);
     name = name.trimmed();
-    return name.isEmpty() ? u"Report"_s : name;
+    while (name.startsWith(u'\'') || name.endsWith(u'\''))
+        name = name.startsWith(u'\'') ? name.mid(1) : name.chopped(1);
+    return sheetNameProblem(name).isEmpty() ? name : u"Report"_s;
 }
 
 QString fileNameOf(const QString &caption)

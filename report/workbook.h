@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <map>
 #include <utility>
@@ -49,5 +50,14 @@ struct Sheet {
 struct Workbook {
     std::vector<Sheet> sheets;
 };
+
+// Column letters ("A", "Z", "AA") and cell names ("B2") of 1-based positions.
+QString columnLetters(int column);
+QString cellName(int row, int column);
+
+// Why a name cannot name a sheet (1 to 31 characters, none of : \ / ? * [ ],
+// no apostrophe at either end, not used by an earlier sheet whatever the
+// case); empty when it can.
+QString sheetNameProblem(const QString &name, const QStringList &earlier = {});
 
 } // namespace torvane::report

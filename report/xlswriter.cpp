@@ -56,7 +56,6 @@ constexpr qsizetype maxRecordData = 8224;
 constexpr int maxRows = 65536;
 constexpr int maxColumns = 256;
 constexpr int maxTextUnits = 32767;
-constexpr int maxSheetNameUnits = 31;
 constexpr int maxFormatUnits = 255;
 constexpr int maxXfCount = 4050;
 constexpr int maxMergesPerRecord = 1026;
@@ -73,14 +72,6 @@ constexpr quint16 cellPatternColours = 0x20C0; // foreground 64, background 65
 [[noreturn]] void fail(const QString &message)
 {
     throw std::runtime_error(message.toStdString());
-}
-
-QString cellName(int row, int column)
-{
-    QString letters;
-    for (int c = column; c > 0; c = (c - 1) / 26)
-        letters.prepend(QChar(u'A' + (c - 1) % 26));
-    return letters + QString::number(row);
 }
 
 // Little-endian byte sink for record bodies and streams.
@@ -170,22 +161,6 @@ void bof(Bytes &out, quint16 substream)
     body.u32(0);      // file history flags
     body.u32(0x0006); // lowest BIFF version that can read the file
     record(out, recBof, body);
-}
-
-void checkSheetName(const QString &name, const QStringList &earlier)
-{
-    if (name.isEmpty() || name.size() > maxSheetNameUnits)
-        fail(u"sheet name \"%1\" must have 1 to %2 characters"_s.arg(name).arg(maxSheetNameUnits));
-    for (const QChar c : u":\\/?*[]"_s) {
-        if (name.contains(c))
-            fail(u"sheet name \"%1\" must not contain '%2'"_s.arg(name, c));
-    }
-    if (name.startsWith(u'\'') || name.endsWith(u'\''))
-        fail(u"sheet name \"%1\" must not start or end with an apostrophe"_s.arg(name));
-    for (const QString &other : earlier) {
-        if (other.compare(name, Qt::CaseInsensitive) == 0)
-            fail(u"sheet name \"%1\" is used twice"_s.arg(name));
-    }
 }
 
 void checkPosition(const QString &sheet, int row, int column)
@@ -777,7 +752,8 @@ QByteArray XlsWriter::write(const Workbook &book)
     std::vector<PreparedSheet> prepared;
     QStringList names;
     for (const Sheet &sheet : book.sheets) {
-        checkSheetName(sheet.name, names);
+        if (const QString problem = sheetNameProblem(sheet.name, names); !problem.isEmpty())
+            fail(problem);
         names.append(sheet.name);
         prepared.push_back(prepare(sheet, styles, strings));
     }

@@ -22,7 +22,6 @@ namespace {
 constexpr int maxRows = 1048576;
 constexpr int maxColumns = 16384;
 constexpr int maxTextUnits = 32767;
-constexpr int maxSheetNameUnits = 31;
 
 [[noreturn]] void fail(const QString &message)
 {
@@ -33,31 +32,6 @@ void check(lxw_error error, const QString &what)
 {
     if (error != LXW_NO_ERROR)
         fail(u"%1: %2"_s.arg(what, QString::fromUtf8(lxw_strerror(error))));
-}
-
-QString cellName(int row, int column)
-{
-    QString letters;
-    for (int c = column; c > 0; c = (c - 1) / 26)
-        letters.prepend(QChar(u'A' + (c - 1) % 26));
-    return letters + QString::number(row);
-}
-
-// Same rule as the .xls writer, so both reject the same books.
-void checkSheetName(const QString &name, const QStringList &earlier)
-{
-    if (name.isEmpty() || name.size() > maxSheetNameUnits)
-        fail(u"sheet name \"%1\" must have 1 to %2 characters"_s.arg(name).arg(maxSheetNameUnits));
-    for (const QChar c : u":\\/?*[]"_s) {
-        if (name.contains(c))
-            fail(u"sheet name \"%1\" must not contain '%2'"_s.arg(name, c));
-    }
-    if (name.startsWith(u'\'') || name.endsWith(u'\''))
-        fail(u"sheet name \"%1\" must not start or end with an apostrophe"_s.arg(name));
-    for (const QString &other : earlier) {
-        if (other.compare(name, Qt::CaseInsensitive) == 0)
-            fail(u"sheet name \"%1\" is used twice"_s.arg(name));
-    }
 }
 
 void checkPosition(const QString &sheet, int row, int column)
@@ -226,7 +200,8 @@ QByteArray XlsxWriter::write(const Workbook &book)
         fail(u"a workbook needs at least one sheet"_s);
     QStringList names;
     for (const Sheet &sheet : book.sheets) {
-        checkSheetName(sheet.name, names);
+        if (const QString problem = sheetNameProblem(sheet.name, names); !problem.isEmpty())
+            fail(problem);
         names.append(sheet.name);
     }
 

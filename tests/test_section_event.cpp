@@ -14,17 +14,6 @@ const calc::SectionCatalogue &catalogue()
     return sections::eventCatalogue();
 }
 
-TableInputs rowInputs(int tab, int row, const QList<int> &positions, const QStringList &quantities)
-{
-    TableInputs inputs;
-    for (int c = 1; c <= positions.size(); ++c)
-        inputs.choose(tab, row, c, positions[c - 1]);
-    for (int c = 1; c <= quantities.size(); ++c)
-        if (!quantities[c - 1].isNull())
-            inputs.type(tab, row, c, quantities[c - 1]);
-    return inputs;
-}
-
 } // namespace
 
 class TestSectionEvent : public QObject
@@ -43,11 +32,7 @@ private slots:
 
 void TestSectionEvent::rowPrices_data()
 {
-    QTest::addColumn<int>("tab");
-    QTest::addColumn<int>("row");
-    QTest::addColumn<QList<int>>("positions");   // by column, -1 = none
-    QTest::addColumn<QStringList>("quantities"); // by column, null = untouched
-    QTest::addColumn<QString>("sum");
+    addRowPriceColumns();
 
     using P = QList<int>;
     using Q = QStringList;
@@ -71,16 +56,7 @@ void TestSectionEvent::rowPrices_data()
 
 void TestSectionEvent::rowPrices()
 {
-    QFETCH(int, tab);
-    QFETCH(int, row);
-    QFETCH(QList<int>, positions);
-    QFETCH(QStringList, quantities);
-    QFETCH(QString, sum);
-
-    const calc::SectionFigures figures = priced(catalogue(), rowInputs(tab, row, positions, quantities));
-    QCOMPARE(rowSum(figures, tab, row), sum);
-    QCOMPARE(figures.subtotals.value(tab - 1), sum);
-    QCOMPARE(figures.total, sum);
+    checkRowPrice(catalogue());
 }
 
 void TestSectionEvent::foreignArtistsAddToTheTotalAsTheyAre()

@@ -23,11 +23,7 @@ private slots:
 
 void TestSectionLogistic::rowPrices_data()
 {
-    QTest::addColumn<int>("tab");
-    QTest::addColumn<int>("row");
-    QTest::addColumn<QList<int>>("positions"); // by column 1..n, -1 = none
-    QTest::addColumn<QStringList>("quantities"); // by column 1..n, "" = untouched
-    QTest::addColumn<QString>("sum");
+    addRowPriceColumns();
 
     using P = QList<int>;
     using Q = QStringList;
@@ -54,22 +50,7 @@ void TestSectionLogistic::rowPrices_data()
 
 void TestSectionLogistic::rowPrices()
 {
-    QFETCH(int, tab);
-    QFETCH(int, row);
-    QFETCH(QList<int>, positions);
-    QFETCH(QStringList, quantities);
-    QFETCH(QString, sum);
-
-    TableInputs inputs;
-    for (int c = 1; c <= positions.size(); ++c)
-        inputs.choose(tab, row, c, positions[c - 1]);
-    for (int c = 1; c <= quantities.size(); ++c)
-        if (!quantities[c - 1].isNull())
-            inputs.type(tab, row, c, quantities[c - 1]);
-    const calc::SectionFigures figures = priced(sections::logisticCatalogue(), inputs);
-    QCOMPARE(rowSum(figures, tab, row), sum);
-    QCOMPARE(figures.subtotals.value(tab - 1), sum);
-    QCOMPARE(figures.total, sum);
+    checkRowPrice(sections::logisticCatalogue());
 }
 
 void TestSectionLogistic::subtotalsAndTotalFollowEveryTab()

@@ -59,14 +59,6 @@ Cell blank(const CellStyle &style)
     return Cell{Cell::Kind::Blank, {}, 0, style};
 }
 
-QString cellRef(int row, int column)
-{
-    QString letters;
-    for (int c = column; c > 0; c = (c - 1) / 26)
-        letters.prepend(QChar(u'A' + (c - 1) % 26));
-    return letters + QString::number(row);
-}
-
 // One sheet shaped like a cost report, one small summary sheet.
 Workbook reportBook()
 {
@@ -138,7 +130,7 @@ std::map<QString, Cell> expectedCells(const Sheet &sheet)
         const bool isBlank = cell.kind == Cell::Kind::Blank || (cell.kind == Cell::Kind::Text && cell.text.isEmpty());
         if (isBlank && cell.style == CellStyle{})
             continue;
-        cells[cellRef(position.first, position.second)] = isBlank ? blank(cell.style) : cell;
+        cells[cellName(position.first, position.second)] = isBlank ? blank(cell.style) : cell;
     }
     for (const CellRange &range : sheet.merges) {
         const auto anchor = sheet.cells.find({range.firstRow, range.firstColumn});
@@ -147,17 +139,11 @@ std::map<QString, Cell> expectedCells(const Sheet &sheet)
         for (int r = range.firstRow; r <= range.lastRow; ++r) {
             for (int c = range.firstColumn; c <= range.lastColumn; ++c) {
                 if (!sheet.cells.contains({r, c}))
-                    cells[cellRef(r, c)] = blank(anchor->second.style);
+                    cells[cellName(r, c)] = blank(anchor->second.style);
             }
         }
     }
     return cells;
-}
-
-QString columnLetters(int column)
-{
-    const QString ref = cellRef(1, column);
-    return ref.left(ref.size() - 1);
 }
 
 } // namespace
@@ -284,8 +270,8 @@ private slots:
             QStringList merges;
             for (const CellRange &range : sheet.merges) {
                 if (range.firstRow != range.lastRow || range.firstColumn != range.lastColumn)
-                    merges.append(cellRef(range.firstRow, range.firstColumn) + u':'
-                                  + cellRef(range.lastRow, range.lastColumn));
+                    merges.append(cellName(range.firstRow, range.firstColumn) + u':'
+                                  + cellName(range.lastRow, range.lastColumn));
             }
             merges.sort();
             QStringList readMerges;
@@ -388,7 +374,7 @@ private slots:
         const QJsonObject cells = sheetDump(dump, 0).value(u"cells"_s).toObject();
         QCOMPARE(cells.size(), strings.size() - 1); // the empty text stores nothing
         for (int i = 0; i < strings.size() - 1; ++i) {
-            const QJsonObject got = cells.value(cellRef(i + 1, 1 + i % 3)).toObject();
+            const QJsonObject got = cells.value(cellName(i + 1, 1 + i % 3)).toObject();
             QVERIFY2(got.value(u"value"_s).toString() == strings.at(i), qPrintable(u"string %1"_s.arg(i)));
         }
         if (format == u"xls"_s) {

@@ -68,6 +68,43 @@ inline QString rowSum(const calc::SectionFigures &figures, int tab, int row)
     return {};
 }
 
+// One row's inputs: option positions and quantity texts by column 1..n; a
+// null text leaves its field untouched (empty).
+inline TableInputs rowInputs(int tab, int row, const QList<int> &positions, const QStringList &quantities)
+{
+    TableInputs inputs;
+    for (int c = 1; c <= int(positions.size()); ++c)
+        inputs.choose(tab, row, c, positions[c - 1]);
+    for (int c = 1; c <= int(quantities.size()); ++c)
+        if (!quantities[c - 1].isNull())
+            inputs.type(tab, row, c, quantities[c - 1]);
+    return inputs;
+}
+
+// A table of single-row price cases: the row's sum, its tab's subtotal and
+// the section total must all read the expected text.
+inline void addRowPriceColumns()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QList<int>>("positions");   // by column 1..n, -1 = none
+    QTest::addColumn<QStringList>("quantities"); // by column 1..n, null = untouched
+    QTest::addColumn<QString>("sum");
+}
+
+inline void checkRowPrice(const calc::SectionCatalogue &catalogue)
+{
+    QFETCH(int, tab);
+    QFETCH(int, row);
+    QFETCH(QList<int>, positions);
+    QFETCH(QStringList, quantities);
+    QFETCH(QString, sum);
+    const calc::SectionFigures figures = priced(catalogue, rowInputs(tab, row, positions, quantities));
+    QCOMPARE(rowSum(figures, tab, row), sum);
+    QCOMPARE(figures.subtotals.value(tab - 1), sum);
+    QCOMPARE(figures.total, sum);
+}
+
 // Runs every pending deferred step of a screen now, in timer order.
 inline void settle(QWidget *screen)
 {
