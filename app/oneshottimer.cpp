@@ -2,6 +2,10 @@
 
 #include "app/errorreporter.h"
 
+#include <QCoreApplication>
+
+#include <algorithm>
+
 namespace torvane::app {
 
 OneShotTimer::OneShotTimer(const QString &name, int intervalMs, QObject *parent)
@@ -46,6 +50,26 @@ void OneShotTimer::fire()
         guarded(m_handler);
     m_running = false;
     switchOff();
+}
+
+void runPendingSteps(QObject *screen)
+{
+    for (int round = 0; round < 10; ++round) {
+        QCoreApplication::processEvents();
+        QList<OneShotTimer *> timers = screen->findChildren<OneShotTimer *>(QString(), Qt::FindDirectChildrenOnly);
+        std::sort(timers.begin(), timers.end(),
+                  [](const OneShotTimer *a, const OneShotTimer *b) { return a->objectName() < b->objectName(); });
+        bool pending = false;
+        for (OneShotTimer *timer : std::as_const(timers)) {
+            if (timer->isOn()) {
+                pending = true;
+                timer->fireNow();
+            }
+        }
+        if (!pending)
+            break;
+    }
+    QCoreApplication::processEvents();
 }
 
 } // namespace torvane::app

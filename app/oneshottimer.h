@@ -42,4 +42,9 @@ private:
     int m_runs = 0;
 };
 
+// Runs every pending deferred step of a screen at once, in the order of its
+// timers' names (Timer1 layout, Timer2 localisation, Timer3 recalculation),
+// until none is left: for tools and tests that cannot wait for the clock.
+void runPendingSteps(QObject *screen);
+
 } // namespace torvane::app

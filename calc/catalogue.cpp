@@ -4,6 +4,13 @@ namespace torvane::calc {
 
 using namespace Qt::StringLiterals;
 
+void appendPrices(QList<PriceLine> &lines, const GroupSpec &group, std::span<const Priced> options,
+                  const LocalizedText &detail)
+{
+    for (const Priced &option : options)
+        lines.append({group.header, option.text, detail, option.price});
+}
+
 report::ReportPlan reportPlanOf(const SectionCatalogue &catalogue)
 {
     report::ReportPlan plan;

@@ -104,6 +104,13 @@ struct TimerPlan {
 
 enum class Arithmetic { Whole, Decimal };
 
+// An option and the price it carries: per unit of its row's quantity, or the
+// fixed amount of a row that has none.
+struct Priced {
+    LocalizedText text;
+    qint64 price = 0;
+};
+
 // One priced option of a section as the reference workbook lists it.
 struct PriceLine {
     LocalizedText group;  // what is priced (a group header)
@@ -139,6 +146,10 @@ constexpr auto project(const Row (&rows)[N], Field Row::*field)
         out[i] = rows[i].*field;
     return out;
 }
+
+// Appends one reference line per option of a priced list.
+void appendPrices(QList<PriceLine> &lines, const GroupSpec &group, std::span<const Priced> options,
+                  const LocalizedText &detail);
 
 // The plan of a section's report, resolved to control names.
 report::ReportPlan reportPlanOf(const SectionCatalogue &catalogue);

@@ -8,12 +8,6 @@ using enum report::Column;
 
 namespace {
 
-// One option and its price per unit of the row's quantity.
-struct Priced {
-    LocalizedText text;
-    qint64 price;
-};
-
 // Group 11: artists of Kazakhstan and Russia, per show.
 constexpr Priced kArtists[] = {
     {{u"Ville", u"Городской", u"Urban"}, 100000},
@@ -146,14 +140,10 @@ QList<PriceLine> priceList()
     constexpr LocalizedText perHour{u"par heure", u"за час", u"per hour"};
     constexpr LocalizedText perPiece{u"par pièce", u"за штуку", u"per piece"};
     QList<PriceLine> lines;
-    auto add = [&lines](const GroupSpec &group, std::span<const Priced> options, LocalizedText detail) {
-        for (const Priced &option : options)
-            lines.append({group.header, option.text, detail, option.price});
-    };
-    add(kTab1[0], kArtists, perShow);
-    add(kTab2[0], kShooting, perHour);
-    add(kTab3[0], kForeignArtists, perShow);
-    add(kTab4[0], kAccessories, perPiece);
+    appendPrices(lines, kTab1[0], kArtists, perShow);
+    appendPrices(lines, kTab2[0], kShooting, perHour);
+    appendPrices(lines, kTab3[0], kForeignArtists, perShow);
+    appendPrices(lines, kTab4[0], kAccessories, perPiece);
     return lines;
 }
 

@@ -8,12 +8,6 @@ using enum report::Column;
 
 namespace {
 
-// One option and its price in tenge per unit of the row's quantity.
-struct Priced {
-    LocalizedText text;
-    qint64 price;
-};
-
 // Cleaning of premises, per square metre and day.
 constexpr qint64 kCleaningPerSquareMetreDay = 150;
 
@@ -167,16 +161,12 @@ QList<PriceLine> priceList()
     constexpr LocalizedText perPiece{u"par pièce", u"за штуку", u"per piece"};
     constexpr LocalizedText perAveragePiece{u"classe moyenne, par pièce", u"класс средний, за штуку", u"class average, per piece"};
     QList<PriceLine> lines;
-    auto add = [&lines](const GroupSpec &group, std::span<const Priced> options, LocalizedText detail) {
-        for (const Priced &option : options)
-            lines.append({group.header, option.text, detail, option.price});
-    };
     lines.append({kTab1[0].header, kTabs[0].title, perSquareMetreDay, kCleaningPerSquareMetreDay});
-    add(kTab1[1], kDryCleaning, perItem);
-    add(kTab2[0], kUtilities, perMonth);
-    add(kTab3[0], kFurniture, perAveragePiece);
-    add(kTab3[1], kFurniture, perAveragePiece);
-    add(kTab4[0], kConsumables, perPiece);
+    appendPrices(lines, kTab1[1], kDryCleaning, perItem);
+    appendPrices(lines, kTab2[0], kUtilities, perMonth);
+    appendPrices(lines, kTab3[0], kFurniture, perAveragePiece);
+    appendPrices(lines, kTab3[1], kFurniture, perAveragePiece);
+    appendPrices(lines, kTab4[0], kConsumables, perPiece);
     return lines;
 }
 

@@ -29,12 +29,6 @@ constexpr LocalizedText kClasses[] = {
     {u"luxe", u"Люкс", u"luxury"},
 };
 
-// One option and its price.
-struct Priced {
-    LocalizedText text;
-    qint64 price;
-};
-
 // Tab 2 home delivery, price per person.
 constexpr Priced kDeliveries[] = {
     {{u"pizza", u"Пицца", u"Pizza"}, 1500},
@@ -175,15 +169,11 @@ QList<PriceLine> priceList()
             for (std::size_t k = 0; k < std::size(kClasses); ++k)
                 lines.append({group.header, meal.text, perPersonByClass[k], (meal.*venue)[k]});
     };
-    auto add = [&lines](const GroupSpec &group, std::span<const Priced> options, LocalizedText detail) {
-        for (const Priced &option : options)
-            lines.append({group.header, option.text, detail, option.price});
-    };
     addMeals(kTab1[0], &Meal::cafe);
     addMeals(kTab1[1], &Meal::restaurant);
-    add(kTab2[0], kDeliveries, perPerson);
-    add(kTab2[1], kCuisines, perPersonTime);
-    add(kTab3[0], kActivities, perPerson);
+    appendPrices(lines, kTab2[0], kDeliveries, perPerson);
+    appendPrices(lines, kTab2[1], kCuisines, perPersonTime);
+    appendPrices(lines, kTab3[0], kActivities, perPerson);
     return lines;
 }
 

@@ -29,12 +29,6 @@ constexpr LocalizedText kHotelRooms[] = {
     {u"triple", u"Трехместный", u"Triple"},
 };
 
-// One option and its price.
-struct Priced {
-    LocalizedText text;
-    qint64 price;
-};
-
 // Tab 2 hostel placements, price per person and night. The French second
 // option ends in a Cyrillic "е" (U+0435), kept as users know it.
 constexpr Priced kHostels[] = {
@@ -178,14 +172,10 @@ QList<PriceLine> priceList()
     for (const HotelLevel &level : kHotelLevels)
         for (std::size_t t = 0; t < level.byRoom.size(); ++t)
             lines.append({kTab1[0].header, level.text, perRoomNight[t], level.byRoom[t]});
-    auto add = [&lines](const GroupSpec &group, std::span<const Priced> options, LocalizedText detail) {
-        for (const Priced &option : options)
-            lines.append({group.header, option.text, detail, option.price});
-    };
-    add(kTab2[0], kHostels, perPersonNight);
-    add(kTab3[0], kHouses, perNight);
-    add(kTab4[0], kApartments, perNight);
-    add(kTab5[0], kRooms, perNight);
+    appendPrices(lines, kTab2[0], kHostels, perPersonNight);
+    appendPrices(lines, kTab3[0], kHouses, perNight);
+    appendPrices(lines, kTab4[0], kApartments, perNight);
+    appendPrices(lines, kTab5[0], kRooms, perNight);
     return lines;
 }
 

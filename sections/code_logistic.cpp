@@ -48,12 +48,6 @@ constexpr Fare kRail[] = {
     {{u"Tashkent", u"Ташкент", u"Tashkent"}, 33000, 33000},
 };
 
-// Prices of one option.
-struct Priced {
-    LocalizedText text;
-    qint64 price;
-};
-
 // Tab 3 transfer departure points, price per hour.
 constexpr Priced kTransferPoints[] = {
     {{u"Aéroport Astana", u"Астана аэропорт", u"Astana airport"}, 2500},

@@ -8,12 +8,6 @@ using enum report::Column;
 
 namespace {
 
-// One option and its price in tenge per unit of the row's quantity.
-struct Priced {
-    LocalizedText text;
-    qint64 price;
-};
-
 constexpr LocalizedText kDesign[] = {
     {u"Oui", u"Да", u"Yes"},
     {u"Non", u"Нет", u"No"},
@@ -291,10 +285,6 @@ QList<PriceLine> priceList()
     constexpr LocalizedText fixedAmount{u"montant fixe", u"фиксированная сумма", u"fixed amount"};
     constexpr LocalizedText perDay{u"par jour", u"за день", u"per day"};
     QList<PriceLine> lines;
-    auto add = [&lines](const GroupSpec &group, std::span<const Priced> options, LocalizedText detail) {
-        for (const Priced &option : options)
-            lines.append({group.header, option.text, detail, option.price});
-    };
     auto byClass = [&lines](const GroupSpec &group, const std::array<qint64, 3> &prices, LocalizedText detail) {
         for (std::size_t b = 0; b < prices.size(); ++b)
             lines.append({group.header, kClasses[b], detail, prices[b]});
@@ -305,8 +295,8 @@ QList<PriceLine> priceList()
     };
     lines.append({kTab1[0].header, letter, perMillimetre, kLetterPerMillimetre});
     design(kTab1[0], kSignDesign);
-    add(kTab1[1], kBillboardSizes, perMonth);
-    add(kTab1[2], kScreenSizes, perMonth);
+    appendPrices(lines, kTab1[1], kBillboardSizes, perMonth);
+    appendPrices(lines, kTab1[2], kScreenSizes, perMonth);
     byClass(kTab2[0], kBusinessCards, perCard);
     design(kTab2[0], kSmallPrintDesign);
     byClass(kTab2[1], kFlyers, perFlyer);

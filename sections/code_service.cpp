@@ -8,13 +8,6 @@ using enum report::Column;
 
 namespace {
 
-// One option and its price, in tenge per unit of the group's quantity (or the
-// fixed amount of a row that has no quantity).
-struct Priced {
-    LocalizedText text;
-    qint64 price;
-};
-
 // Group 11: staff selection packages, per month.
 constexpr Priced kStaffPackages[] = {
     {{u"économie", u"Эконом", u"economy"}, 7643},
@@ -315,22 +308,18 @@ QList<PriceLine> priceList()
     constexpr LocalizedText perHour{u"par heure", u"за час", u"per hour"};
     constexpr LocalizedText perPage{u"par page", u"за страницу", u"per page"};
     QList<PriceLine> lines;
-    auto add = [&lines](const GroupSpec &group, std::span<const Priced> options, LocalizedText detail) {
-        for (const Priced &option : options)
-            lines.append({group.header, option.text, detail, option.price});
-    };
-    add(kTab1[0], kStaffPackages, perMonth);
-    add(kTab2[0], kLegalServices, perMonth);
-    add(kTab3[0], kWebsites, perSite);
-    add(kTab3[1], kItServices, perMonth);
-    add(kTab4[0], kAccounting, perMonth);
-    add(kTab4[1], kConsulting, perMonth);
-    add(kTab5[0], kEquipment, perPeriod);
+    appendPrices(lines, kTab1[0], kStaffPackages, perMonth);
+    appendPrices(lines, kTab2[0], kLegalServices, perMonth);
+    appendPrices(lines, kTab3[0], kWebsites, perSite);
+    appendPrices(lines, kTab3[1], kItServices, perMonth);
+    appendPrices(lines, kTab4[0], kAccounting, perMonth);
+    appendPrices(lines, kTab4[1], kConsulting, perMonth);
+    appendPrices(lines, kTab5[0], kEquipment, perPeriod);
     for (const Protection &type : kProtection)
         for (std::size_t b = 0; b < type.byClass.size(); ++b)
             lines.append({kTab6[0].header, type.text, perPersonDayByClass[b], type.byClass[b]});
-    add(kTab6[1], kPropertyProtection, perDay);
-    add(kTab7[0], kMaintenance, perPeriod);
+    appendPrices(lines, kTab6[1], kPropertyProtection, perDay);
+    appendPrices(lines, kTab7[0], kMaintenance, perPeriod);
     for (const LanguageRate &language : kLanguages)
         lines.append({kTab8[0].header, language.text, perHour, language.interpretation});
     for (const LanguageRate &language : kLanguages)

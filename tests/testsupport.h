@@ -108,20 +108,7 @@ inline void checkRowPrice(const calc::SectionCatalogue &catalogue)
 // Runs every pending deferred step of a screen now, in timer order.
 inline void settle(QWidget *screen)
 {
-    for (int round = 0; round < 10; ++round) {
-        QCoreApplication::processEvents();
-        bool pending = false;
-        for (const char *name : {"Timer1", "Timer2", "Timer3"}) {
-            if (auto *timer = screen->findChild<app::OneShotTimer *>(QLatin1String(name), Qt::FindDirectChildrenOnly)) {
-                if (timer->isOn()) {
-                    pending = true;
-                    timer->fireNow();
-                }
-            }
-        }
-        if (!pending)
-            return;
-    }
+    app::runPendingSteps(screen);
 }
 
 // The whole program's screens, created as at start-up, with errors recorded

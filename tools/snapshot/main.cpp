@@ -33,26 +33,6 @@ using namespace torvane;
 
 namespace {
 
-// Runs every deferred step of a screen now, in the order the timers would.
-void settle(QWidget *screen)
-{
-    for (int round = 0; round < 10; ++round) {
-        QCoreApplication::processEvents();
-        bool pending = false;
-        for (const char *name : {"Timer1", "Timer2", "Timer3"}) {
-            if (auto *timer = screen->findChild<app::OneShotTimer *>(QLatin1String(name), Qt::FindDirectChildrenOnly)) {
-                if (timer->isOn()) {
-                    pending = true;
-                    timer->fireNow();
-                }
-            }
-        }
-        if (!pending)
-            break;
-    }
-    QCoreApplication::processEvents();
-}
-
 bool save(QWidget *widget, const QString &file)
 {
     if (!widget->grab().save(file)) {
@@ -78,7 +58,7 @@ void fillDemo(calc::SectionScreen *section)
             }
         }
     }
-    settle(section);
+    app::runPendingSteps(section);
 }
 
 } // namespace
@@ -135,7 +115,7 @@ int main(int argc, char **argv)
 
     auto login = app::createScreens();
     login->showMaximized();
-    settle(login.get());
+    app::runPendingSteps(login.get());
     bool ok = save(login.get(), out + u"/start.png"_s);
 
     static const char *const languages[] = {"fr", "ru", "en"};
@@ -146,7 +126,7 @@ int main(int argc, char **argv)
         for (const QString &name : inner) {
             auto *screen = login->findChild<shell::ScreenFrame *>(name, Qt::FindDirectChildrenOnly);
             screen->present();
-            settle(screen);
+            app::runPendingSteps(screen);
             ok &= save(screen, out + u"/"_s + name.mid(5) + suffix + u".png"_s);
             screen->hide();
         }
@@ -154,7 +134,7 @@ int main(int argc, char **argv)
             const QString name = QString::fromUtf16(catalogue->screenName);
             auto *section = login->findChild<calc::SectionScreen *>(name, Qt::FindDirectChildrenOnly);
             section->present();
-            settle(section);
+            app::runPendingSteps(section);
             if (demo)
                 fillDemo(section);
             for (int t = 1; t <= catalogue->tabCount(); ++t) {
