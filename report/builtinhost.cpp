@@ -284,8 +284,12 @@ void BuiltinWorkbook::SaveAs(const QString &path)
     if (suffix != u"xls"_s && suffix != u"xlsx"_s)
         throw HostError(u"Cannot save \"%1\": only .xls and .xlsx workbooks can be written."_s.arg(path));
     Workbook book = m_model;
-    for (report::Sheet &sheet : book.sheets)
+    for (report::Sheet &sheet : book.sheets) {
         fitRowHeights(sheet);
+        // Reports print across the page, every column on one page width.
+        sheet.printLandscape = true;
+        sheet.printFitToWidth = true;
+    }
     QByteArray bytes;
     try {
         bytes = suffix == u"xls"_s ? XlsWriter::write(book) : XlsxWriter::write(book);

@@ -45,6 +45,8 @@ struct Sheet {
     std::vector<CellRange> merges;
     std::map<int, double> columnWidths; // column -> width in characters of the default font
     std::map<int, double> rowHeights;   // row -> height in points; rows not listed keep the default
+    bool printLandscape = false;        // print across the page
+    bool printFitToWidth = false;       // print all columns on one page width
 };
 
 struct Workbook {

@@ -27,6 +27,11 @@ namespace {
 
 enum RecordType : quint16 {
     recEof = 0x000A,
+    recHeader = 0x0014,
+    recFooter = 0x0015,
+    recHCenter = 0x0083,
+    recVCenter = 0x0084,
+    recSetup = 0x00A1,
     recDateMode = 0x0022,
     recFont = 0x0031,
     recContinue = 0x003C,
@@ -612,6 +617,31 @@ void writeCells(Bytes &out, Entries::const_iterator from, Entries::const_iterato
     flushBlanks();
 }
 
+// Page setup block: no header or footer, not centred, A4, and the sheet's
+// orientation and fitting.
+void writePageSetup(Bytes &out, const Sheet &sheet)
+{
+    emptyRecord(out, recHeader);
+    emptyRecord(out, recFooter);
+    Bytes centre;
+    centre.u16(0);
+    record(out, recHCenter, centre);
+    record(out, recVCenter, centre);
+    Bytes setup;
+    setup.u16(9);   // A4
+    setup.u16(100); // scale, unused when fitting
+    setup.u16(1);   // first page number
+    setup.u16(sheet.printFitToWidth ? 1 : 0); // pages wide
+    setup.u16(0);                              // pages tall: as many as needed
+    setup.u16(sheet.printLandscape ? 0x0000 : 0x0002); // portrait flag; settings valid
+    setup.u16(600); // horizontal resolution
+    setup.u16(600); // vertical resolution
+    setup.f64(0.5); // header margin, inches
+    setup.f64(0.5); // footer margin
+    setup.u16(1);   // copies
+    record(out, recSetup, setup);
+}
+
 QByteArray sheetStream(const PreparedSheet &prepared, bool active)
 {
     const Sheet &sheet = *prepared.sheet;
@@ -620,8 +650,10 @@ QByteArray sheetStream(const PreparedSheet &prepared, bool active)
     bof(out, 0x0010);
 
     Bytes wsBool;
-    wsBool.u16(0x04C1); // automatic page breaks, outline symbols below and right
+    // Automatic page breaks, outline symbols below and right; fit to pages when asked.
+    wsBool.u16(sheet.printFitToWidth ? 0x05C1 : 0x04C1);
     record(out, recWsBool, wsBool);
+    writePageSetup(out, sheet);
     Bytes defColWidth;
     defColWidth.u16(8);
     record(out, recDefColWidth, defColWidth);

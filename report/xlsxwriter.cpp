@@ -110,6 +110,12 @@ void writeSheet(lxw_workbook *book, const Sheet &sheet, Formats &formats)
     if (!worksheet)
         fail(u"libxlsxwriter could not add sheet \"%1\""_s.arg(sheet.name));
 
+    worksheet_set_paper(worksheet, 9); // A4
+    if (sheet.printLandscape)
+        worksheet_set_landscape(worksheet);
+    if (sheet.printFitToWidth)
+        worksheet_fit_to_pages(worksheet, 1, 0);
+
     for (const auto &[column, width] : sheet.columnWidths) {
         if (column < 1 || column > maxColumns)
             fail(u"sheet \"%1\": column %2 is outside 1..%3"_s.arg(sheet.name).arg(column).arg(maxColumns));

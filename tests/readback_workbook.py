@@ -19,6 +19,7 @@ LINE = {0: "none", 1: "thin"}
 
 OLE2_SIGNATURE = bytes.fromhex("D0CF11E0A1B11AE1")
 SST, CONTINUE, EXTSST, BOF, BOUNDSHEET = 0x00FC, 0x003C, 0x00FF, 0x0809, 0x0085
+WSBOOL, SETUP = 0x0081, 0x00A1
 
 
 def cell_ref(row, column):
@@ -120,6 +121,22 @@ def check_stream(stream):
     }
 
 
+def print_setups(stream):
+    """Orientation and pages-wide fitting of each sheet, in stream order."""
+    records, _ = records_of(stream)
+    fits, setups = [], []
+    for offset, rtype, _ in records:
+        if rtype == WSBOOL:
+            fits.append(bool(struct.unpack_from("<H", stream, offset + 4)[0] & 0x0100))
+        elif rtype == SETUP:
+            fields = struct.unpack_from("<6H", stream, offset + 4)
+            setups.append({"landscape": not fields[5] & 0x0002, "paper": fields[0], "fit_width": fields[3]})
+    for fit, setup in zip(fits, setups):
+        if not fit:
+            setup["fit_width"] = 0
+    return setups
+
+
 def dump_xls(path):
     import olefile
     import xlrd
@@ -140,7 +157,8 @@ def dump_xls(path):
         "sheets": [],
     }
     types = {xlrd.XL_CELL_TEXT: "text", xlrd.XL_CELL_NUMBER: "number", xlrd.XL_CELL_BLANK: "blank"}
-    for sheet in book.sheets():
+    setups = print_setups(stream)
+    for index, sheet in enumerate(book.sheets()):
         cells = {}
         for r in range(sheet.nrows):
             for c, cell in enumerate(sheet.row(r)):
@@ -173,6 +191,7 @@ def dump_xls(path):
                        for c, info in sheet.colinfo_map.items()},
             "heights": {str(r + 1): {"height": info.height, "custom": bool(info.height_mismatch)}
                         for r, info in sheet.rowinfo_map.items()},
+            "print": setups[index] if index < len(setups) else None,
         })
     return result
 
@@ -227,6 +246,12 @@ def dump_xlsx(path):
             "widths": widths,
             "heights": {str(r): {"height": d.ht, "custom": bool(d.customHeight)}
                         for r, d in sheet.row_dimensions.items() if d.ht is not None},
+            "print": {
+                "landscape": sheet.page_setup.orientation == "landscape",
+                "paper": int(sheet.page_setup.paperSize or 0),
+                "fit_width": int(sheet.page_setup.fitToWidth or 1)
+                if sheet.sheet_properties.pageSetUpPr is not None and sheet.sheet_properties.pageSetUpPr.fitToPage else 0,
+            },
         })
     cells_only.close()
     return result

@@ -358,6 +358,12 @@ void TestReport::writtenReportReadsBack()
     QVERIFY(total.value(u"bold"_s).toBool());
     QCOMPARE(total.value(u"borders"_s).toArray().at(3).toString(), u"thin"_s);
 
+    // Printed across one A4 page width.
+    const QJsonObject print = sheet.value(u"print"_s).toObject();
+    QVERIFY(print.value(u"landscape"_s).toBool());
+    QCOMPARE(print.value(u"fit_width"_s).toInt(), 1);
+    QCOMPARE(print.value(u"paper"_s).toInt(), 9);
+
     const QJsonObject widths = sheet.value(u"widths"_s).toObject();
     for (const QString &column : {u"B"_s, u"C"_s, u"F"_s})
         QVERIFY2(qAbs(widths.value(column).toObject().value(u"width"_s).toInt() - 25 * 256) < 256, qPrintable(column));
