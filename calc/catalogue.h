@@ -147,6 +147,18 @@ constexpr auto project(const Row (&rows)[N], Field Row::*field)
     return out;
 }
 
+// The commonest rule: an option in column 1 and a quantity in column 2; the
+// row costs the quantity times the option's price, nothing while either is
+// missing.
+template<const auto &prices>
+Amount perUnitRule(const RowInput &in)
+{
+    const int a = in.pos(1);
+    if (a == -1 || in.qty(2) == 0)
+        return 0;
+    return Money(in.qty(2)) * prices[a];
+}
+
 // Appends one reference line per option of a priced list.
 void appendPrices(QList<PriceLine> &lines, const GroupSpec &group, std::span<const Priced> options,
                   const LocalizedText &detail);

@@ -52,15 +52,6 @@ constexpr auto kForeignArtistTexts = project(kForeignArtists, &Priced::text);
 constexpr auto kAccessoryTexts = project(kAccessories, &Priced::text);
 
 // Pricing rules. A row without its options or with a quantity of 0 costs nothing.
-template<const auto &prices>
-Amount perUnitRule(const RowInput &in)
-{
-    const int a = in.pos(1);
-    if (a == -1 || in.qty(2) == 0)
-        return 0;
-    return Money(in.qty(2)) * prices[a];
-}
-
 Amount shootingRule(const RowInput &in)
 {
     const int a = in.pos(1);

@@ -63,15 +63,6 @@ Amount cleaningRule(const RowInput &in)
     return Money(in.qty(1)) * kCleaningPerSquareMetreDay * in.qty(2);
 }
 
-template<const auto &prices>
-Amount perUnitRule(const RowInput &in)
-{
-    const int a = in.pos(1);
-    if (a == -1 || in.qty(2) == 0)
-        return 0;
-    return Money(in.qty(2)) * prices[a];
-}
-
 // Only the one class "average" is offered; it is priced at the type's price.
 Amount furnitureRule(const RowInput &in)
 {

@@ -64,6 +64,7 @@ constexpr auto masscen = project(kActivities, &Priced::price); // entry r - 1 pr
 
 constexpr auto kMealTexts = project(kMeals, &Meal::text);
 constexpr auto kDeliveryTexts = project(kDeliveries, &Priced::text);
+constexpr auto kDeliveryPrices = project(kDeliveries, &Priced::price);
 constexpr auto kCuisineTexts = project(kCuisines, &Priced::text);
 
 LocalizedText activityName(int row)
@@ -79,14 +80,6 @@ Amount mealRule(const RowInput &in)
     if (m == -1 || in.qty(3) == 0 || k == -1)
         return 0;
     return Money(in.qty(3)) * (kMeals[m].*venue)[k];
-}
-
-Amount deliveryRule(const RowInput &in)
-{
-    const int f = in.pos(1);
-    if (f == -1 || in.qty(2) == 0)
-        return 0;
-    return Money(in.qty(2)) * kDeliveries[f].price;
 }
 
 Amount cateringRule(const RowInput &in)
@@ -128,7 +121,7 @@ constexpr ColumnSpec kCateringColumns[] = {choice(kCuisineTexts), quantity(), qu
 constexpr ColumnHeader kCateringHeaders[] = {{6, kFoodType}, {7, kPeople}, {8, {u"Temps", u"Время", u"Time"}}, {9, kSum}};
 constexpr GroupSpec kTab2[] = {
     {1, {u"Alimentation Livraison à domicile", u"Доставка готовой еды на дом", u"Tab Organization of delivery of the finished food"}, 1, 4,
-     kDeliveryColumns, kDeliveryHeaders, deliveryRule, 3, {}, {TitleSource::TabButton, C, B, E, true, 3}},
+     kDeliveryColumns, kDeliveryHeaders, perUnitRule<kDeliveryPrices>, 3, {}, {TitleSource::TabButton, C, B, E, true, 3}},
     {2, {u"Activités sortants (accueil, buffet)", u"Организация выездных мероприятий", u"Outbound activities (reception, buffet)"}, 5, 8,
      kCateringColumns, kCateringHeaders, cateringRule, 4, {220, 250, 100}, {TitleSource::None, 0, 0, 0, false, 4}},
 };

@@ -63,6 +63,9 @@ constexpr auto kHostelTexts = project(kHostels, &Priced::text);
 constexpr auto kHouseTexts = project(kHouses, &Priced::text);
 constexpr auto kApartmentTexts = project(kApartments, &Priced::text);
 constexpr auto kRoomTexts = project(kRooms, &Priced::text);
+constexpr auto kHousePrices = project(kHouses, &Priced::price);
+constexpr auto kApartmentPrices = project(kApartments, &Priced::price);
+constexpr auto kRoomPrices = project(kRooms, &Priced::price);
 
 // Pricing rules. Positions are -1 without a selection; a rule that is not met gives 0.
 Amount hotelRule(const RowInput &in)
@@ -79,16 +82,6 @@ Amount hostelRule(const RowInput &in)
     if (k == -1 || in.qty(2) == 0 || in.qty(3) == 0)
         return 0;
     return Money(in.qty(2)) * in.qty(3) * kHostels[k].price;
-}
-
-// Houses, apartments and rooms: one choice priced per night.
-template<const auto &options>
-Amount perNightRule(const RowInput &in)
-{
-    const int k = in.pos(1);
-    if (k == -1 || in.qty(2) == 0)
-        return 0;
-    return Money(in.qty(2)) * options[k].price;
 }
 
 constexpr LocalizedText kSum{u"Somme", u"Сумма", u"The sum"};
@@ -126,7 +119,7 @@ constexpr ColumnSpec kHouseColumns[] = {choice(kHouseTexts), quantity(), sum()};
 constexpr ColumnHeader kHouseHeaders[] = {{1, kRoomCount}, {2, kNights}, {3, kSum}};
 constexpr GroupSpec kTab3[] = {
     {1, {u"Louez un chalet", u"Аренда коттеджа", u"Booking House"}, 1, 5,
-     kHouseColumns, kHouseHeaders, perNightRule<kHouses>, 3, {}, {TitleSource::TabButton, C, C, E, false, 3}},
+     kHouseColumns, kHouseHeaders, perUnitRule<kHousePrices>, 3, {}, {TitleSource::TabButton, C, C, E, false, 3}},
 };
 
 // Tab 4: apartments.
@@ -134,7 +127,7 @@ constexpr ColumnSpec kApartmentColumns[] = {choice(kApartmentTexts), quantity(),
 constexpr ColumnHeader kApartmentHeaders[] = {{1, kRoomCount}, {2, kNights}, {3, kSum}};
 constexpr GroupSpec kTab4[] = {
     {1, {u"Location appartement", u"Аренда квартиры", u"Booking Apartments"}, 1, 5,
-     kApartmentColumns, kApartmentHeaders, perNightRule<kApartments>, 3, {}, {TitleSource::TabButton, C, C, E, false, 3}},
+     kApartmentColumns, kApartmentHeaders, perUnitRule<kApartmentPrices>, 3, {}, {TitleSource::TabButton, C, C, E, false, 3}},
 };
 
 // Tab 5: rooms.
@@ -146,7 +139,7 @@ constexpr ColumnHeader kRoomHeaders[] = {
 };
 constexpr GroupSpec kTab5[] = {
     {1, {u"Chambres à louer", u"Аренда комнаты", u"Booking rooms"}, 1, 5,
-     kRoomColumns, kRoomHeaders, perNightRule<kRooms>, 3, {}, {TitleSource::TabButton, C, C, E, false, 3}},
+     kRoomColumns, kRoomHeaders, perUnitRule<kRoomPrices>, 3, {}, {TitleSource::TabButton, C, C, E, false, 3}},
 };
 
 constexpr TabSpec kTabs[] = {

@@ -109,15 +109,6 @@ Amount largeFormatRule(const RowInput &in)
     return Money(kLargeFormat[a][b]);
 }
 
-template<const auto &prices>
-Amount perUnitRule(const RowInput &in)
-{
-    const int a = in.pos(1);
-    if (a == -1 || in.qty(2) == 0)
-        return 0;
-    return Money(in.qty(2)) * prices[a];
-}
-
 // No quantity: the package's amount as soon as region and package are chosen.
 template<const auto &prices>
 Amount fixedPackageRule(const RowInput &in)

@@ -129,15 +129,6 @@ constexpr auto kMaintenanceTexts = project(kMaintenance, &Priced::text);
 constexpr auto kLanguageTexts = project(kLanguages, &LanguageRate::text);
 
 // Pricing rules. A row without its option or with a quantity of 0 costs nothing.
-template<const auto &prices>
-Amount perUnitRule(const RowInput &in)
-{
-    const int a = in.pos(1);
-    if (a == -1 || in.qty(2) == 0)
-        return 0;
-    return Money(in.qty(2)) * prices[a];
-}
-
 // A website costs its fixed amount as soon as its type is chosen.
 Amount websiteRule(const RowInput &in)
 {
