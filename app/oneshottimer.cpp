@@ -45,7 +45,6 @@ void OneShotTimer::fire()
     if (!m_on || m_running)
         return;
     m_running = true;
-    ++m_runs;
     if (m_handler)
         guarded(m_handler);
     m_running = false;

@@ -29,7 +29,6 @@ public:
     // Runs a pending step now (the save button needs fresh figures); no-op when off.
     void fireNow();
 
-    int runs() const { return m_runs; } // for tests and benchmarks
     int remainingMs() const { return m_timer.remainingTime(); }
 
 private:
@@ -39,7 +38,6 @@ private:
     std::function<void()> m_handler;
     bool m_on = false;
     bool m_running = false;
-    int m_runs = 0;
 };
 
 // Runs every pending deferred step of a screen at once, in the order of its

@@ -1,6 +1,5 @@
 #include "report/reportexport.h"
 
-#include "app/assetpath.h"
 #include "app/errorreporter.h"
 #include "report/hostsession.h"
 #include "report/workbook.h"
