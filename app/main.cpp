@@ -1,8 +1,8 @@
-#include "app/display.h"
+#include "ui/display.h"
 #include "app/startup.h"
-#include "app/torvaneapplication.h"
+#include "ui/torvaneapplication.h"
 #include "report/hostsession.h"
-#include "shell/code_login.h"
+#include "ui/shell/code_login.h"
 
 #include <QGuiApplication>
 #include <QImageReader>
@@ -11,12 +11,12 @@
 
 int main(int argc, char **argv)
 {
-    torvane::app::TorvaneApplication app(argc, argv);
+    torvane::ui::TorvaneApplication app(argc, argv);
     if (!QImageReader::supportedImageFormats().contains("jpeg"))
         std::fprintf(stderr, "torvane: this Qt installation cannot read JPEG pictures; backgrounds will stay empty\n");
 
     auto login = torvane::app::createScreens();
-    torvane::app::showMaximizedOnScreen(login.get());
+    torvane::ui::showMaximizedOnScreen(login.get());
     const int status = app.exec();
     // The spreadsheet objects of the last export or reference click go before the screens.
     torvane::report::HostSession::instance().release();

@@ -3,7 +3,7 @@
 
 #include "testsupport.h"
 
-#include "app/torvaneapplication.h"
+#include "ui/torvaneapplication.h"
 #include "report/hostsession.h"
 #include "report/reportexport.h"
 #include "report/spreadsheethost.h"
@@ -21,15 +21,15 @@ using namespace torvane::test;
 
 int main(int argc, char **argv)
 {
-    app::TorvaneApplication application(argc, argv);
+    ui::TorvaneApplication application(argc, argv);
     QTemporaryDir folder;
     report::setReportFolderForTesting(folder.path());
     report::SpreadsheetHost::setOpenerForTesting([](const QString &) { return true; });
 
     Screens screens;
-    calc::SectionScreen *s = screens.openSection(u"Form_construct"_s, 2);
+    ui::SectionScreen *s = screens.openSection(u"Form_construct"_s, 2);
     for (int t = 1; t <= s->catalogue().tabCount(); ++t)
-        for (const calc::GroupSpec &group : s->catalogue().tabs[t - 1].groups)
+        for (const model::GroupSpec &group : s->catalogue().tabs[t - 1].groups)
             for (int r = group.firstRow; r <= group.lastRow; ++r) {
                 s->comboBox(t, r, 3)->setCurrentIndex(s->comboBox(t, r, 3)->count() - 1);
                 s->edit(t, r, 2)->setText(QString::number(r * 7));
@@ -56,7 +56,7 @@ int main(int argc, char **argv)
                 xls[xls.size() / 2], xls.back(), QFileInfo(xlsPath).size());
     std::printf("same report workbook saved as .xlsx                 : median %6.1f ms (max %.1f), %lld bytes  target < 50 ms\n",
                 xlsx[xlsx.size() / 2], xlsx.back(), QFileInfo(xlsxPath).size());
-    for (const QString &message : app::ErrorReporter::instance().recorded())
+    for (const QString &message : ui::ErrorReporter::instance().recorded())
         std::printf("reported: %s\n", qUtf8Printable(message));
     return 0;
 }

@@ -3,10 +3,10 @@
 
 #include "testsupport.h"
 
-#include "app/torvaneapplication.h"
-#include "calc/sectionscreen.h"
-#include "sections/code_construct.h"
-#include "sections/code_logistic.h"
+#include "ui/torvaneapplication.h"
+#include "ui/sectionscreen.h"
+#include "model/sections/code_construct.h"
+#include "model/sections/code_logistic.h"
 
 #include <QElapsedTimer>
 
@@ -19,22 +19,22 @@ using namespace torvane::test;
 
 namespace {
 
-void fill(calc::SectionScreen *s)
+void fill(ui::SectionScreen *s)
 {
     for (int t = 1; t <= s->catalogue().tabCount(); ++t)
-        for (const calc::GroupSpec &group : s->catalogue().tabs[t - 1].groups)
+        for (const model::GroupSpec &group : s->catalogue().tabs[t - 1].groups)
             for (int r = group.firstRow; r <= group.lastRow; ++r)
                 for (int c = 1; c <= group.columnCount(); ++c) {
-                    const calc::ColumnSpec &column = group.columns[c - 1];
-                    if (column.role == calc::ColumnRole::Choice)
+                    const model::ColumnSpec &column = group.columns[c - 1];
+                    if (column.role == model::ColumnRole::Choice)
                         s->comboBox(t, r, c)->setCurrentIndex(s->comboBox(t, r, c)->count() - 1);
-                    else if (column.role == calc::ColumnRole::Quantity)
+                    else if (column.role == model::ColumnRole::Quantity)
                         s->edit(t, r, c)->setText(QString::number(r + c));
                 }
     settle(s);
 }
 
-void measure(const char *what, calc::SectionScreen *s)
+void measure(const char *what, ui::SectionScreen *s)
 {
     fill(s);
     std::vector<double> runs;
@@ -54,7 +54,7 @@ void measure(const char *what, calc::SectionScreen *s)
 
 int main(int argc, char **argv)
 {
-    app::TorvaneApplication application(argc, argv);
+    ui::TorvaneApplication application(argc, argv);
     Screens screens;
     measure("logistics, 31 rows, fully filled", screens.openSection(u"Form_logistic"_s, 2));
     measure("construction, 110 rows, fully filled", screens.openSection(u"Form_construct"_s, 1));

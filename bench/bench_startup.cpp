@@ -1,10 +1,10 @@
 // Start-up cost: creating the twelve screens with every section grid, and
 // the time from entering main() to the start screen's first paint.
 
-#include "app/errorreporter.h"
+#include "ui/errorreporter.h"
 #include "app/startup.h"
-#include "app/torvaneapplication.h"
-#include "shell/code_login.h"
+#include "ui/torvaneapplication.h"
+#include "ui/shell/code_login.h"
 
 #include <QElapsedTimer>
 #include <QEvent>
@@ -44,8 +44,8 @@ int main(int argc, char **argv)
 {
     QElapsedTimer sinceMain;
     sinceMain.start();
-    app::TorvaneApplication application(argc, argv);
-    app::ErrorReporter::instance().setRecording(true);
+    ui::TorvaneApplication application(argc, argv);
+    ui::ErrorReporter::instance().setRecording(true);
 
     // First start, as the program does it.
     QElapsedTimer created;

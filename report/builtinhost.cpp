@@ -1,12 +1,13 @@
 #include "report/builtinhost.h"
 
-#include "calc/decimalformat.h"
+#include "base/decimalformat.h"
+#include "base/safefile.h"
+#include "report/hostconstants.h"
 #include "report/xlswriter.h"
 #include "report/xlsxwriter.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cmath>
@@ -163,7 +164,7 @@ public:
         checkCell(row, column);
         Cell &cell = model().cells[{row, column}];
         // A new value keeps the cell's look; only its number format follows the value.
-        Cell typed = cellFromText(value, calc::DecimalFormat::regional().decimalPoint());
+        Cell typed = cellFromText(value, base::DecimalFormat::regional().decimalPoint());
         const QString format = typed.style.numberFormat;
         typed.style = cell.style;
         typed.style.numberFormat = format;
@@ -213,11 +214,11 @@ public:
     }
     void setHorizontalAlignment(int alignment) override
     {
-        forEach([&](int, int, Cell &cell) { cell.style.horizontalCentre = alignment == 3; });
+        forEach([&](int, int, Cell &cell) { cell.style.horizontalCentre = alignment == kAlignCentre; });
     }
     void setVerticalAlignment(int alignment) override
     {
-        forEach([&](int, int, Cell &cell) { cell.style.verticalCentre = alignment == 2; });
+        forEach([&](int, int, Cell &cell) { cell.style.verticalCentre = alignment == kAlignMiddle; });
     }
     void setColumnWidth(int width) override
     {
@@ -230,7 +231,7 @@ public:
     }
     void setLineStyle(int style) override
     {
-        forEach([&](int, int, Cell &cell) { cell.style.border = style == 1; });
+        forEach([&](int, int, Cell &cell) { cell.style.border = style == kLineContinuous; });
     }
 
 private:
@@ -294,13 +295,13 @@ void BuiltinWorkbook::SaveAs(const QString &path)
     try {
         bytes = suffix == u"xls"_s ? XlsWriter::write(book) : XlsxWriter::write(book);
     } catch (const std::exception &e) {
-        throw HostError(u"Cannot save \"%1\": %2"_s.arg(path, QString::fromUtf8(e.what())));
+        throw HostError(HostError::Kind::Save, path, QString::fromUtf8(e.what()),
+                        u"Cannot save \"%1\": %2"_s.arg(path, QString::fromUtf8(e.what())));
     }
     // Written aside and moved into place only when complete, so a failed save
     // never leaves a damaged file where the previous report was.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw HostError(u"Cannot save \"%1\": %2"_s.arg(path, file.errorString()));
+    if (const base::WriteResult written = base::writeFileAtomically(path, bytes); !written)
+        throw HostError(HostError::Kind::Save, path, written.reason, u"Cannot save \"%1\": %2"_s.arg(path, written.reason));
 }
 
 namespace {
@@ -323,9 +324,11 @@ public:
     void Open(const QString &path) override
     {
         if (!QFileInfo(path).isReadable())
-            throw HostError(u"Cannot open \"%1\": the file does not exist or cannot be read."_s.arg(path));
+            throw HostError(HostError::Kind::OpenMissing, path, {},
+                            u"Cannot open \"%1\": the file does not exist or cannot be read."_s.arg(path));
         if (!SpreadsheetHost::open(path))
-            throw HostError(u"Cannot open \"%1\": no program to show spreadsheets was found on this desktop."_s.arg(path));
+            throw HostError(HostError::Kind::OpenNoViewer, path, {},
+                            u"Cannot open \"%1\": no program to show spreadsheets was found on this desktop."_s.arg(path));
     }
     HostWorkbook *active() const { return m_active; }
 

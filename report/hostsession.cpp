@@ -1,6 +1,6 @@
 #include "report/hostsession.h"
 
-#include "app/assetpath.h"
+#include "base/assetpath.h"
 
 #include <QDir>
 #include <QStandardPaths>
@@ -46,7 +46,7 @@ QString reportFolder(bool *movedToDocuments)
         *movedToDocuments = false;
     if (!folderOverride().isEmpty())
         return QDir(folderOverride()).absolutePath() + QLatin1Char('/');
-    const QString beside = app::AssetPath::root();
+    const QString beside = base::AssetPath::root();
     if (canWriteIn(beside))
         return beside;
     if (movedToDocuments)

@@ -1,27 +1,35 @@
 #include "report/referenceworkbook.h"
 
-#include "app/assetpath.h"
+#include "base/assetpath.h"
 #include "report/hostsession.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 namespace torvane::report {
 
 using namespace Qt::StringLiterals;
 
-void openReferenceWorkbook()
+ReferenceOutcome openReferenceWorkbook()
 {
+    ReferenceOutcome outcome;
     HostSession &s = HostSession::instance();
-    const QString path = app::AssetPath::of(u"sprav.xlsx"_s);
+    outcome.path = base::AssetPath::of(u"sprav.xlsx"_s);
     // Checked first, so a missing workbook never leaves an empty window behind.
-    if (!QFileInfo(path).isReadable())
-        throw HostError(u"The reference workbook \"%1\" is missing or cannot be read."_s.arg(QDir::toNativeSeparators(path)));
+    if (!QFileInfo(outcome.path).isReadable()) {
+        outcome.status = ReferenceOutcome::Status::Missing;
+        return outcome;
+    }
     s.AppProgID = u"Excel.Application"_s;
     s.App = SpreadsheetHost::create(s.AppProgID);
     s.App->setVisible(true);
-    s.ExelOtch = path;
-    s.App->WorkBooks().Open(s.ExelOtch);
+    s.ExelOtch = outcome.path;
+    try {
+        s.App->WorkBooks().Open(s.ExelOtch);
+        outcome.status = ReferenceOutcome::Status::Opened;
+    } catch (const HostError &e) {
+        outcome.viewerMissing = e.kind() == HostError::Kind::OpenNoViewer;
+    }
+    return outcome;
 }
 
 } // namespace torvane::report

@@ -1,15 +1,16 @@
 #include "report/reportexport.h"
 
-#include "app/errorreporter.h"
+#include "model/gridname.h"
+#include "report/hostconstants.h"
 #include "report/hostsession.h"
 #include "report/workbook.h"
 
-#include <QDir>
 #include <QRegularExpression>
 
 namespace torvane::report {
 
 using namespace Qt::StringLiterals;
+using namespace model;
 
 namespace {
 
@@ -71,18 +72,18 @@ void writeGroup(HostWorksheet &sheet, const ReportGroup &group, const ReportTab 
         auto title = sheet.Range(range(group.mergeFrom, p, group.mergeTo, p));
         title->Merge();
         title->Font().setBold(true);
-        title->setHorizontalAlignment(3);
+        title->setHorizontalAlignment(kAlignCentre);
         if (group.titleBordered)
-            title->Borders().setLineStyle(1);
+            title->Borders().setLineStyle(kLineContinuous);
     }
     auto block = sheet.Range(range(c0, p, lastColumn, q));
-    block->setColumnWidth(25);
+    block->setColumnWidth(kReportColumnWidth);
     block->setWrapText(true);
-    block->setVerticalAlignment(2);
-    sheet.Range(range(c0, p, lastColumn, q - 1))->Borders().setLineStyle(1);
+    block->setVerticalAlignment(kAlignMiddle);
+    sheet.Range(range(c0, p, lastColumn, q - 1))->Borders().setLineStyle(kLineContinuous);
     if (group.lastOfTab) {
         auto subtotal = sheet.Range(range(group.subtotalFrom, q, lastColumn, q));
-        subtotal->Borders().setLineStyle(1);
+        subtotal->Borders().setLineStyle(kLineContinuous);
         subtotal->Font().setBold(true);
     }
     q += group.lastOfTab ? 2 : 1;
@@ -90,16 +91,32 @@ void writeGroup(HostWorksheet &sheet, const ReportGroup &group, const ReportTab 
 
 } // namespace
 
-void exportSection(const ReportPlan &plan, const ReportSource &source)
+int writeSectionBlocks(HostWorksheet &sheet, const ReportPlan &plan, const ReportSource &source, int firstRow)
 {
-    auto &reporter = app::ErrorReporter::instance();
+    int q = firstRow;
+    const int L = plan.lastColumn;
+    for (const ReportTab &tab : plan.tabs) {
+        if (source.controlText(tab.sumEditControl) == u"0"_s)
+            continue;
+        for (const ReportGroup &group : tab.groups)
+            writeGroup(sheet, group, tab, source, L, q);
+    }
+    sheet.Cells(q, L, source.controlText(ControlName::total()));
+    auto total = sheet.Range(range(L, q, L, q));
+    total->Borders().setLineStyle(kLineContinuous);
+    total->Font().setBold(true);
+    return q;
+}
+
+ExportOutcome exportSection(const ReportPlan &plan, const ReportSource &source)
+{
+    ExportOutcome outcome;
     bool anything = false;
     for (const ReportTab &tab : plan.tabs)
         anything |= source.controlText(tab.sumEditControl) != u"0"_s;
     if (!anything) {
-        reporter.report(u"There is nothing to save yet: every subtotal of this section is 0."_s,
-                        app::ErrorReporter::Severity::Notice);
-        return;
+        outcome.status = ExportOutcome::Status::NothingToExport;
+        return outcome;
     }
 
     HostSession &s = HostSession::instance();
@@ -109,38 +126,27 @@ void exportSection(const ReportPlan &plan, const ReportSource &source)
     // user's is ever written into.
     if (SpreadsheetApplication *running = SpreadsheetHost::running(s.AppProgID); running == nullptr)
         s.App = SpreadsheetHost::create(s.AppProgID);
-    bool movedToDocuments = false;
-    const QString folder = reportFolder(&movedToDocuments);
+    const QString folder = reportFolder(&outcome.inDocuments);
     const QString caption = source.caption();
     s.ExelOtch = folder + fileNameOf(caption) + u".xls"_s;
+    outcome.path = s.ExelOtch;
 
-    s.App->WorkBooks().Add();
-    s.Ke = &s.App->WorkBooks().Item(1);
-    s.Abc = &s.Ke->WorkSheets(1);
-    s.Abc->setName(sheetNameOf(caption));
-
-    int q = 2;
-    const int L = plan.lastColumn;
-    for (const ReportTab &tab : plan.tabs) {
-        if (source.controlText(tab.sumEditControl) == u"0"_s)
-            continue;
-        for (const ReportGroup &group : tab.groups)
-            writeGroup(*s.Abc, group, tab, source, L, q);
+    try {
+        s.App->WorkBooks().Add();
+        s.Ke = &s.App->WorkBooks().Item(1);
+        s.Abc = &s.Ke->WorkSheets(1);
+        s.Abc->setName(sheetNameOf(caption));
+        writeSectionBlocks(*s.Abc, plan, source, 2);
+        s.App->setDisplayAlerts(false);
+        s.App->ActiveWorkBook().SaveAs(s.ExelOtch);
+    } catch (const HostError &e) {
+        outcome.reason = e.kind() == HostError::Kind::Save ? e.reason() : QString::fromUtf8(e.what());
+        return outcome;
     }
-    s.Abc->Cells(q, L, source.controlText(u"Edit1"_s));
-    auto total = s.Abc->Range(range(L, q, L, q));
-    total->Borders().setLineStyle(1);
-    total->Font().setBold(true);
-
-    s.App->setDisplayAlerts(false);
-    s.App->ActiveWorkBook().SaveAs(s.ExelOtch);
     if (!s.ServerIsRunning)
         s.App->Quit();
     s.reportApp = std::move(s.App);
-
-    if (movedToDocuments)
-        reporter.report(u"The program's folder cannot be written to, so the report was saved as \"%1\"."_s.arg(QDir::toNativeSeparators(s.ExelOtch)),
-                        app::ErrorReporter::Severity::Notice);
+    outcome.status = ExportOutcome::Status::Saved;
 
     s.AppProgID = u"Excel.Application"_s;
     s.App = SpreadsheetHost::create(s.AppProgID);
@@ -148,10 +154,12 @@ void exportSection(const ReportPlan &plan, const ReportSource &source)
     s.ExelOtch = folder + fileNameOf(caption) + u".xls"_s;
     try {
         s.App->WorkBooks().Open(s.ExelOtch);
+        outcome.opened = true;
     } catch (const HostError &e) {
-        throw HostError(u"The report was saved as \"%1\", but it could not be opened. %2"_s.arg(
-            QDir::toNativeSeparators(s.ExelOtch), QString::fromUtf8(e.what())));
+        outcome.viewerMissing = e.kind() == HostError::Kind::OpenNoViewer;
+        outcome.reason = QString::fromUtf8(e.what());
     }
+    return outcome;
 }
 
 } // namespace torvane::report

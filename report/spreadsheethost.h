@@ -13,7 +13,25 @@ namespace torvane::report {
 class HostError : public std::runtime_error
 {
 public:
+    enum class Kind {
+        Other,
+        Save,         // a workbook could not be written: path and the system's reason
+        OpenMissing,  // a file to show does not exist or cannot be read
+        OpenNoViewer, // the desktop found no program to show it
+    };
     explicit HostError(const QString &message) : std::runtime_error(message.toStdString()) {}
+    HostError(Kind kind, const QString &path, const QString &reason, const QString &message)
+        : std::runtime_error(message.toStdString()), m_kind(kind), m_path(path), m_reason(reason)
+    {
+    }
+    Kind kind() const { return m_kind; }
+    QString path() const { return m_path; }
+    QString reason() const { return m_reason; }
+
+private:
+    Kind m_kind = Kind::Other;
+    QString m_path;
+    QString m_reason;
 };
 
 // The automation object model the program relies on, and nothing more: an
@@ -31,7 +49,7 @@ class HostBorders
 {
 public:
     virtual ~HostBorders() = default;
-    virtual void setLineStyle(int style) = 0; // 1: continuous thin line on every edge of every cell
+    virtual void setLineStyle(int style) = 0; // kLineContinuous, hostconstants.h
 };
 
 class HostRange
@@ -40,8 +58,8 @@ public:
     virtual ~HostRange() = default;
     virtual void Merge() = 0;
     virtual HostFont &Font() = 0;
-    virtual void setHorizontalAlignment(int alignment) = 0; // 3: centred
-    virtual void setVerticalAlignment(int alignment) = 0;   // 2: centred
+    virtual void setHorizontalAlignment(int alignment) = 0; // kAlignCentre, hostconstants.h
+    virtual void setVerticalAlignment(int alignment) = 0;   // kAlignMiddle
     virtual void setColumnWidth(int width) = 0;             // in characters
     virtual void setWrapText(bool wrap) = 0;
     virtual HostBorders &Borders() = 0;

@@ -3,7 +3,7 @@
 
 #include "testsupport.h"
 
-#include "sections/sections.h"
+#include "model/sectionlist.h"
 
 #include <QJsonArray>
 
@@ -53,7 +53,7 @@ private slots:
 
     void oneSheetPerSectionNamedInEnglish()
     {
-        const QList<const calc::SectionCatalogue *> catalogues = sections::allCatalogues();
+        const QList<const model::SectionCatalogue *> catalogues = model::allCatalogues();
         QCOMPARE(m_sheets.size(), catalogues.size());
         for (int i = 0; i < catalogues.size(); ++i) {
             const QJsonObject sheet = m_sheets.at(i).toObject();
@@ -64,11 +64,11 @@ private slots:
 
     void everyPriceOfEveryCatalogueIsListed()
     {
-        const QList<const calc::SectionCatalogue *> catalogues = sections::allCatalogues();
+        const QList<const model::SectionCatalogue *> catalogues = model::allCatalogues();
         for (int i = 0; i < catalogues.size(); ++i) {
             QVERIFY(catalogues[i]->priceList);
             const QJsonObject sheet = m_sheets.at(i).toObject();
-            for (const calc::PriceLine &line : catalogues[i]->priceList())
+            for (const model::PriceLine &line : catalogues[i]->priceList())
                 QVERIFY2(hasLine(sheet, line.item.in(2).trimmed(), line.price),
                          qPrintable(u"%1: %2 %3"_s.arg(sheet.value(u"name"_s).toString(), line.item.in(2)).arg(line.price)));
         }

@@ -8,8 +8,8 @@
 #include "report/hostsession.h"
 #include "report/referenceworkbook.h"
 #include "report/reportexport.h"
-#include "sections/code_logistic.h"
-#include "shell/picture.h"
+#include "model/sections/code_logistic.h"
+#include "ui/shell/picture.h"
 
 #include <QDir>
 #include <QFile>
@@ -69,7 +69,7 @@ private:
 };
 
 // A section as the export reads it: control texts by name, cells by place.
-class MapSource : public ReportSource
+class MapSource : public model::ReportSource
 {
 public:
     QString title;
@@ -126,14 +126,14 @@ private slots:
     void initTestCase()
     {
         QStandardPaths::setTestModeEnabled(true);
-        app::ErrorReporter::instance().setRecording(true);
+        ui::ErrorReporter::instance().setRecording(true);
     }
     void init()
     {
         m_folder = std::make_unique<QTemporaryDir>();
         m_log.clear();
         m_opened.clear();
-        app::ErrorReporter::instance().clearRecorded();
+        ui::ErrorReporter::instance().clearRecorded();
         setReportFolderForTesting(folder().path());
         SpreadsheetHost::setOpenerForTesting([this](const QString &path) {
             m_opened << path;
@@ -145,7 +145,7 @@ private slots:
         SpreadsheetHost::setFactoryForTesting({});
         SpreadsheetHost::setOpenerForTesting({});
         setReportFolderForTesting({});
-        app::AssetPath::setRootForTesting({});
+        base::AssetPath::setRootForTesting({});
         HostSession::instance().release();
     }
 
@@ -218,7 +218,7 @@ void TestReport::exportFollowsThePlanCallByCall()
         m_log << u"create(%1)"_s.arg(id);
         return std::make_unique<RecordingApplication>(m_log);
     });
-    exportSection(calc::reportPlanOf(sections::logisticCatalogue()), trucking());
+    exportSection(model::reportPlanOf(sections::logisticCatalogue()), trucking());
     const QStringList expected{
         u"create(Excel.Application)"_s,
         u"WorkBooks.Add"_s,
@@ -282,7 +282,7 @@ void TestReport::groupWithoutPricedRowsKeepsTitleAndHeader()
     MapSource source = trucking();
     source.row(3, 1, {u"Astana airport"_s, u"Minibus"_s, u"0"_s, u"0"_s});
     source.controls[u"SumEdit3"_s] = u"26000"_s;
-    exportSection(calc::reportPlanOf(sections::logisticCatalogue()), source);
+    exportSection(model::reportPlanOf(sections::logisticCatalogue()), source);
     const int title = int(m_log.indexOf(u"Cells(2,2)=Trucking"_s));
     QVERIFY(title > 0);
     QCOMPARE(m_log.value(title + 4), u"Cells(3,6)=The sum"_s);
@@ -297,7 +297,7 @@ void TestReport::tabWithZeroSubtotalLeavesNoTrace()
     MapSource source = trucking();
     source.controls.insert(u"Button5"_s, u"Warehousing"_s);
     source.row(5, 1, {u"40"_s, u"0"_s}); // a quantity left, but the tab's subtotal is 0
-    exportSection(calc::reportPlanOf(sections::logisticCatalogue()), source);
+    exportSection(model::reportPlanOf(sections::logisticCatalogue()), source);
     QVERIFY(m_log.filter(u"Warehousing"_s).isEmpty());
     QVERIFY(m_log.filter(u"=40"_s).isEmpty());
 }
@@ -308,18 +308,20 @@ void TestReport::nothingToExportWritesNothing()
     MapSource source;
     source.title = u"Logistics and Transportation"_s;
     source.row(5, 1, {u"40"_s, u"20000"_s});
-    exportSection(calc::reportPlanOf(sections::logisticCatalogue()), source);
+    const ExportOutcome outcome = exportSection(model::reportPlanOf(sections::logisticCatalogue()), source);
+    QCOMPARE(outcome.status, ExportOutcome::Status::NothingToExport);
     QVERIFY(m_log.isEmpty());
-    QCOMPARE(app::ErrorReporter::instance().recorded().size(), 1);
-    QVERIFY(app::ErrorReporter::instance().recorded().front().startsWith(u"notice: There is nothing to save"_s));
     QVERIFY(!QFile::exists(folder().filePath(u"Logistics and Transportation.xls"_s)));
 }
 
 void TestReport::writtenReportReadsBack()
 {
-    calc::DecimalFormat::setRegionalForTesting(QLocale::c());
-    exportSection(calc::reportPlanOf(sections::logisticCatalogue()), trucking());
+    base::DecimalFormat::setRegionalForTesting(QLocale::c());
+    const ExportOutcome outcome = exportSection(model::reportPlanOf(sections::logisticCatalogue()), trucking());
     const QString path = folder().filePath(u"Logistics and Transportation.xls"_s);
+    QCOMPARE(outcome.status, ExportOutcome::Status::Saved);
+    QCOMPARE(outcome.path, path);
+    QVERIFY(outcome.opened);
     QCOMPARE(m_opened, QStringList{path});
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -368,24 +370,24 @@ void TestReport::writtenReportReadsBack()
     for (const QString &column : {u"B"_s, u"C"_s, u"F"_s})
         QVERIFY2(qAbs(widths.value(column).toObject().value(u"width"_s).toInt() - 25 * 256) < 256, qPrintable(column));
     QVERIFY(!widths.contains(u"G"_s));
-    calc::DecimalFormat::setRegionalForTesting(QLocale::system());
+    base::DecimalFormat::setRegionalForTesting(QLocale::system());
 }
 
 void TestReport::longSheetNameIsShortenedFileNameKept()
 {
     MapSource source = trucking();
     source.title = u"Divertissement et de la nourriture"_s;
-    exportSection(calc::reportPlanOf(sections::logisticCatalogue()), source);
+    exportSection(model::reportPlanOf(sections::logisticCatalogue()), source);
     const QString path = folder().filePath(u"Divertissement et de la nourriture.xls"_s);
     QVERIFY(QFile::exists(path));
     const QJsonObject sheet = readBack(path).value(u"sheets"_s).toArray().at(0).toObject();
     QCOMPARE(sheet.value(u"name"_s).toString(), u"Divertissement et de la nourrit"_s);
-    QVERIFY(app::ErrorReporter::instance().recorded().isEmpty());
+    QVERIFY(ui::ErrorReporter::instance().recorded().isEmpty());
 }
 
 void TestReport::exportingAgainReplacesTheFile()
 {
-    const auto plan = calc::reportPlanOf(sections::logisticCatalogue());
+    const auto plan = model::reportPlanOf(sections::logisticCatalogue());
     MapSource source = trucking();
     exportSection(plan, source);
     source.controls[u"Edit1"_s] = u"99"_s;
@@ -404,11 +406,10 @@ void TestReport::unwritableTargetIsReportedAndLeavesNoFile()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
     setReportFolderForTesting(blocker + u"/reports"_s);
-    const bool completed = app::guarded([] { exportSection(calc::reportPlanOf(sections::logisticCatalogue()), trucking()); });
-    QVERIFY(!completed);
-    const QStringList reported = app::ErrorReporter::instance().recorded();
-    QCOMPARE(reported.size(), 1);
-    QVERIFY2(reported.front().contains(u"not-a-folder/reports/Logistics and Transportation.xls"_s), qPrintable(reported.front()));
+    const ExportOutcome outcome = exportSection(model::reportPlanOf(sections::logisticCatalogue()), trucking());
+    QCOMPARE(outcome.status, ExportOutcome::Status::Failed);
+    QVERIFY2(outcome.path.endsWith(u"not-a-folder/reports/Logistics and Transportation.xls"_s), qPrintable(outcome.path));
+    QVERIFY(!outcome.reason.isEmpty());
     QVERIFY(m_opened.isEmpty());
 }
 
@@ -419,42 +420,42 @@ void TestReport::unwritableProgramFolderFallsBackToDocuments()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
     setReportFolderForTesting({});
-    app::AssetPath::setRootForTesting(blocker);
+    base::AssetPath::setRootForTesting(blocker);
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     QCOMPARE(QDir(reportFolder()), QDir(documents));
-    exportSection(calc::reportPlanOf(sections::logisticCatalogue()), trucking());
+    const ExportOutcome outcome = exportSection(model::reportPlanOf(sections::logisticCatalogue()), trucking());
     const QString path = QDir(documents).filePath(u"Logistics and Transportation.xls"_s);
     QVERIFY(QFile::exists(path));
     QCOMPARE(m_opened, QStringList{path});
-    const QStringList reported = app::ErrorReporter::instance().recorded();
-    QCOMPARE(reported.size(), 1);
-    QVERIFY(reported.front().startsWith(u"notice: "_s) && reported.front().contains(QDir::toNativeSeparators(path)));
+    QCOMPARE(outcome.status, ExportOutcome::Status::Saved);
+    QVERIFY(outcome.inDocuments);
+    QCOMPARE(outcome.path, path);
     QFile::remove(path);
 }
 
 void TestReport::reportThatCannotBeOpenedSaysWhereItIs()
 {
     SpreadsheetHost::setOpenerForTesting([](const QString &) { return false; });
-    const bool completed = app::guarded([] { exportSection(calc::reportPlanOf(sections::logisticCatalogue()), trucking()); });
-    QVERIFY(!completed);
+    const ExportOutcome outcome = exportSection(model::reportPlanOf(sections::logisticCatalogue()), trucking());
     const QString path = folder().filePath(u"Logistics and Transportation.xls"_s);
     QVERIFY(QFile::exists(path));
-    const QStringList reported = app::ErrorReporter::instance().recorded();
-    QCOMPARE(reported.size(), 1);
-    QVERIFY(reported.front().contains(u"saved as \"%1\""_s.arg(QDir::toNativeSeparators(path))));
+    QCOMPARE(outcome.status, ExportOutcome::Status::Saved);
+    QVERIFY(!outcome.opened);
+    QVERIFY(outcome.viewerMissing);
+    QCOMPARE(outcome.path, path);
 }
 
 void TestReport::saveButtonExportsTheScreenAsShown()
 {
     Screens screens;
-    calc::SectionScreen *s = screens.openSection(u"Form_logistic"_s, 2);
+    ui::SectionScreen *s = screens.openSection(u"Form_logistic"_s, 2);
     choose(s, 1, 2, 1, 0);
     choose(s, 1, 2, 2, 5);
     type(s, 1, 2, 3, u"2"_s);
     // Saved at once, before the deferred pass: the export completes it first.
     QVERIFY(s->Timer3->isOn());
     s->Image1Click();
-    QVERIFY(app::ErrorReporter::instance().recorded().isEmpty());
+    QVERIFY(ui::ErrorReporter::instance().recorded().isEmpty());
     const QString path = folder().filePath(u"Logistics and Transportation.xls"_s);
     const QJsonObject sheet = readBack(path).value(u"sheets"_s).toArray().at(0).toObject();
     QCOMPARE(cellOf(sheet, u"B2"_s).value(u"value"_s).toString(), u"Flights"_s);
@@ -472,16 +473,17 @@ void TestReport::saveButtonExportsTheScreenAsShown()
 void TestReport::referenceWorkbookOpensOrSaysWhyNot()
 {
     QTemporaryDir folder;
-    app::AssetPath::setRootForTesting(folder.path());
-    QVERIFY(!app::guarded([] { openReferenceWorkbook(); }));
+    base::AssetPath::setRootForTesting(folder.path());
+    const ReferenceOutcome missing = openReferenceWorkbook();
+    QCOMPARE(missing.status, ReferenceOutcome::Status::Missing);
+    QVERIFY(missing.path.endsWith(u"sprav.xlsx"_s));
     QVERIFY(m_opened.isEmpty());
-    QVERIFY(app::ErrorReporter::instance().recorded().value(0).contains(u"sprav.xlsx"_s));
 
     QFile workbook(folder.filePath(u"sprav.xlsx"_s));
     QVERIFY(workbook.open(QIODevice::WriteOnly));
     workbook.close();
-    openReferenceWorkbook();
-    openReferenceWorkbook();
+    QCOMPARE(openReferenceWorkbook().status, ReferenceOutcome::Status::Opened);
+    QCOMPARE(openReferenceWorkbook().status, ReferenceOutcome::Status::Opened);
     QCOMPARE(m_opened, (QStringList{folder.filePath(u"sprav.xlsx"_s), folder.filePath(u"sprav.xlsx"_s)}));
     QCOMPARE(HostSession::instance().ExelOtch, folder.filePath(u"sprav.xlsx"_s));
 }
@@ -509,23 +511,23 @@ void TestReport::everySectionExportsItsPlan()
     QFETCH(QString, file);
     QFETCH(QString, totalColumn);
 
-    calc::DecimalFormat::setRegionalForTesting(QLocale::c());
+    base::DecimalFormat::setRegionalForTesting(QLocale::c());
     Screens screens;
-    calc::SectionScreen *s = screens.openSection(screen, language);
+    ui::SectionScreen *s = screens.openSection(screen, language);
     // The first row of every group: last option of each box, 3 of each quantity.
-    const calc::SectionCatalogue &catalogue = s->catalogue();
+    const model::SectionCatalogue &catalogue = s->catalogue();
     for (int t = 1; t <= catalogue.tabCount(); ++t)
-        for (const calc::GroupSpec &group : catalogue.tabs[t - 1].groups)
+        for (const model::GroupSpec &group : catalogue.tabs[t - 1].groups)
             for (int c = 1; c <= group.columnCount(); ++c) {
-                const calc::ColumnSpec &column = group.columns[c - 1];
-                if (column.role == calc::ColumnRole::Choice)
+                const model::ColumnSpec &column = group.columns[c - 1];
+                if (column.role == model::ColumnRole::Choice)
                     choose(s, t, group.firstRow, c, s->comboBox(t, group.firstRow, c)->count() - 1);
-                else if (column.role == calc::ColumnRole::Quantity)
+                else if (column.role == model::ColumnRole::Quantity)
                     type(s, t, group.firstRow, c, u"3"_s);
             }
     settle(s);
     s->Image1Click();
-    QVERIFY2(app::ErrorReporter::instance().recorded().isEmpty(), qPrintable(app::ErrorReporter::instance().recorded().join(u'\n')));
+    QVERIFY2(ui::ErrorReporter::instance().recorded().isEmpty(), qPrintable(ui::ErrorReporter::instance().recorded().join(u'\n')));
 
     const QString path = folder().filePath(file);
     QCOMPARE(m_opened, QStringList{path});
@@ -538,10 +540,10 @@ void TestReport::everySectionExportsItsPlan()
     int lastRow = 0;
     for (auto it = cells.begin(); it != cells.end(); ++it) {
         const QJsonValue value = it.value().toObject().value(u"value"_s);
-        texts << (value.isDouble() ? calc::DecimalFormat(QLocale::c()).toText(value.toDouble()) : value.toString());
+        texts << (value.isDouble() ? base::DecimalFormat(QLocale::c()).toText(value.toDouble()) : value.toString());
         lastRow = std::max(lastRow, it.key().mid(1).toInt());
     }
-    const report::ReportPlan plan = calc::reportPlanOf(catalogue);
+    const model::ReportPlan plan = model::reportPlanOf(catalogue);
     for (int t = 1; t <= catalogue.tabCount(); ++t) {
         const QString subtotal = s->SumEdit[t - 1]->text();
         if (subtotal == u"0"_s)
@@ -551,14 +553,14 @@ void TestReport::everySectionExportsItsPlan()
         QVERIFY2(texts.contains(title), qPrintable(u"title of tab %1: %2"_s.arg(t).arg(title)));
     }
     const QJsonObject total = cells.value(totalColumn + QString::number(lastRow)).toObject();
-    QCOMPARE(calc::DecimalFormat(QLocale::c()).toText(total.value(u"value"_s).toDouble()), s->Edit1->text());
+    QCOMPARE(base::DecimalFormat(QLocale::c()).toText(total.value(u"value"_s).toDouble()), s->Edit1->text());
     QVERIFY(total.value(u"bold"_s).toBool());
     // Every merged title keeps its text in the merge's first cell.
     for (const QJsonValue &merge : sheet.value(u"merges"_s).toArray()) {
         const QString first = merge.toString().section(u':', 0, 0);
         QVERIFY2(!cells.value(first).toObject().value(u"value"_s).toString().isEmpty(), qPrintable(merge.toString()));
     }
-    calc::DecimalFormat::setRegionalForTesting(QLocale::system());
+    base::DecimalFormat::setRegionalForTesting(QLocale::system());
 }
 
 QTEST_MAIN(TestReport)

@@ -2,7 +2,7 @@
 
 #include "testsupport.h"
 
-#include "sections/code_construct.h"
+#include "model/sections/code_construct.h"
 
 #include <QPushButton>
 #include <QScrollArea>
@@ -73,7 +73,7 @@ void TestSectionConstruct::rowAmounts()
 
     TableInputs inputs;
     work(inputs, tab, row, unit, quantity);
-    const calc::SectionFigures figures = priced(sections::constructCatalogue(), inputs);
+    const model::SectionFigures figures = priced(sections::constructCatalogue(), inputs);
     QCOMPARE(rowSum(figures, tab, row), amount);
     QCOMPARE(figures.subtotals.value(tab - 1), amount);
     QCOMPARE(figures.total, amount);
@@ -102,7 +102,7 @@ void TestSectionConstruct::decimalsFollowTheLocale()
     work(inputs, 1, 2, 0, u"2"_s);  // 7700
     work(inputs, 6, 20, 0, u"1"_s); // 10000
     work(inputs, 7, 1, 0, u"1"_s);  // 500
-    const calc::SectionFigures figures = priced(sections::constructCatalogue(), inputs, calc::DecimalFormat(locale));
+    const model::SectionFigures figures = priced(sections::constructCatalogue(), inputs, base::DecimalFormat(locale));
     QCOMPARE(rowSum(figures, 1, 1), u"683"_s + point + u"55"_s);
     QCOMPARE(rowSum(figures, 1, 2), u"7700"_s);
     QCOMPARE(figures.subtotals.value(0), u"8383"_s + point + u"55"_s);
@@ -111,7 +111,7 @@ void TestSectionConstruct::decimalsFollowTheLocale()
 
     TableInputs whole;
     work(whole, 1, 1, 0, u"3"_s);
-    QCOMPARE(priced(sections::constructCatalogue(), whole, calc::DecimalFormat(locale)).total, u"7350"_s);
+    QCOMPARE(priced(sections::constructCatalogue(), whole, base::DecimalFormat(locale)).total, u"7350"_s);
 }
 
 void TestSectionConstruct::subtotalsAndTotalAddAcrossTabs()
@@ -120,12 +120,12 @@ void TestSectionConstruct::subtotalsAndTotalAddAcrossTabs()
     TableInputs inputs;
     work(inputs, 4, 1, 0, u"2"_s);
     work(inputs, 5, 2, 0, u"1"_s);
-    const calc::SectionFigures figures = priced(sections::constructCatalogue(), inputs);
+    const model::SectionFigures figures = priced(sections::constructCatalogue(), inputs);
     QCOMPARE(figures.subtotals,
              (QStringList{u"0"_s, u"0"_s, u"0"_s, u"10000"_s, u"6000"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s}));
     QCOMPARE(figures.total, u"16000"_s);
     QCOMPARE(figures.rows.size(), 110);
-    for (const calc::RowFigure &figure : figures.rows)
+    for (const model::RowFigure &figure : figures.rows)
         QCOMPARE(figure.cell.column, 4);
 }
 
@@ -153,7 +153,7 @@ void TestSectionConstruct::unitListsDependOnTheRow()
     QFETCH(QStringList, items);
 
     Screens screens;
-    calc::SectionScreen *s = screens.openSection(u"Form_construct"_s, language);
+    ui::SectionScreen *s = screens.openSection(u"Form_construct"_s, language);
     QComboBox *units = s->findChild<QComboBox *>(box);
     QVERIFY(units);
     QStringList shown;
@@ -166,7 +166,7 @@ void TestSectionConstruct::unitListsDependOnTheRow()
 void TestSectionConstruct::lookAlikeLettersAndBlanksSurvive()
 {
     Screens screens;
-    calc::SectionScreen *s = screens.openSection(u"Form_construct"_s, 0);
+    ui::SectionScreen *s = screens.openSection(u"Form_construct"_s, 0);
     const auto first = [s](const QString &name) { return s->controlText(name).at(0).unicode(); };
     QCOMPARE(first(u"Labelzag21"_s), char16_t(0x0417)); // Зlafond
     QCOMPARE(first(u"Labelzag71"_s), char16_t(0x0417));
@@ -192,7 +192,7 @@ void TestSectionConstruct::lookAlikeLettersAndBlanksSurvive()
 void TestSectionConstruct::workNamesSurviveLayoutAndLocalisation()
 {
     Screens screens;
-    calc::SectionScreen *s = screens.openSection(u"Form_construct"_s, 2);
+    ui::SectionScreen *s = screens.openSection(u"Form_construct"_s, 2);
     QCOMPARE(s->windowTitle(), u"Construction and repair"_s);
     QCOMPARE(s->control(u"ScrollBox10"_s), s->TotalsPanel);
     QLineEdit *name = s->edit(1, 1, 1);
@@ -219,7 +219,7 @@ void TestSectionConstruct::workNamesSurviveLayoutAndLocalisation()
 void TestSectionConstruct::twoRowsOfTabButtonsAndOwnColumns()
 {
     Screens screens; // 1366 wide: usable width 1074, tab containers 974
-    calc::SectionScreen *s = screens.openSection(u"Form_construct"_s, 0);
+    ui::SectionScreen *s = screens.openSection(u"Form_construct"_s, 0);
     QCOMPARE(s->Button.size(), 9);
     for (int t = 0; t < 9; ++t) {
         QCOMPARE(s->Button[t]->y(), t < 5 ? 50 : 80);

@@ -2,14 +2,14 @@
 
 #include "testsupport.h"
 
-#include "sections/code_event.h"
+#include "model/sections/code_event.h"
 
 using namespace torvane;
 using namespace torvane::test;
 
 namespace {
 
-const calc::SectionCatalogue &catalogue()
+const model::SectionCatalogue &catalogue()
 {
     return sections::eventCatalogue();
 }
@@ -67,7 +67,7 @@ void TestSectionEvent::foreignArtistsAddToTheTotalAsTheyAre()
     inputs.choose(4, 1, 1, 0).type(4, 1, 2, u"1"_s); // 20000
     inputs.choose(4, 2, 1, 1).type(4, 2, 2, u"100"_s); // 50000
     inputs.choose(4, 5, 1, 2).type(4, 5, 2, u"3"_s); // 6000
-    const calc::SectionFigures figures = priced(catalogue(), inputs);
+    const model::SectionFigures figures = priced(catalogue(), inputs);
     QCOMPARE(figures.subtotals, (QStringList{u"200000"_s, u"0"_s, u"3000000"_s, u"76000"_s}));
     QCOMPARE(figures.total, u"3276000"_s);
 }
@@ -100,7 +100,7 @@ void TestSectionEvent::textsPerLanguage()
     QFETCH(QString, label33);
 
     Screens screens;
-    calc::SectionScreen *s = screens.openSection(u"Form_event"_s, language);
+    ui::SectionScreen *s = screens.openSection(u"Form_event"_s, language);
     QCOMPARE(s->windowTitle(), caption);
     QCOMPARE(s->controlText(u"Button1"_s), button1);
     QCOMPARE(s->controlText(u"Button3"_s), button3);
@@ -118,7 +118,7 @@ void TestSectionEvent::englishRecordingLevelsAreRussianTexts()
         {u"За час"_s, u"За мероприятие"_s},
     };
     for (int language = 0; language < 3; ++language) {
-        calc::SectionScreen *s = screens.openSection(u"Form_event"_s, language);
+        ui::SectionScreen *s = screens.openSection(u"Form_event"_s, language);
         QComboBox *box = s->comboBox(2, 3, 2);
         QStringList items;
         for (int i = 0; i < box->count(); ++i)
@@ -130,7 +130,7 @@ void TestSectionEvent::englishRecordingLevelsAreRussianTexts()
 void TestSectionEvent::totalStaysEmptyUntilTheFirstChange()
 {
     Screens screens;
-    calc::SectionScreen *s = screens.openSection(u"Form_event"_s, 1);
+    ui::SectionScreen *s = screens.openSection(u"Form_event"_s, 1);
     QVERIFY(s->Edit1->text().isEmpty());
     for (QLineEdit *subtotal : std::as_const(s->SumEdit))
         QCOMPARE(subtotal->text(), u"0"_s);

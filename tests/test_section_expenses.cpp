@@ -2,7 +2,7 @@
 
 #include "testsupport.h"
 
-#include "sections/code_expenses.h"
+#include "model/sections/code_expenses.h"
 
 #include <QScrollArea>
 
@@ -11,7 +11,7 @@ using namespace torvane::test;
 
 namespace {
 
-const calc::SectionCatalogue &catalogue()
+const model::SectionCatalogue &catalogue()
 {
     return sections::expensesCatalogue();
 }
@@ -74,7 +74,7 @@ void TestSectionExpenses::subtotalsAndTotal()
     inputs.choose(4, 1, 1, 0).type(4, 1, 2, u"10"_s);       // 1200
     inputs.choose(4, 2, 1, 2).type(4, 2, 2, u"5"_s);        // 3600
     inputs.choose(4, 5, 1, 4).type(4, 5, 2, u"2"_s);        // 110
-    calc::SectionFigures figures = priced(catalogue(), inputs);
+    model::SectionFigures figures = priced(catalogue(), inputs);
     QCOMPARE(figures.subtotals, (QStringList{u"30000"_s, u"80736"_s, u"0"_s, u"4910"_s}));
     QCOMPARE(figures.total, u"115646"_s);
 
@@ -90,10 +90,13 @@ void TestSectionExpenses::subtotalsAndTotal()
 void TestSectionExpenses::cleaningProductTooLargeForAnyIntegerFailsThePass()
 {
     const TableInputs inputs = rowInputs(1, 3, {}, {u"2147483647"_s, u"2147483647"_s});
-    const calc::PassResult result = calc::recalculate(catalogue(), inputs, calc::DecimalFormat(QLocale::c()));
-    const auto *failure = std::get_if<calc::PassFailure>(&result);
+    const model::PassResult result = recalculateTable(catalogue(), inputs, base::DecimalFormat(QLocale::c()));
+    const auto *failure = std::get_if<model::PassFailure>(&result);
     QVERIFY(failure);
-    QCOMPARE(failure->message, u"'2147483647' is not a valid integer value"_s);
+    // Both quantities are valid: the amount is what cannot be held, and the row is named.
+    QCOMPARE(failure->kind, model::PassFailure::Kind::RowTooLarge);
+    QCOMPARE(failure->where, (model::CellRef{1, 3, 0}));
+    QCOMPARE(failure->cells.size(), 2);
 }
 
 void TestSectionExpenses::textsPerLanguage_data()
@@ -120,7 +123,7 @@ void TestSectionExpenses::textsPerLanguage()
     QFETCH(QString, label11);
 
     Screens screens;
-    calc::SectionScreen *s = screens.openSection(u"Form_expenses"_s, language);
+    ui::SectionScreen *s = screens.openSection(u"Form_expenses"_s, language);
     QCOMPARE(s->windowTitle(), caption);
     QCOMPARE(s->controlText(u"Button3"_s), button3);
     QCOMPARE(s->controlText(u"Labelzag12"_s), labelzag12);
@@ -137,7 +140,7 @@ void TestSectionExpenses::consumableListKeepsItsExactTexts()
         {u"pen"_s, u"pencil"_s, u"paper a4 "_s, u"scissors"_s, u"eraser"_s},
     };
     for (int language = 0; language < 3; ++language) {
-        calc::SectionScreen *s = screens.openSection(u"Form_expenses"_s, language);
+        ui::SectionScreen *s = screens.openSection(u"Form_expenses"_s, language);
         QComboBox *box = s->comboBox(4, 5, 1);
         QStringList items;
         for (int i = 0; i < box->count(); ++i)
@@ -152,7 +155,7 @@ void TestSectionExpenses::consumableListKeepsItsExactTexts()
 void TestSectionExpenses::cleaningCellsAreNarrowerThanTheirHeaderSpacing()
 {
     Screens screens;
-    calc::SectionScreen *s = screens.openSection(u"Form_expenses"_s, 0);
+    ui::SectionScreen *s = screens.openSection(u"Form_expenses"_s, 0);
     const int Wt = s->ScrollBox[0]->width();
     const int w = (Wt - 115) / 3;
     const int h = (Wt - 95) / 3;

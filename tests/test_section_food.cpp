@@ -2,7 +2,7 @@
 
 #include "testsupport.h"
 
-#include "sections/code_food.h"
+#include "model/sections/code_food.h"
 
 using namespace torvane;
 using namespace torvane::test;
@@ -68,12 +68,12 @@ void TestSectionFood::subtotalsAndTotalFollowEveryTab()
     inputs.type(3, 9, 2, u"1"_s); // 6000
     // A name column is never read as a quantity.
     inputs.type(3, 1, 1, u"Théâtre / Opéra"_s);
-    const calc::SectionFigures figures = priced(sections::foodCatalogue(), inputs);
+    const model::SectionFigures figures = priced(sections::foodCatalogue(), inputs);
     QCOMPARE(figures.subtotals, (QStringList{u"52636"_s, u"20000"_s, u"12000"_s}));
     QCOMPARE(figures.total, u"84636"_s);
     // Row sums go to column 4 in tab 1 and catering, column 3 in delivery and tab 3.
     QCOMPARE(figures.rows.size(), 8 + 8 + 10);
-    for (const calc::RowFigure &figure : figures.rows) {
+    for (const model::RowFigure &figure : figures.rows) {
         const bool catering = figure.cell.tab == 2 && figure.cell.row >= 5;
         QCOMPARE(figure.cell.column, figure.cell.tab == 1 || catering ? 4 : 3);
     }
@@ -107,7 +107,7 @@ void TestSectionFood::textsPerLanguage()
     QFETCH(QString, activity9);
 
     Screens screens;
-    calc::SectionScreen *s = screens.openSection(u"Form_food"_s, language);
+    ui::SectionScreen *s = screens.openSection(u"Form_food"_s, language);
     QCOMPARE(s->windowTitle(), caption);
     QCOMPARE(s->controlText(u"Button1"_s), button1);
     QCOMPARE(s->controlText(u"Labelzag31"_s), labelzag31);
@@ -125,7 +125,7 @@ void TestSectionFood::classListPerLanguage()
         {u"economy"_s, u"Average"_s, u"luxury"_s},
     };
     for (int language = 0; language < 3; ++language) {
-        calc::SectionScreen *s = screens.openSection(u"Form_food"_s, language);
+        ui::SectionScreen *s = screens.openSection(u"Form_food"_s, language);
         for (const QString &name : {u"ComboBox112"_s, u"ComboBox182"_s}) {
             QComboBox *box = s->findChild<QComboBox *>(name);
             QVERIFY(box);
@@ -143,7 +143,7 @@ void TestSectionFood::classListPerLanguage()
 void TestSectionFood::activityNamesAreFixedAndReadOnly()
 {
     Screens screens;
-    calc::SectionScreen *s = screens.openSection(u"Form_food"_s, 0);
+    ui::SectionScreen *s = screens.openSection(u"Form_food"_s, 0);
     QLineEdit *first = s->findChild<QLineEdit *>(u"Edit311"_s);
     QLineEdit *last = s->findChild<QLineEdit *>(u"Edit3101"_s);
     QVERIFY(first && last);
@@ -163,7 +163,7 @@ void TestSectionFood::activityNamesAreFixedAndReadOnly()
 void TestSectionFood::rowSetBackToZeroPersonsDropsTheSubtotal()
 {
     Screens screens;
-    calc::SectionScreen *s = screens.openSection(u"Form_food"_s, 1);
+    ui::SectionScreen *s = screens.openSection(u"Form_food"_s, 1);
     type(s, 3, 8, 2, u"2"_s);
     type(s, 3, 1, 2, u"1"_s);
     settle(s);
@@ -183,17 +183,17 @@ void TestSectionFood::headerNumbersSkipTheGaps()
     // Second groups' headers are Label16..Label19 and Label26..Label29; the
     // report reads them by these names.
     Screens screens;
-    calc::SectionScreen *s = screens.openSection(u"Form_food"_s, 2);
+    ui::SectionScreen *s = screens.openSection(u"Form_food"_s, 2);
     for (const QString &name : {u"Label15"_s, u"Label24"_s, u"Label25"_s})
         QVERIFY2(!s->control(name), qPrintable(name));
     QCOMPARE(s->controlText(u"Label16"_s), u"Select the type of meal"_s);
     QCOMPARE(s->controlText(u"Label28"_s), u"Time"_s);
     QCOMPARE(s->controlText(u"Label29"_s), u"The sum"_s);
 
-    const report::ReportPlan plan = calc::reportPlanOf(sections::foodCatalogue());
+    const model::ReportPlan plan = model::reportPlanOf(sections::foodCatalogue());
     QCOMPARE(plan.tabs.size(), 3);
-    for (const report::ReportTab &tab : plan.tabs) {
-        for (const report::ReportGroup &group : tab.groups) {
+    for (const model::ReportTab &tab : plan.tabs) {
+        for (const model::ReportGroup &group : tab.groups) {
             QCOMPARE(group.headerControls.size(), group.gridColumns);
             for (const QString &header : group.headerControls)
                 QVERIFY2(!s->controlText(header).isEmpty(), qPrintable(header));

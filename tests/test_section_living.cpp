@@ -2,7 +2,7 @@
 
 #include "testsupport.h"
 
-#include "sections/code_living.h"
+#include "model/sections/code_living.h"
 
 using namespace torvane;
 using namespace torvane::test;
@@ -61,10 +61,11 @@ void TestSectionLiving::amountsBeyondThirtyTwoBitsAreExactOrRefused()
     // Persons x nights x price beyond 64 bits: the pass refuses, naming a quantity.
     TableInputs huge;
     huge.choose(2, 1, 1, 2).type(2, 1, 2, u"2147483647"_s).type(2, 1, 3, u"2147483647"_s);
-    const calc::PassResult result = calc::recalculate(sections::livingCatalogue(), huge, calc::DecimalFormat(QLocale::c()));
-    const auto *failure = std::get_if<calc::PassFailure>(&result);
+    const model::PassResult result = recalculateTable(sections::livingCatalogue(), huge, base::DecimalFormat(QLocale::c()));
+    const auto *failure = std::get_if<model::PassFailure>(&result);
     QVERIFY(failure);
-    QCOMPARE(failure->text, u"2147483647"_s);
+    QCOMPARE(failure->kind, model::PassFailure::Kind::RowTooLarge);
+    QCOMPARE(failure->where, (model::CellRef{2, 1, 0}));
 }
 
 void TestSectionLiving::subtotalsAndTotalFollowEveryTab()
@@ -76,7 +77,7 @@ void TestSectionLiving::subtotalsAndTotalFollowEveryTab()
     inputs.choose(3, 3, 1, 1).type(3, 3, 2, u"1"_s); // 24530
     inputs.choose(5, 1, 1, 2).type(5, 1, 2, u"10"_s); // 114270
     inputs.choose(5, 4, 1, 0).type(5, 4, 2, u"1"_s); // 7547
-    const calc::SectionFigures figures = priced(sections::livingCatalogue(), inputs);
+    const model::SectionFigures figures = priced(sections::livingCatalogue(), inputs);
     QCOMPARE(figures.subtotals, (QStringList{u"292519"_s, u"15712"_s, u"24530"_s, u"0"_s, u"121817"_s}));
     QCOMPARE(figures.total, u"454578"_s);
     QCOMPARE(figures.rows.size(), 25);
@@ -110,7 +111,7 @@ void TestSectionLiving::textsPerLanguage()
     QFETCH(QString, label21);
 
     Screens screens;
-    calc::SectionScreen *s = screens.openSection(u"Form_living"_s, language);
+    ui::SectionScreen *s = screens.openSection(u"Form_living"_s, language);
     QCOMPARE(s->windowTitle(), caption);
     QCOMPARE(s->controlText(u"Button3"_s), button3);
     QCOMPARE(s->controlText(u"Labelzag11"_s), labelzag11);
@@ -126,7 +127,7 @@ void TestSectionLiving::hotelLevelListPerLanguage()
     const QStringList last{u"1 étoiles"_s, u"1 звезда"_s, u"1 stars"_s};
     const QStringList quadruple{u"quadruple placementе"_s, u"Четырехместное размещение"_s, u"Quad accomodation"_s};
     for (int language = 0; language < 3; ++language) {
-        calc::SectionScreen *s = screens.openSection(u"Form_living"_s, language);
+        ui::SectionScreen *s = screens.openSection(u"Form_living"_s, language);
         QComboBox *levels = s->findChild<QComboBox *>(u"ComboBox151"_s);
         QVERIFY(levels);
         QCOMPARE(levels->count(), 5);
@@ -138,7 +139,7 @@ void TestSectionLiving::hotelLevelListPerLanguage()
         QCOMPARE(hostel->itemText(1), quadruple[language]);
     }
     // The French quadruple placement ends in a Cyrillic "е", not a Latin "e".
-    calc::SectionScreen *s = screens.openSection(u"Form_living"_s, 0);
+    ui::SectionScreen *s = screens.openSection(u"Form_living"_s, 0);
     const QString text = s->findChild<QComboBox *>(u"ComboBox211"_s)->itemText(1);
     QCOMPARE(text.back().unicode(), 0x0435);
     QCOMPARE(text.chopped(1), u"quadruple placement"_s);
@@ -148,11 +149,11 @@ void TestSectionLiving::reportPlanNamesControlsOfTheScreen()
 {
     // Every title and header the report reads exists on the screen and shows a text.
     Screens screens;
-    calc::SectionScreen *s = screens.openSection(u"Form_living"_s, 2);
-    const report::ReportPlan plan = calc::reportPlanOf(sections::livingCatalogue());
-    QCOMPARE(plan.lastColumn, int(report::E));
-    for (const report::ReportTab &tab : plan.tabs) {
-        for (const report::ReportGroup &group : tab.groups) {
+    ui::SectionScreen *s = screens.openSection(u"Form_living"_s, 2);
+    const model::ReportPlan plan = model::reportPlanOf(sections::livingCatalogue());
+    QCOMPARE(plan.lastColumn, int(model::E));
+    for (const model::ReportTab &tab : plan.tabs) {
+        for (const model::ReportGroup &group : tab.groups) {
             QVERIFY2(!s->controlText(group.titleControl).isEmpty(), qPrintable(group.titleControl));
             QCOMPARE(group.headerControls.size(), group.gridColumns);
             for (const QString &header : group.headerControls)

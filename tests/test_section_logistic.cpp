@@ -2,7 +2,7 @@
 
 #include "testsupport.h"
 
-#include "sections/code_logistic.h"
+#include "model/sections/code_logistic.h"
 
 using namespace torvane;
 using namespace torvane::test;
@@ -62,7 +62,7 @@ void TestSectionLogistic::subtotalsAndTotalFollowEveryTab()
     inputs.choose(3, 1, 1, 0).choose(3, 1, 2, 2).type(3, 1, 3, u"4"_s); // 10000
     inputs.choose(3, 5, 1, 0).choose(3, 5, 2, 0).type(3, 5, 3, u"1"_s).type(3, 5, 4, u"1"_s); // 26000
     inputs.type(5, 5, 1, u"40"_s); // 20000
-    const calc::SectionFigures figures = priced(sections::logisticCatalogue(), inputs);
+    const model::SectionFigures figures = priced(sections::logisticCatalogue(), inputs);
     QCOMPARE(figures.subtotals, (QStringList{u"190000"_s, u"520200"_s, u"36000"_s, u"0"_s, u"20000"_s}));
     QCOMPARE(figures.total, u"766200"_s);
     // Each tab's sum field is the last column of its group; tab 3 mixes two.
@@ -95,7 +95,7 @@ void TestSectionLogistic::textsPerLanguage()
     QFETCH(QString, total);
 
     Screens screens;
-    calc::SectionScreen *s = screens.openSection(u"Form_logistic"_s, language);
+    ui::SectionScreen *s = screens.openSection(u"Form_logistic"_s, language);
     QCOMPARE(s->windowTitle(), caption);
     QCOMPARE(s->controlText(u"Button5"_s), button5);
     QCOMPARE(s->controlText(u"Label51"_s), label51);
@@ -109,7 +109,7 @@ void TestSectionLogistic::destinationListPerLanguage()
     const QStringList expectedFirst{u"Almaty"_s, u"Алматы"_s, u"Almaty"_s};
     const QStringList expectedFourth{u"Saint-Pétersbourg"_s, u"Санкт-Петербург"_s, u"St.-Petersburg"_s};
     for (int language = 0; language < 3; ++language) {
-        calc::SectionScreen *s = screens.openSection(u"Form_logistic"_s, language);
+        ui::SectionScreen *s = screens.openSection(u"Form_logistic"_s, language);
         QComboBox *box = s->findChild<QComboBox *>(u"ComboBox112"_s);
         QVERIFY(box);
         QCOMPARE(box->count(), 20);
@@ -125,7 +125,7 @@ void TestSectionLogistic::destinationListPerLanguage()
 void TestSectionLogistic::pickingAstanaAlmatyForTwoAdultsShowsFiftyThousand()
 {
     Screens screens;
-    calc::SectionScreen *s = screens.openSection(u"Form_logistic"_s, 2);
+    ui::SectionScreen *s = screens.openSection(u"Form_logistic"_s, 2);
     choose(s, 1, 1, 1, 0);
     choose(s, 1, 1, 2, 0);
     type(s, 1, 1, 3, u"2"_s);

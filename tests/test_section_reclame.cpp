@@ -2,14 +2,14 @@
 
 #include "testsupport.h"
 
-#include "sections/code_reclame.h"
+#include "model/sections/code_reclame.h"
 
 using namespace torvane;
 using namespace torvane::test;
 
 namespace {
 
-const calc::SectionCatalogue &catalogue()
+const model::SectionCatalogue &catalogue()
 {
     return sections::reclameCatalogue();
 }
@@ -87,7 +87,7 @@ void TestSectionReclame::subtotalsAddGroupsWithDifferentSumColumns()
     TableInputs inputs;
     inputs.choose(2, 1, 1, 1).choose(2, 1, 2, 1).type(2, 1, 3, u"100"_s); // 3500
     inputs.choose(4, 2, 1, 0).type(4, 2, 2, u"2"_s);                     // 200000
-    calc::SectionFigures figures = priced(catalogue(), inputs);
+    model::SectionFigures figures = priced(catalogue(), inputs);
     QCOMPARE(figures.subtotals, (QStringList{u"0"_s, u"3500"_s, u"0"_s, u"200000"_s}));
     QCOMPARE(figures.total, u"203500"_s);
 
@@ -106,10 +106,11 @@ void TestSectionReclame::subtotalsAddGroupsWithDifferentSumColumns()
 void TestSectionReclame::signboardProductTooLargeForAnyIntegerFailsThePass()
 {
     const TableInputs inputs = rowInputs(1, 2, {1}, {{}, u"2147483647"_s, u"2147483647"_s});
-    const calc::PassResult result = calc::recalculate(catalogue(), inputs, calc::DecimalFormat(QLocale::c()));
-    const auto *failure = std::get_if<calc::PassFailure>(&result);
+    const model::PassResult result = recalculateTable(catalogue(), inputs, base::DecimalFormat(QLocale::c()));
+    const auto *failure = std::get_if<model::PassFailure>(&result);
     QVERIFY(failure);
-    QCOMPARE(failure->message, u"'2147483647' is not a valid integer value"_s);
+    QCOMPARE(failure->kind, model::PassFailure::Kind::RowTooLarge);
+    QCOMPARE(failure->where, (model::CellRef{1, 2, 0}));
 }
 
 void TestSectionReclame::textsPerLanguage_data()
@@ -139,7 +140,7 @@ void TestSectionReclame::textsPerLanguage()
     QFETCH(QString, label39);
 
     Screens screens;
-    calc::SectionScreen *s = screens.openSection(u"Form_reclame"_s, language);
+    ui::SectionScreen *s = screens.openSection(u"Form_reclame"_s, language);
     QCOMPARE(s->windowTitle(), caption);
     QCOMPARE(s->controlText(u"Button3"_s), button3);
     QCOMPARE(s->controlText(u"Labelzag13"_s), labelzag13);
@@ -160,7 +161,7 @@ void TestSectionReclame::sizesUseTheCyrillicDimensionLetter()
         {u"1.5х2 метров"_s, u"3х4 m-m"_s},
     };
     for (int language = 0; language < 3; ++language) {
-        calc::SectionScreen *s = screens.openSection(u"Form_reclame"_s, language);
+        ui::SectionScreen *s = screens.openSection(u"Form_reclame"_s, language);
         const QStringList items = itemsOf(s->comboBox(1, 11, 2));
         QCOMPARE(items, screenSizes[language]);
         for (const QString &item : items + itemsOf(s->comboBox(1, 5, 2))) {
@@ -179,7 +180,7 @@ void TestSectionReclame::frenchBanksAreListedInTheOtherOrderAndPricedAlike()
         {u"right bank"_s, u"left bank"_s},
     };
     for (int language = 0; language < 3; ++language) {
-        calc::SectionScreen *s = screens.openSection(u"Form_reclame"_s, language);
+        ui::SectionScreen *s = screens.openSection(u"Form_reclame"_s, language);
         QCOMPARE(itemsOf(s->comboBox(1, 5, 1)), banks[language]);
         QCOMPARE(itemsOf(s->comboBox(1, 12, 1)), banks[language]);
         choose(s, 1, 5, 1, 0);
@@ -198,7 +199,7 @@ void TestSectionReclame::frenchBanksAreListedInTheOtherOrderAndPricedAlike()
 void TestSectionReclame::seoRowIsPricedOnTheScreenWithoutQuantity()
 {
     Screens screens;
-    calc::SectionScreen *s = screens.openSection(u"Form_reclame"_s, 2);
+    ui::SectionScreen *s = screens.openSection(u"Form_reclame"_s, 2);
     // Nothing is priced before the user chooses, although no quantity is needed.
     QCOMPARE(s->edit(3, 1, 3)->text(), u"0"_s);
     QCOMPARE(s->edit(2, 10, 3)->text(), u"0"_s);

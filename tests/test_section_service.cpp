@@ -2,7 +2,7 @@
 
 #include "testsupport.h"
 
-#include "sections/code_service.h"
+#include "model/sections/code_service.h"
 
 #include <QPushButton>
 #include <QScrollArea>
@@ -12,7 +12,7 @@ using namespace torvane::test;
 
 namespace {
 
-const calc::SectionCatalogue &catalogue()
+const model::SectionCatalogue &catalogue()
 {
     return sections::serviceCatalogue();
 }
@@ -86,7 +86,7 @@ void TestSectionService::subtotalsAddGroupsWithDifferentSumColumns()
     inputs.choose(6, 1, 1, 0).choose(6, 1, 2, 0).type(6, 1, 3, u"1"_s).type(6, 1, 4, u"2"_s); // column 5: 10000
     inputs.choose(6, 8, 1, 1).type(6, 8, 2, u"4"_s);                                    // column 3: 2000
     inputs.choose(8, 6, 1, 1).type(8, 6, 2, u"4"_s);                                    // 10000
-    const calc::SectionFigures figures = priced(catalogue(), inputs);
+    const model::SectionFigures figures = priced(catalogue(), inputs);
     QCOMPARE(figures.subtotals, (QStringList{u"0"_s, u"19325"_s, u"415292"_s, u"300000"_s, u"0"_s, u"12000"_s,
                                              u"0"_s, u"10000"_s}));
     QCOMPARE(figures.total, u"756617"_s);
@@ -97,10 +97,11 @@ void TestSectionService::subtotalsAddGroupsWithDifferentSumColumns()
 void TestSectionService::guardProductTooLargeForAnyIntegerFailsThePass()
 {
     TableInputs inputs = rowInputs(6, 2, {2, 2}, {{}, {}, u"2147483647"_s, u"2147483647"_s});
-    const calc::PassResult result = calc::recalculate(catalogue(), inputs, calc::DecimalFormat(QLocale::c()));
-    const auto *failure = std::get_if<calc::PassFailure>(&result);
+    const model::PassResult result = recalculateTable(catalogue(), inputs, base::DecimalFormat(QLocale::c()));
+    const auto *failure = std::get_if<model::PassFailure>(&result);
     QVERIFY(failure);
-    QCOMPARE(failure->message, u"'2147483647' is not a valid integer value"_s);
+    QCOMPARE(failure->kind, model::PassFailure::Kind::RowTooLarge);
+    QCOMPARE(failure->where, (model::CellRef{6, 2, 0}));
 
     // Persons times days alone still fits; the price is what overflows.
     inputs = rowInputs(6, 2, {0, 0}, {{}, {}, u"2147483647"_s, u"1"_s});
@@ -110,8 +111,8 @@ void TestSectionService::guardProductTooLargeForAnyIntegerFailsThePass()
 void TestSectionService::reportGatesOnQuantityInAccountingAndInterpretation()
 {
     // Groups 4.1 and 8.1 list a row by its quantity field; all others by their sum.
-    const report::ReportPlan plan = calc::reportPlanOf(catalogue());
-    QCOMPARE(plan.lastColumn, int(report::F));
+    const model::ReportPlan plan = model::reportPlanOf(catalogue());
+    QCOMPARE(plan.lastColumn, int(model::F));
     for (int t = 1; t <= catalogue().tabCount(); ++t) {
         const auto &groups = catalogue().tabs[t - 1].groups;
         for (std::size_t g = 0; g < groups.size(); ++g) {
@@ -148,7 +149,7 @@ void TestSectionService::textsPerLanguage()
     QFETCH(QString, label85);
 
     Screens screens;
-    calc::SectionScreen *s = screens.openSection(u"Form_service"_s, language);
+    ui::SectionScreen *s = screens.openSection(u"Form_service"_s, language);
     QCOMPARE(s->windowTitle(), caption);
     QCOMPARE(s->controlText(u"Button6"_s), button6);
     QCOMPARE(s->controlText(u"Label34"_s), label34);
@@ -165,7 +166,7 @@ void TestSectionService::accountingTabOffersTwoListsTranslationTabOne()
     const QStringList consulting{u"étude de faisabilité"_s, u"финансово-экономические обоснования"_s, u"feasibility study"_s};
     const QStringList chinese{u"Chinois"_s, u"Китайский"_s, u"Chinese"_s};
     for (int language = 0; language < 3; ++language) {
-        calc::SectionScreen *s = screens.openSection(u"Form_service"_s, language);
+        ui::SectionScreen *s = screens.openSection(u"Form_service"_s, language);
         QComboBox *row4 = s->comboBox(4, 4, 1);
         QComboBox *row5 = s->comboBox(4, 5, 1);
         QCOMPARE(row4->count(), 3);
@@ -184,7 +185,7 @@ void TestSectionService::accountingTabOffersTwoListsTranslationTabOne()
 void TestSectionService::tabButtonsStandInTwoRowsOfFour()
 {
     Screens screens;
-    calc::SectionScreen *s = screens.openSection(u"Form_service"_s, 2);
+    ui::SectionScreen *s = screens.openSection(u"Form_service"_s, 2);
     const int width = (s->ww - 100) / 4;
     const int left = s->ScrollBox[0]->x();
     for (int t = 1; t <= 8; ++t) {
@@ -198,7 +199,7 @@ void TestSectionService::tabButtonsStandInTwoRowsOfFour()
 void TestSectionService::websiteRowIsPricedWithoutQuantityAndClearedOnNextShow()
 {
     Screens screens;
-    calc::SectionScreen *s = screens.openSection(u"Form_service"_s, 1);
+    ui::SectionScreen *s = screens.openSection(u"Form_service"_s, 1);
     choose(s, 3, 1, 1, 2);
     settle(s);
     QCOMPARE(s->edit(3, 1, 2)->text(), u"1000000"_s);

@@ -3,17 +3,19 @@
 
 #include "testsupport.h"
 
-#include "calc/gridname.h"
-#include "calc/quantity.h"
-#include "sections/code_logistic.h"
-#include "shell/picture.h"
+#include "model/gridname.h"
+#include "model/quantity.h"
+#include "model/sections/code_logistic.h"
+#include "ui/shell/picture.h"
 
 #include <QPushButton>
 #include <QScrollArea>
 
 using namespace torvane;
 using namespace torvane::test;
-using namespace torvane::calc;
+using namespace torvane::model;
+using namespace torvane::base;
+using ui::SectionScreen;
 
 namespace {
 
@@ -68,9 +70,11 @@ constexpr SectionCatalogue kSilentFixture{
 
 struct FixtureScreen {
     Screens screens;
+    Budget budget;
     SectionScreen *s;
     explicit FixtureScreen(const SectionCatalogue &catalogue = kFixture)
-        : s(new SectionScreen(catalogue, screens.login.get()))
+        : budget({&catalogue})
+        , s(new SectionScreen(catalogue, screens.login.get(), budget))
     {
         settle(s);
     }
@@ -90,8 +94,8 @@ class TestSectionEngine : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { app::Display::setScreenHeightForTesting(700); }
-    void cleanup() { app::Display::setScreenHeightForTesting(0); }
+    void init() { ui::Display::setScreenHeightForTesting(700); }
+    void cleanup() { ui::Display::setScreenHeightForTesting(0); }
 
     void gridNames_data();
     void gridNames();
@@ -110,7 +114,7 @@ private slots:
     void localisationRunsAfterPendingLayout();
     void lostSelectionIsRepriced();
     void amountsBeyond32BitsAreExact();
-    void productBeyond64BitsFailsLikeAnInvalidQuantity();
+    void productBeyond64BitsIsRefusedNamingTheRow();
     void invalidQuantityIsReportedOnceAndWritesNothing();
     void saveWithInvalidQuantityIsRefused();
 };
@@ -396,14 +400,15 @@ void TestSectionEngine::amountsBeyond32BitsAreExact()
     QCOMPARE(figures.total, u"260919263110500"_s);
 }
 
-void TestSectionEngine::productBeyond64BitsFailsLikeAnInvalidQuantity()
+void TestSectionEngine::productBeyond64BitsIsRefusedNamingTheRow()
 {
     TableInputs inputs;
     inputs.choose(2, 5, 1, 0).choose(2, 5, 2, 0).type(2, 5, 3, u"2147483647"_s).type(2, 5, 4, u"2147483000"_s);
-    const PassResult result = recalculate(sections::logisticCatalogue(), inputs, DecimalFormat(QLocale::c()));
+    const PassResult result = recalculateTable(sections::logisticCatalogue(), inputs, DecimalFormat(QLocale::c()));
     const auto *failure = std::get_if<PassFailure>(&result);
     QVERIFY(failure);
-    QCOMPARE(failure->message, u"'2147483647' is not a valid integer value"_s);
+    QCOMPARE(failure->kind, PassFailure::Kind::RowTooLarge);
+    QCOMPARE(failure->where, (CellRef{2, 5, 0}));
     QCOMPARE(failure->cells.size(), 2);
 }
 
@@ -418,7 +423,7 @@ void TestSectionEngine::invalidQuantityIsReportedOnceAndWritesNothing()
     type(s, 5, 2, 1, u"2147483648"_s);
     type(s, 5, 3, 1, u"10"_s); // same pass: must not be written either
     settle(s);
-    QCOMPARE(app::ErrorReporter::instance().recorded(), QStringList{u"'2147483648' is not a valid integer value"_s});
+    QCOMPARE(ui::ErrorReporter::instance().recorded(), QStringList{u"'2147483648' is not a valid integer value"_s});
     QVERIFY(s->hasInvalidQuantity());
     QVERIFY(!s->Timer3->isOn()); // no endless retry
     QCOMPARE(s->edit(5, 3, 2)->text(), u"0"_s);
@@ -429,7 +434,7 @@ void TestSectionEngine::invalidQuantityIsReportedOnceAndWritesNothing()
     // Another edit while the bad text stays: no second report.
     type(s, 5, 4, 1, u"1"_s);
     settle(s);
-    QCOMPARE(app::ErrorReporter::instance().recorded().size(), 1);
+    QCOMPARE(ui::ErrorReporter::instance().recorded().size(), 1);
 
     // Corrected: marks go, figures follow.
     type(s, 5, 2, 1, u"2"_s);
@@ -445,9 +450,9 @@ void TestSectionEngine::saveWithInvalidQuantityIsRefused()
     Screens screens;
     SectionScreen *s = screens.openSection(u"Form_logistic"_s, 2);
     type(s, 5, 1, 1, u"2147483648"_s);
-    app::ErrorReporter::instance().clearRecorded();
+    ui::ErrorReporter::instance().clearRecorded();
     s->Image1Click(); // the pending pass runs first and fails
-    const QStringList messages = app::ErrorReporter::instance().recorded();
+    const QStringList messages = ui::ErrorReporter::instance().recorded();
     QCOMPARE(messages.size(), 2);
     QCOMPARE(messages[0], u"'2147483648' is not a valid integer value"_s);
     QVERIFY(messages[1].contains(u"not saved"_s));

@@ -2,10 +2,10 @@
 
 #include "testsupport.h"
 
-#include "shell/code_consult.h"
-#include "shell/code_faq.h"
-#include "shell/code_main.h"
-#include "shell/picture.h"
+#include "ui/shell/code_consult.h"
+#include "ui/shell/code_faq.h"
+#include "ui/shell/code_main.h"
+#include "ui/shell/picture.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -37,9 +37,9 @@ struct PictureTree {
             QDir().mkpath(QFileInfo(dir.filePath(relative)).path());
             QFile::copy(file, dir.filePath(relative));
         }
-        app::AssetPath::setRootForTesting(dir.path());
+        base::AssetPath::setRootForTesting(dir.path());
     }
-    ~PictureTree() { app::AssetPath::setRootForTesting({}); }
+    ~PictureTree() { base::AssetPath::setRootForTesting({}); }
 };
 
 } // namespace
@@ -49,7 +49,7 @@ class TestShell : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup() { app::Display::setScreenHeightForTesting(0); }
+    void cleanup() { ui::Display::setScreenHeightForTesting(0); }
 
     void screensAreCreatedInOrder();
     void languageChoiceMarksOneLabelBold();
@@ -170,7 +170,7 @@ void TestShell::panelPictureByScreenHeight()
 {
     QFETCH(int, height);
     QFETCH(QString, picture);
-    app::Display::setScreenHeightForTesting(height);
+    ui::Display::setScreenHeightForTesting(height);
     Screens screens;
     for (const QString &name : {u"Form_main"_s, u"Form_faq"_s, u"Form_logistic"_s}) {
         auto *screen = screens.screen<ScreenFrame>(name);
@@ -180,7 +180,7 @@ void TestShell::panelPictureByScreenHeight()
         if (picture.isEmpty())
             QCOMPARE(screen->Background2->size(), QSize(292, 760));
     }
-    QVERIFY(app::ErrorReporter::instance().recorded().isEmpty());
+    QVERIFY(ui::ErrorReporter::instance().recorded().isEmpty());
 }
 
 void TestShell::mainMenuFollowsLanguage()
@@ -206,7 +206,7 @@ void TestShell::mainMenuFollowsLanguage()
 void TestShell::mainMenuLayout()
 {
     Screens screens(QSize(1366, 740));
-    app::Display::setScreenHeightForTesting(700);
+    ui::Display::setScreenHeightForTesting(700);
     auto *menu = screens.screen<TForm_main>(u"Form_main"_s);
     menu->present();
     settle(menu);
@@ -335,7 +335,7 @@ void TestShell::faqTexts()
 void TestShell::faqLabelsNeverOverprint()
 {
     Screens screens(QSize(1024, 700));
-    app::Display::setScreenHeightForTesting(700);
+    ui::Display::setScreenHeightForTesting(700);
     screens.setLanguage(0);
     auto *faq = screens.screen<TForm_faq>(u"Form_faq"_s);
     faq->present();
@@ -396,7 +396,7 @@ void TestShell::consultantTexts()
 void TestShell::missingPictureIsReportedOnceAndShowCarriesOn()
 {
     PictureTree tree({u"img/gen/arka1.png"_s, u"img/gen/title.png"_s, u"img/en/calcmenu3.png"_s});
-    app::Display::setScreenHeightForTesting(768);
+    ui::Display::setScreenHeightForTesting(768);
     Screens screens;
     screens.setLanguage(2);
     auto *menu = screens.screen<TForm_main>(u"Form_main"_s);
@@ -408,7 +408,7 @@ void TestShell::missingPictureIsReportedOnceAndShowCarriesOn()
     QVERIFY(menu->MenuImage[4]->hasPicture());
     QVERIFY(menu->Timer1->isOn());
     QCOMPARE(menu->Background2->size(), QSize(292, 760)); // built-in panel instead
-    QStringList reported = app::ErrorReporter::instance().recorded();
+    QStringList reported = ui::ErrorReporter::instance().recorded();
     QCOMPARE(reported.size(), 3);
     const QString path = QDir::toNativeSeparators(tree.dir.filePath(u"img/gen/arka1.png"_s));
     QVERIFY2(reported.filter(path).size() == 1, qPrintable(reported.join(u'\n')));
@@ -417,7 +417,7 @@ void TestShell::missingPictureIsReportedOnceAndShowCarriesOn()
     menu->present();
     auto *faq = screens.screen<ScreenFrame>(u"Form_faq"_s);
     faq->present();
-    QCOMPARE(app::ErrorReporter::instance().recorded().size(), 3);
+    QCOMPARE(ui::ErrorReporter::instance().recorded().size(), 3);
 }
 
 void TestShell::missingEnterPictureKeepsAClickableButton()
@@ -427,7 +427,7 @@ void TestShell::missingEnterPictureKeepsAClickableButton()
     QCOMPARE(screens.login->Image2->size(), QSize(200, 50));
     QVERIFY(screens.login->Image2->isClickable());
     QVERIFY(screens.login->Image3->hasPicture());
-    QCOMPARE(app::ErrorReporter::instance().recorded().size(), 1);
+    QCOMPARE(ui::ErrorReporter::instance().recorded().size(), 1);
     screens.login->Image2Click();
     QVERIFY(screens.screen<ScreenFrame>(u"Form_main"_s)->isVisible());
 }
@@ -435,7 +435,7 @@ void TestShell::missingEnterPictureKeepsAClickableButton()
 void TestShell::timerSwitchedOnAgainKeepsItsCountdown()
 {
     QObject owner;
-    app::OneShotTimer timer(u"Timer"_s, 100, &owner);
+    ui::OneShotTimer timer(u"Timer"_s, 100, &owner);
     int runs = 0;
     timer.setHandler([&] {
         ++runs;

@@ -2,15 +2,16 @@
 
 // Shared fixtures of the test programs.
 
-#include "app/assetpath.h"
-#include "app/display.h"
-#include "app/errorreporter.h"
-#include "app/oneshottimer.h"
+#include "base/assetpath.h"
+#include "ui/display.h"
+#include "ui/errorreporter.h"
+#include "ui/oneshottimer.h"
 #include "app/startup.h"
-#include "calc/decimalformat.h"
-#include "calc/recalculationpass.h"
-#include "calc/sectionscreen.h"
-#include "shell/code_login.h"
+#include "base/decimalformat.h"
+#include "model/recalculationpass.h"
+#include "model/budget.h"
+#include "ui/sectionscreen.h"
+#include "ui/shell/code_login.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -24,8 +25,8 @@ namespace torvane::test {
 
 using namespace Qt::StringLiterals;
 
-// Inputs of the pure pass, given as a table: positions and field texts by cell.
-class TableInputs : public calc::SectionInputs
+// Inputs of the pass, given as a table: positions and field texts by cell.
+class TableInputs
 {
 public:
     TableInputs &choose(int tab, int row, int column, int position)
@@ -38,8 +39,17 @@ public:
         m_texts.insert(key(tab, row, column), text);
         return *this;
     }
-    int position(int tab, int row, int column) const override { return m_positions.value(key(tab, row, column), -1); }
-    QString text(int tab, int row, int column) const override { return m_texts.value(key(tab, row, column)); }
+    // The entries of a section holding this table.
+    model::SectionEntries entries(const model::SectionCatalogue &catalogue) const
+    {
+        model::SectionEntries entries(catalogue);
+        const model::SectionGrid &grid = entries.grid();
+        for (auto it = m_positions.cbegin(); it != m_positions.cend(); ++it)
+            entries.setPosition(grid.indexOf(it.key() / 1000, it.key() / 10 % 100, it.key() % 10), it.value());
+        for (auto it = m_texts.cbegin(); it != m_texts.cend(); ++it)
+            entries.setText(grid.indexOf(it.key() / 1000, it.key() / 10 % 100, it.key() % 10), it.value());
+        return entries;
+    }
 
 private:
     static int key(int tab, int row, int column) { return (tab * 100 + row) * 10 + column; }
@@ -47,22 +57,28 @@ private:
     QHash<int, QString> m_texts;
 };
 
-// The figures of a pass that must succeed.
-inline calc::SectionFigures priced(const calc::SectionCatalogue &catalogue, const calc::SectionInputs &inputs,
-                                   const calc::DecimalFormat &format = calc::DecimalFormat(QLocale::c()))
+inline model::PassResult recalculateTable(const model::SectionCatalogue &catalogue, const TableInputs &inputs,
+                                          const base::DecimalFormat &format)
 {
-    const calc::PassResult result = calc::recalculate(catalogue, inputs, format);
-    if (const auto *failure = std::get_if<calc::PassFailure>(&result)) {
-        qWarning("unexpected failure: %s", qUtf8Printable(failure->message));
+    return model::recalculate(inputs.entries(catalogue), format);
+}
+
+// The figures of a pass that must succeed.
+inline model::SectionFigures priced(const model::SectionCatalogue &catalogue, const TableInputs &inputs,
+                                    const base::DecimalFormat &format = base::DecimalFormat(QLocale::c()))
+{
+    const model::PassResult result = recalculateTable(catalogue, inputs, format);
+    if (const auto *failure = std::get_if<model::PassFailure>(&result)) {
+        qWarning("unexpected failure on %s", qUtf8Printable(failure->text));
         return {};
     }
-    return std::get<calc::SectionFigures>(result);
+    return std::get<model::SectionFigures>(result);
 }
 
 // The sum text of row r of tab t in a pass's figures ("" if the row is not priced there).
-inline QString rowSum(const calc::SectionFigures &figures, int tab, int row)
+inline QString rowSum(const model::SectionFigures &figures, int tab, int row)
 {
-    for (const calc::RowFigure &figure : figures.rows)
+    for (const model::RowFigure &figure : figures.rows)
         if (figure.cell.tab == tab && figure.cell.row == row)
             return figure.text;
     return {};
@@ -92,14 +108,14 @@ inline void addRowPriceColumns()
     QTest::addColumn<QString>("sum");
 }
 
-inline void checkRowPrice(const calc::SectionCatalogue &catalogue)
+inline void checkRowPrice(const model::SectionCatalogue &catalogue)
 {
     QFETCH(int, tab);
     QFETCH(int, row);
     QFETCH(QList<int>, positions);
     QFETCH(QStringList, quantities);
     QFETCH(QString, sum);
-    const calc::SectionFigures figures = priced(catalogue, rowInputs(tab, row, positions, quantities));
+    const model::SectionFigures figures = priced(catalogue, rowInputs(tab, row, positions, quantities));
     QCOMPARE(rowSum(figures, tab, row), sum);
     QCOMPARE(figures.subtotals.value(tab - 1), sum);
     QCOMPARE(figures.total, sum);
@@ -108,7 +124,7 @@ inline void checkRowPrice(const calc::SectionCatalogue &catalogue)
 // Runs every pending deferred step of a screen now, in timer order.
 inline void settle(QWidget *screen)
 {
-    app::runPendingSteps(screen);
+    ui::runPendingSteps(screen);
 }
 
 // The whole program's screens, created as at start-up, with errors recorded
@@ -118,13 +134,13 @@ struct Screens {
 
     explicit Screens(QSize size = QSize(1366, 740))
     {
-        app::ErrorReporter::instance().setRecording(true);
-        app::ErrorReporter::instance().clearRecorded();
+        ui::ErrorReporter::instance().setRecording(true);
+        ui::ErrorReporter::instance().clearRecorded();
         login = app::createScreens();
         login->resize(size);
         settle(login.get());
     }
-    ~Screens() { app::ErrorReporter::instance().clearRecorded(); }
+    ~Screens() { ui::ErrorReporter::instance().clearRecorded(); }
 
     template<typename T = QWidget>
     T *screen(const QString &name) const
@@ -134,10 +150,10 @@ struct Screens {
     void setLanguage(int code) { login->Edit1->setText(QString::number(code)); }
 
     // Shows a section in a language and runs its show steps.
-    calc::SectionScreen *openSection(const QString &name, int language)
+    ui::SectionScreen *openSection(const QString &name, int language)
     {
         setLanguage(language);
-        auto *section = screen<calc::SectionScreen>(name);
+        auto *section = screen<ui::SectionScreen>(name);
         section->hide();
         section->present();
         settle(section);
@@ -146,11 +162,11 @@ struct Screens {
 };
 
 // Selects an option (as a user would) and types a quantity, then runs the pass.
-inline void choose(calc::SectionScreen *s, int tab, int row, int column, int position)
+inline void choose(ui::SectionScreen *s, int tab, int row, int column, int position)
 {
     s->comboBox(tab, row, column)->setCurrentIndex(position);
 }
-inline void type(calc::SectionScreen *s, int tab, int row, int column, const QString &text)
+inline void type(ui::SectionScreen *s, int tab, int row, int column, const QString &text)
 {
     s->edit(tab, row, column)->setText(text);
 }

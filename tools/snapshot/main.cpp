@@ -6,16 +6,16 @@
 // --demo fills a row of every group; --reports also saves each section's
 // report (in each language) into DIR/reports without opening it.
 
-#include "app/errorreporter.h"
-#include "app/oneshottimer.h"
+#include "ui/errorreporter.h"
+#include "ui/oneshottimer.h"
 #include "app/startup.h"
-#include "app/torvaneapplication.h"
-#include "calc/sectionscreen.h"
+#include "ui/torvaneapplication.h"
+#include "ui/sectionscreen.h"
 #include "report/hostsession.h"
 #include "report/spreadsheethost.h"
-#include "sections/sections.h"
-#include "shell/code_login.h"
-#include "shell/screenframe.h"
+#include "model/sectionlist.h"
+#include "ui/shell/code_login.h"
+#include "ui/shell/screenframe.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -43,22 +43,22 @@ bool save(QWidget *widget, const QString &file)
 }
 
 // A few filled rows so that amounts, subtotals and the total show.
-void fillDemo(calc::SectionScreen *section)
+void fillDemo(ui::SectionScreen *section)
 {
     for (int t = 1; t <= section->catalogue().tabCount(); ++t) {
-        const calc::TabSpec &tab = section->catalogue().tabs[t - 1];
-        for (const calc::GroupSpec &group : tab.groups) {
+        const model::TabSpec &tab = section->catalogue().tabs[t - 1];
+        for (const model::GroupSpec &group : tab.groups) {
             const int r = group.firstRow;
             for (int c = 1; c <= group.columnCount(); ++c) {
                 if (QComboBox *box = section->comboBox(t, r, c); box && box->count() > 0)
                     box->setCurrentIndex(box->count() - 1);
                 else if (QLineEdit *field = section->edit(t, r, c); field && !field->isReadOnly()
-                         && group.columns[c - 1].role == calc::ColumnRole::Quantity)
+                         && group.columns[c - 1].role == model::ColumnRole::Quantity)
                     field->setText(u"2"_s);
             }
         }
     }
-    app::runPendingSteps(section);
+    ui::runPendingSteps(section);
 }
 
 } // namespace
@@ -104,8 +104,8 @@ int main(int argc, char **argv)
     json.close();
     qputenv("QT_QPA_PLATFORM", u"offscreen:configfile=%1"_s.arg(config).toLocal8Bit());
 
-    app::TorvaneApplication application(argc, argv);
-    app::ErrorReporter::instance().setRecording(true);
+    ui::TorvaneApplication application(argc, argv);
+    ui::ErrorReporter::instance().setRecording(true);
     QDir().mkpath(out);
     if (reports) {
         QDir().mkpath(out + u"/reports"_s);
@@ -115,7 +115,7 @@ int main(int argc, char **argv)
 
     auto login = app::createScreens();
     login->showMaximized();
-    app::runPendingSteps(login.get());
+    ui::runPendingSteps(login.get());
     bool ok = save(login.get(), out + u"/start.png"_s);
 
     static const char *const languages[] = {"fr", "ru", "en"};
@@ -126,15 +126,15 @@ int main(int argc, char **argv)
         for (const QString &name : inner) {
             auto *screen = login->findChild<shell::ScreenFrame *>(name, Qt::FindDirectChildrenOnly);
             screen->present();
-            app::runPendingSteps(screen);
+            ui::runPendingSteps(screen);
             ok &= save(screen, out + u"/"_s + name.mid(5) + suffix + u".png"_s);
             screen->hide();
         }
-        for (const calc::SectionCatalogue *catalogue : sections::allCatalogues()) {
+        for (const model::SectionCatalogue *catalogue : model::allCatalogues()) {
             const QString name = QString::fromUtf16(catalogue->screenName);
-            auto *section = login->findChild<calc::SectionScreen *>(name, Qt::FindDirectChildrenOnly);
+            auto *section = login->findChild<ui::SectionScreen *>(name, Qt::FindDirectChildrenOnly);
             section->present();
-            app::runPendingSteps(section);
+            ui::runPendingSteps(section);
             if (demo)
                 fillDemo(section);
             for (int t = 1; t <= catalogue->tabCount(); ++t) {
@@ -151,7 +151,7 @@ int main(int argc, char **argv)
             section->hide();
         }
     }
-    for (const QString &message : app::ErrorReporter::instance().recorded())
+    for (const QString &message : ui::ErrorReporter::instance().recorded())
         std::fprintf(stderr, "reported: %s\n", qUtf8Printable(message));
     return ok ? 0 : 1;
 }

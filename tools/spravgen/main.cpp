@@ -5,9 +5,11 @@
 //
 //   torvane-spravgen OUTPUT.xlsx
 
-#include "calc/catalogue.h"
+#include "model/catalogue.h"
+#include "model/sectionlist.h"
 #include "report/builtinhost.h"
-#include "sections/sections.h"
+#include "report/hostconstants.h"
+#include "report/workbook.h"
 
 #include <QCoreApplication>
 
@@ -20,22 +22,22 @@ namespace {
 
 QString cell(int column, int row)
 {
-    return QString(QChar(u'A' + column - 1)) + QString::number(row);
+    return report::cellName(row, column);
 }
 
-QString allLanguages(const app::LocalizedText &text)
+QString allLanguages(const base::LocalizedText &text)
 {
     return text.in(0) + u" / "_s + text.in(1) + u" / "_s + text.in(2);
 }
 
-QString withDetail(const calc::PriceLine &line, int language)
+QString withDetail(const model::PriceLine &line, int language)
 {
     const QString item = line.item.in(language).trimmed();
     const QString detail = line.detail.in(language);
     return detail.isEmpty() ? item : item + u" — "_s + detail;
 }
 
-void writeSection(report::HostWorksheet &sheet, const calc::SectionCatalogue &catalogue)
+void writeSection(report::HostWorksheet &sheet, const model::SectionCatalogue &catalogue)
 {
     QString name = catalogue.caption.in(2).left(31).trimmed();
     sheet.setName(name);
@@ -45,8 +47,8 @@ void writeSection(report::HostWorksheet &sheet, const calc::SectionCatalogue &ca
     auto title = sheet.Range(cell(B, q) + u':' + cell(E, q));
     title->Merge();
     title->Font().setBold(true);
-    title->setHorizontalAlignment(3);
-    title->Borders().setLineStyle(1);
+    title->setHorizontalAlignment(report::kAlignCentre);
+    title->Borders().setLineStyle(report::kLineContinuous);
     ++q;
     const int headerRow = q;
     sheet.Cells(q, B, u"Français"_s);
@@ -56,7 +58,7 @@ void writeSection(report::HostWorksheet &sheet, const calc::SectionCatalogue &ca
     sheet.Range(cell(B, q) + u':' + cell(E, q))->Font().setBold(true);
     ++q;
     QString group;
-    for (const calc::PriceLine &line : catalogue.priceList()) {
+    for (const model::PriceLine &line : catalogue.priceList()) {
         if (allLanguages(line.group) != group) {
             group = allLanguages(line.group);
             for (int language = 0; language < 3; ++language)
@@ -70,10 +72,10 @@ void writeSection(report::HostWorksheet &sheet, const calc::SectionCatalogue &ca
         ++q;
     }
     auto block = sheet.Range(cell(B, headerRow - 1) + u':' + cell(E, q - 1));
-    block->setColumnWidth(25);
+    block->setColumnWidth(report::kReportColumnWidth);
     block->setWrapText(true);
-    block->setVerticalAlignment(2);
-    sheet.Range(cell(B, headerRow) + u':' + cell(E, q - 1))->Borders().setLineStyle(1);
+    block->setVerticalAlignment(report::kAlignMiddle);
+    sheet.Range(cell(B, headerRow) + u':' + cell(E, q - 1))->Borders().setLineStyle(report::kLineContinuous);
     sheet.Range(cell(E, headerRow) + u':' + cell(E, headerRow))->setColumnWidth(30);
 }
 
@@ -90,7 +92,7 @@ int main(int argc, char **argv)
         auto host = report::makeBuiltinApplication();
         report::HostWorkbook &book = host->WorkBooks().Add();
         bool first = true;
-        for (const calc::SectionCatalogue *catalogue : sections::allCatalogues()) {
+        for (const model::SectionCatalogue *catalogue : model::allCatalogues()) {
             if (!catalogue->priceList)
                 continue;
             writeSection(first ? book.WorkSheets(1) : book.addWorkSheet(), *catalogue);

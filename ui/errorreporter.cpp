@@ -1,0 +1,82 @@
+#include "ui/errorreporter.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QWidget>
+
+#include <cstdio>
+
+namespace torvane::ui {
+
+using namespace Qt::StringLiterals;
+
+ErrorReporter &ErrorReporter::instance()
+{
+    static ErrorReporter reporter;
+    return reporter;
+}
+
+void ErrorReporter::report(const QString &message, Severity severity)
+{
+    std::fprintf(stderr, "torvane: %s\n", qUtf8Printable(message));
+    if (m_recording) {
+        m_recorded << (severity == Severity::Notice ? u"notice: "_s + message : message);
+        return;
+    }
+    if (message == m_shown && isShowing())
+        return;
+    for (const Pending &pending : std::as_const(m_queue))
+        if (pending.message == message)
+            return;
+    m_queue.append({message, severity});
+    if (!isShowing())
+        showNext();
+}
+
+void ErrorReporter::reportOnce(const QString &key, const QString &message)
+{
+    if (m_onceKeys.contains(key))
+        return;
+    m_onceKeys.insert(key);
+    report(message);
+}
+
+void ErrorReporter::setRecording(bool on)
+{
+    m_recording = on;
+    m_onceKeys.clear();
+}
+
+bool ErrorReporter::isShowing() const
+{
+    return m_box && m_box->isVisible();
+}
+
+void ErrorReporter::closeAll()
+{
+    m_queue.clear();
+    if (m_box)
+        m_box->close();
+}
+
+void ErrorReporter::showNext()
+{
+    if (m_queue.isEmpty() || !qobject_cast<QApplication *>(QCoreApplication::instance()))
+        return;
+    const Pending next = m_queue.takeFirst();
+    const bool error = next.severity == Severity::Error;
+    auto *box = new QMessageBox(error ? QMessageBox::Warning : QMessageBox::Information, u"Torvane"_s,
+                                next.message, QMessageBox::Ok, QApplication::activeWindow());
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    connect(box, &QMessageBox::finished, this, [this] {
+        m_shown.clear();
+        showNext();
+    });
+    m_box = box;
+    m_shown = next.message;
+    box->show(); // never exec(): a nested loop would run timers inside a handler
+}
+
+} // namespace torvane::ui

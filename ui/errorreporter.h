@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QSet>
+#include <QStringList>
+
+#include <exception>
+
+class QMessageBox;
+
+namespace torvane::ui {
+
+// The one place where failures and notices reach the user. Messages are shown
+// one at a time in a box that never runs a nested event loop (so timers and
+// passes are not re-entered); while one is open, further distinct messages
+// wait their turn and repeats are dropped. In tests the reporter records
+// instead of showing.
+class ErrorReporter : public QObject
+{
+    Q_OBJECT
+public:
+    enum class Severity { Error, Notice };
+
+    static ErrorReporter &instance();
+
+    void report(const QString &message, Severity severity = Severity::Error);
+    // At most once per key for the whole run (a missing picture, say).
+    void reportOnce(const QString &key, const QString &message);
+
+    void setRecording(bool on);
+    bool isRecording() const { return m_recording; }
+    // Recorded messages, errors as they are, notices prefixed with "notice: ".
+    QStringList recorded() const { return m_recorded; }
+    void clearRecorded() { m_recorded.clear(); }
+
+    bool isShowing() const;
+    void closeAll(); // used at shutdown and by tests
+
+private:
+    struct Pending {
+        QString message;
+        Severity severity;
+    };
+    ErrorReporter() = default;
+    void showNext();
+
+    QPointer<QMessageBox> m_box;
+    QString m_shown;
+    QList<Pending> m_queue;
+    QSet<QString> m_onceKeys;
+    QStringList m_recorded;
+    bool m_recording = false;
+};
+
+// Runs a handler so that nothing it throws escapes into the event loop: the
+// failure is reported and the handler stops there. Returns false on failure.
+template<typename Handler>
+bool guarded(Handler &&handler) noexcept
+{
+    try {
+        handler();
+        return true;
+    } catch (const std::exception &e) {
+        ErrorReporter::instance().report(QString::fromUtf8(e.what()));
+    } catch (...) {
+        ErrorReporter::instance().report(QStringLiteral("An unexpected internal error stopped this action."));
+    }
+    return false;
+}
+
+} // namespace torvane::ui

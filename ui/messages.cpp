@@ -1,0 +1,171 @@
+#include "ui/messages.h"
+
+#include "base/localizedtext.h"
+#include "model/gridname.h"
+
+#include <QDir>
+
+namespace torvane::ui::messages {
+
+using base::LocalizedText;
+using namespace model;
+
+namespace {
+
+QString native(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+QString tabTitle(const SectionCatalogue &catalogue, int tab, int language)
+{
+    return tab >= 1 && tab <= catalogue.tabCount() ? catalogue.tabs[tab - 1].title.in(language).trimmed() : QString();
+}
+
+// "row 2 of the tab «Trucking»"
+QString rowOfTab(const CellRef &where, const SectionCatalogue &catalogue, int language)
+{
+    constexpr LocalizedText text{u"ligne %1 de l’onglet « %2 »", u"строка %1 на вкладке «%2»", u"row %1 of the tab “%2”"};
+    return text.in(language).arg(where.row).arg(tabTitle(catalogue, where.tab, language));
+}
+
+} // namespace
+
+QString passFailure(const PassFailure &failure, const SectionCatalogue &catalogue, int language)
+{
+    switch (failure.kind) {
+    case PassFailure::Kind::InvalidQuantity:
+        return invalidQuantityMessage(failure.text);
+    case PassFailure::Kind::RowTooLarge: {
+        constexpr LocalizedText text{
+            u"Le montant de la %1 est trop grand pour être calculé. Réduisez ses quantités.",
+            u"Сумма: %1 слишком велика, её нельзя рассчитать. Уменьшите количества в этой строке.",
+            u"The amount of %1 is too large to compute. Lower its quantities."};
+        return text.in(language).arg(rowOfTab(failure.where, catalogue, language));
+    }
+    case PassFailure::Kind::SubtotalTooLarge: {
+        constexpr LocalizedText text{
+            u"Le sous-total de l’onglet « %1 » est trop grand pour être calculé ; la %2 y pèse le plus.",
+            u"Подытог вкладки «%1» слишком велик, его нельзя рассчитать; больше всего в него вносит %2.",
+            u"The subtotal of the tab “%1” is too large to compute; %2 adds the most to it."};
+        return text.in(language).arg(tabTitle(catalogue, failure.where.tab, language),
+                                     rowOfTab(failure.where, catalogue, language));
+    }
+    case PassFailure::Kind::TotalTooLarge: {
+        constexpr LocalizedText text{
+            u"Le total de la section est trop grand pour être calculé ; la %1 y pèse le plus.",
+            u"Итог раздела слишком велик, его нельзя рассчитать; больше всего в него вносит %1.",
+            u"The section total is too large to compute; %1 adds the most to it."};
+        return text.in(language).arg(rowOfTab(failure.where, catalogue, language));
+    }
+    }
+    return {};
+}
+
+QString waitingFor(const PassFailure &failure, const SectionCatalogue &catalogue, int language)
+{
+    if (failure.kind == PassFailure::Kind::InvalidQuantity) {
+        constexpr LocalizedText text{
+            u"Montant en attente : corrigez le champ %1 (%2).",
+            u"Сумма ждёт исправления поля %1 (%2).",
+            u"This amount waits for field %1 to be corrected (%2)."};
+        const QString field = GridName::of(CellKind::Number, failure.where.tab, failure.where.row, failure.where.column);
+        return text.in(language).arg(field, rowOfTab(failure.where, catalogue, language));
+    }
+    constexpr LocalizedText text{u"Montant en attente : %1", u"Сумма ждёт: %1", u"This amount waits: %1"};
+    return text.in(language).arg(passFailure(failure, catalogue, language));
+}
+
+QString exportRefused(const PassFailure &failure, const SectionCatalogue &catalogue, int language)
+{
+    constexpr LocalizedText text{
+        u"Le rapport n’a pas été enregistré : %1 Corrigez d’abord le champ marqué.",
+        u"Отчёт не сохранён: %1 Сначала исправьте отмеченное поле.",
+        u"The report was not saved: %1 Correct the marked field first."};
+    QString reason = passFailure(failure, catalogue, language);
+    if (!reason.endsWith(u'.'))
+        reason += u'.';
+    return text.in(language).arg(reason);
+}
+
+QString exportOutcome(const report::ExportOutcome &outcome, int language)
+{
+    using Status = report::ExportOutcome::Status;
+    switch (outcome.status) {
+    case Status::NothingToExport: {
+        constexpr LocalizedText text{
+            u"Rien à enregistrer pour l’instant : chaque sous-total de cette section vaut 0.",
+            u"Сохранять пока нечего: все подытоги этого раздела равны 0.",
+            u"There is nothing to save yet: every subtotal of this section is 0."};
+        return text.in(language);
+    }
+    case Status::Failed: {
+        constexpr LocalizedText text{u"Le rapport n’a pas pu être enregistré sous « %1 » : %2",
+                                     u"Не удалось сохранить отчёт «%1»: %2",
+                                     u"The report could not be saved as \"%1\": %2"};
+        return text.in(language).arg(native(outcome.path), outcome.reason);
+    }
+    case Status::Saved: break;
+    }
+    QStringList parts;
+    if (outcome.inDocuments) {
+        constexpr LocalizedText text{
+            u"Le dossier du programme est protégé en écriture ; le rapport a été enregistré sous « %1 ».",
+            u"Папка программы защищена от записи, поэтому отчёт сохранён как «%1».",
+            u"The program's folder cannot be written to, so the report was saved as \"%1\"."};
+        parts << text.in(language).arg(native(outcome.path));
+    }
+    if (!outcome.opened) {
+        constexpr LocalizedText noViewer{
+            u"Le rapport a été enregistré sous « %1 », mais aucun programme de ce bureau ne sait afficher les classeurs.",
+            u"Отчёт сохранён как «%1», но на этом компьютере нет программы для просмотра таблиц.",
+            u"The report was saved as \"%1\", but it could not be opened: no program on this desktop can show spreadsheets."};
+        constexpr LocalizedText other{u"Le rapport a été enregistré sous « %1 », mais il n’a pas pu être ouvert.",
+                                      u"Отчёт сохранён как «%1», но открыть его не удалось.",
+                                      u"The report was saved as \"%1\", but it could not be opened."};
+        parts << (outcome.viewerMissing ? noViewer : other).in(language).arg(native(outcome.path));
+    }
+    return parts.join(u'\n');
+}
+
+QString referenceOutcome(const report::ReferenceOutcome &outcome, int language)
+{
+    using Status = report::ReferenceOutcome::Status;
+    switch (outcome.status) {
+    case Status::Opened: return {};
+    case Status::Missing: {
+        constexpr LocalizedText text{u"L’ouvrage de référence « %1 » est absent ou illisible.",
+                                     u"Справочник «%1» отсутствует или не читается.",
+                                     u"The reference workbook \"%1\" is missing or cannot be read."};
+        return text.in(language).arg(native(outcome.path));
+    }
+    case Status::NotOpened: {
+        constexpr LocalizedText noViewer{
+            u"L’ouvrage de référence « %1 » ne peut pas être affiché : aucun programme de ce bureau ne sait afficher les classeurs.",
+            u"Справочник «%1» нельзя показать: на этом компьютере нет программы для просмотра таблиц.",
+            u"The reference workbook “%1” cannot be shown: no program on this desktop can show spreadsheets."};
+        constexpr LocalizedText other{u"L’ouvrage de référence « %1 » n’a pas pu être ouvert.",
+                                      u"Не удалось открыть справочник «%1».",
+                                      u"The reference workbook “%1” could not be opened."};
+        return (outcome.viewerMissing ? noViewer : other).in(language).arg(native(outcome.path));
+    }
+    }
+    return {};
+}
+
+QString missingPictures(const QStringList &paths, const QStringList &reasons, int language)
+{
+    constexpr LocalizedText one{u"Impossible d’ouvrir l’image « %1 ». %2", u"Не удалось открыть картинку «%1». %2",
+                                u"Cannot open file \"%1\". %2"};
+    if (paths.size() == 1)
+        return one.in(language).arg(native(paths.front()), reasons.value(0));
+    constexpr LocalizedText many{u"Ces %1 images n’ont pas pu être ouvertes ; les écrans restent utilisables sans elles :",
+                                 u"Не удалось открыть %1 картинок; экраны работают и без них:",
+                                 u"These %1 pictures could not be opened; the screens stay usable without them:"};
+    QString text = many.in(language).arg(paths.size());
+    for (int i = 0; i < paths.size(); ++i)
+        text += QStringLiteral("\n• ") + native(paths[i]);
+    return text;
+}
+
+} // namespace torvane::ui::messages

@@ -1,0 +1,94 @@
+#include "ui/shell/code_consult.h"
+
+#include "base/language.h"
+#include "base/localizedtext.h"
+#include "ui/oneshottimer.h"
+#include "ui/shell/picture.h"
+
+#include <QLabel>
+
+#include <algorithm>
+
+namespace torvane::shell {
+
+using namespace Qt::StringLiterals;
+
+// Contacts of the demonstration build; nobody answers them.
+const QString TForm_consult::kEmail = u"consultant@torvane.example.com"_s;
+const QString TForm_consult::kPhone = u"+7 (700) 555-01-00"_s;
+
+namespace {
+constexpr base::LocalizedText kTitle{u"Consultant", u"Консультант", u"Consultant"};
+constexpr base::LocalizedText kHeading{u"", u"Контактная информация:", u"Contacts:"};
+constexpr base::LocalizedText kPhoneCaption{u"", u"Телефон:", u"Phone:"};
+
+QLabel *contactLabel(QWidget *parent, const QString &name, int pixelSize, QPoint designPosition)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(name);
+    QFont font = label->font();
+    font.setPixelSize(pixelSize);
+    label->setFont(font);
+    label->move(designPosition);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+} // namespace
+
+TForm_consult::TForm_consult(TForm_login *login)
+    : ScreenFrame(u"Form_consult"_s, login)
+{
+    setWindowTitle(kTitle.in(base::Russian));
+    Image1 = new Picture(u"Image1"_s, Picture::Sizing::Stretch, this);
+    Label1 = contactLabel(this, u"Label1"_s, 16, {304, 171});
+    Label6 = contactLabel(this, u"Label6"_s, 16, {304, 237});
+    Label2 = contactLabel(this, u"Label2"_s, 27, {390, 226});
+    Label4 = contactLabel(this, u"Label4"_s, 16, {304, 300});
+    Label5 = contactLabel(this, u"Label5"_s, 20, {393, 297});
+    Label1->setText(kHeading.in(base::Russian));
+    Label6->setText(kPhoneCaption.in(base::Russian));
+    Label2->setText(kPhone);
+    Label4->setText(u"E-mail:"_s);
+    Label5->setText(kEmail);
+    for (QLabel *label : {Label1, Label2, Label4, Label5, Label6})
+        label->adjustSize();
+    Timer1->setHandler([this] { Timer1Timer(); });
+    FormCreate();
+}
+
+void TForm_consult::FormCreate()
+{
+    Timer1->switchOn();
+}
+
+void TForm_consult::FormShow()
+{
+    readLanguage();
+    loadFramePictures();
+    Image1->load(u"img/gen/faqfon.png"_s);
+    if (base::isLanguage(langin)) {
+        setWindowTitle(kTitle.in(langin));
+        loadNavigationPictures();
+        Label1->setText(kHeading.in(langin));
+        Label6->setText(kPhoneCaption.in(langin));
+        Label1->adjustSize();
+        Label6->adjustSize();
+    }
+    Timer1->switchOn();
+}
+
+void TForm_consult::Timer1Timer()
+{
+    layoutFrame();
+    Image1->setGeometry(Background2->width() + 50, 110, std::max(0, W() - Background2->width() - 100),
+                        std::max(0, H() - 220));
+    Image1->lower();
+    Background1->lower();
+    for (QLabel *label : {Label1, Label4, Label6})
+        label->move(Image1->x() + 40, label->y());
+    for (QLabel *label : {Label5, Label2})
+        label->move(Image1->x() + 130, label->y());
+    Timer1->switchOff();
+}
+
+} // namespace torvane::shell

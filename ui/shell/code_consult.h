@@ -1,0 +1,34 @@
+#pragma once
+
+#include "ui/shell/screenframe.h"
+
+class QLabel;
+
+namespace torvane::shell {
+
+// How to reach a specialist: e-mail and telephone on a picture panel.
+class TForm_consult : public ScreenFrame
+{
+    Q_OBJECT
+public:
+    explicit TForm_consult(TForm_login *login);
+
+    Picture *Image1; // contact panel
+    QLabel *Label1;  // heading
+    QLabel *Label2;  // telephone number
+    QLabel *Label4;  // "E-mail:"
+    QLabel *Label5;  // e-mail address
+    QLabel *Label6;  // telephone caption
+
+    static const QString kEmail;
+    static const QString kPhone;
+
+    void FormCreate();
+    void FormShow() override;
+    void Timer1Timer();
+
+protected:
+    void relayout() override { Timer1Timer(); }
+};
+
+} // namespace torvane::shell

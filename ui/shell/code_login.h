@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QWidget>
+
+class QLineEdit;
+
+namespace torvane::ui {
+class OneShotTimer;
+}
+
+namespace torvane::shell {
+
+class ClickableLabel;
+class Picture;
+
+// The start screen and main window: logo, enter button and language bar. It
+// owns the language choice, the text "0", "1" or "2" of its hidden Edit1, and
+// every inner screen measures its size for their layout.
+class TForm_login : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TForm_login(QWidget *parent = nullptr);
+
+    // The language code held in Edit1.
+    int language() const;
+
+    Picture *Background1;
+    Picture *Image1; // logo
+    Picture *Image2; // enter button
+    Picture *Image3; // language bar
+    ClickableLabel *Label1; // "FR"
+    ClickableLabel *Label2; // "RU"
+    ClickableLabel *Label3; // "EN"
+    QLineEdit *Edit1;
+    ui::OneShotTimer *Timer1;
+    int langin = 1;
+
+    void FormCreate();
+    void Timer1Timer();
+    void Label1Click();
+    void Label2Click();
+    void Label3Click();
+    void Image2Click();
+
+signals:
+    // The client size changed; inner screens re-place their controls.
+    void clientResized();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void chooseLanguage(int code, ClickableLabel *bold);
+    void centre();
+
+    bool m_laidOut = false;
+};
+
+} // namespace torvane::shell

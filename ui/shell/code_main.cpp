@@ -1,0 +1,108 @@
+#include "ui/shell/code_main.h"
+
+#include "ui/errorreporter.h"
+#include "base/language.h"
+#include "base/localizedtext.h"
+#include "ui/oneshottimer.h"
+#include "ui/shell/code_login.h"
+#include "ui/shell/picture.h"
+
+namespace torvane::shell {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+constexpr base::LocalizedText kCaption{u"Menu principal", u"Главное меню", u"Main menu"};
+
+struct Tile {
+    const char16_t *screen;
+    base::LocalizedText name; // spoken name of the tile picture
+};
+constexpr Tile kTiles[8] = {
+    {u"Form_logistic", {u"Logistique et transport", u"Логистика и транспорт", u"Logistics and transport"}},
+    {u"Form_construct", {u"Construction et réparation", u"Строительство и ремонт", u"Construction and repair"}},
+    {u"Form_living", {u"Hébergement", u"Размещение и проживание", u"Accommodation"}},
+    {u"Form_food", {u"Restauration et loisirs", u"Питание и досуг", u"Food and leisure"}},
+    {u"Form_expenses", {u"Charges d’exploitation", u"Операционные расходы", u"Running expenses"}},
+    {u"Form_event", {u"Événements", u"Организация мероприятий", u"Events and entertainment"}},
+    {u"Form_reclame", {u"Publicité", u"Реклама", u"Advertising"}},
+    {u"Form_service", {u"Services aux entreprises", u"Услуги для бизнеса", u"Business services"}},
+};
+} // namespace
+
+TForm_main::TForm_main(TForm_login *login)
+    : ScreenFrame(u"Form_main"_s, login)
+{
+    setWindowTitle(kCaption.in(base::Russian));
+    for (int k = 1; k <= 8; ++k) {
+        Picture *tile = new Picture(u"Image%1"_s.arg(k), Picture::Sizing::Fit, this);
+        tile->setClickable(true);
+        tile->resize(300, 90);
+        connect(tile, &ClickableLabel::clicked, this, [this, k] { ui::guarded([&] { ImageClick(k); }); });
+        connect(tile, &ClickableLabel::entered, this, [this, k] { ui::guarded([&] { ImageMouseMove(k); }); });
+        connect(tile, &ClickableLabel::left, this, [this, k] { ui::guarded([&] { ImageMouseLeave(k); }); });
+        Image[k - 1] = tile;
+    }
+    Timer1->setHandler([this] { Timer1Timer(); });
+}
+
+QString TForm_main::sectionOfTile(int k)
+{
+    return (k >= 1 && k <= 8) ? QString::fromUtf16(kTiles[k - 1].screen) : QString();
+}
+
+void TForm_main::FormShow()
+{
+    readLanguage();
+    loadFramePictures();
+    if (base::isLanguage(langin)) {
+        setWindowTitle(kCaption.in(langin));
+        loadNavigationPictures();
+        const QString folder = base::languageFolder(langin);
+        for (int k = 1; k <= 8; ++k) {
+            Image[k - 1]->resize(300, 90);
+            Image[k - 1]->load(folder + u"calcmenu%1.png"_s.arg(k));
+            Image[k - 1]->setAccessibleName(kTiles[k - 1].name.in(langin));
+        }
+    }
+    Timer1->switchOn();
+}
+
+void TForm_main::Timer1Timer()
+{
+    layoutFrame();
+    ww = W() - Background2->width();
+    const int tileWidth = Image[0]->width();
+    const int left = (ww - 2 * tileWidth) / 2 + Background2->width();
+    for (int k = 1; k <= 4; ++k)
+        Image[k - 1]->move(left, 110 * k);
+    for (int k = 5; k <= 8; ++k)
+        Image[k - 1]->move(left + tileWidth + 30, 110 * (k - 4));
+    Timer1->switchOff();
+}
+
+void TForm_main::ImageClick(int k)
+{
+    if (auto *section = login()->findChild<ScreenFrame *>(sectionOfTile(k), Qt::FindDirectChildrenOnly))
+        section->present();
+}
+
+void TForm_main::ImageMouseMove(int k)
+{
+    // The first two tiles read the language afresh, so after a change on the
+    // start screen they switch this screen's hover pictures to it.
+    if (k == 1 || k == 2)
+        langin = login()->language();
+    if (base::isLanguage(langin))
+        Image[k - 1]->load(base::languageFolder(langin) + u"calcmenu%1c.png"_s.arg(k));
+}
+
+void TForm_main::ImageMouseLeave(int k)
+{
+    if (k == 1 || k == 2)
+        langin = login()->language();
+    if (base::isLanguage(langin))
+        Image[k - 1]->load(base::languageFolder(langin) + u"calcmenu%1.png"_s.arg(k));
+}
+
+} // namespace torvane::shell

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "ui/shell/screenframe.h"
+
+#include <array>
+
+namespace torvane::shell {
+
+// The main menu: eight section tiles in two columns beside the left panel.
+class TForm_main : public ScreenFrame
+{
+    Q_OBJECT
+public:
+    explicit TForm_main(TForm_login *login);
+
+    std::array<Picture *, 8> Image; // tiles Image1..Image8
+    int ww = 0;
+
+    void FormShow() override;
+    void Timer1Timer();
+    void ImageClick(int k);
+    void ImageMouseMove(int k);
+    void ImageMouseLeave(int k);
+
+    // Screen opened by tile k (1..8).
+    static QString sectionOfTile(int k);
+
+protected:
+    void relayout() override { Timer1Timer(); }
+};
+
+} // namespace torvane::shell

@@ -1,0 +1,165 @@
+#include "ui/shell/screenframe.h"
+
+#include "ui/display.h"
+#include "ui/errorreporter.h"
+#include "base/language.h"
+#include "base/localizedtext.h"
+#include "ui/oneshottimer.h"
+#include "report/referenceworkbook.h"
+#include "ui/messages.h"
+#include "ui/shell/code_login.h"
+#include "ui/shell/picture.h"
+
+#include <QGuiApplication>
+
+namespace torvane::shell {
+
+using namespace Qt::StringLiterals;
+
+ScreenFrame::ScreenFrame(const QString &name, TForm_login *login)
+    : QWidget(login, Qt::Window)
+    , m_login(login)
+{
+    setObjectName(name);
+    setAutoFillBackground(true);
+
+    Background1 = new Picture(u"Background1"_s, Picture::Sizing::Background, this);
+    Background2 = new Picture(u"Background2"_s, Picture::Sizing::Auto, this);
+    Background2->setBuiltIn(builtInPanel());
+    ImageTitle = new Picture(u"ImageTitle"_s, Picture::Sizing::Auto, this);
+    ImageLogo = new Picture(u"ImageLogo"_s, Picture::Sizing::Auto, this);
+    for (int k = 1; k <= 5; ++k) {
+        Picture *button = new Picture(u"MenuImage%1"_s.arg(k), Picture::Sizing::Auto, this);
+        button->setClickable(true);
+        button->setFallbackSize(QSize(200, 44));
+        connect(button, &ClickableLabel::clicked, this, [this, k] { ui::guarded([&] { MenuImageClick(k); }); });
+        connect(button, &ClickableLabel::entered, this, [this, k] { ui::guarded([&] { MenuImageMouseMove(k); }); });
+        connect(button, &ClickableLabel::left, this, [this, k] { ui::guarded([&] { MenuImageMouseLeave(k); }); });
+        MenuImage[k - 1] = button;
+    }
+    Timer1 = new ui::OneShotTimer(u"Timer1"_s, 100, this);
+
+    connect(login, &TForm_login::clientResized, this, [this] {
+        if (isVisible())
+            ui::guarded([this] { relayout(); });
+    });
+}
+
+QPixmap ScreenFrame::builtInPanel()
+{
+    return QPixmap(u":/torvane/leftpanel.png"_s);
+}
+
+int ScreenFrame::W() const { return m_login->width(); }
+int ScreenFrame::H() const { return m_login->height(); }
+
+void ScreenFrame::present()
+{
+    // Headless platforms cannot stack windows and say so on every call.
+    const bool canRaise = QGuiApplication::platformName() != u"offscreen"_s;
+    if (isVisible()) {
+        if (windowState() & Qt::WindowMinimized)
+            setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+        if (canRaise) {
+            raise();
+            activateWindow();
+        }
+        return;
+    }
+    ui::showMaximizedOnScreen(this);
+    if (canRaise) {
+        raise();
+        activateWindow();
+    }
+    ui::guarded([this] { FormShow(); });
+}
+
+void ScreenFrame::readLanguage()
+{
+    langin = m_login->language();
+}
+
+void ScreenFrame::loadFramePictures()
+{
+    scr = ui::Display::screenHeight(m_login);
+    // Only the one panel picture for this screen height is read; below the
+    // first threshold, or when that file is missing, the built-in panel stays.
+    static constexpr int thresholds[] = {768, 800, 864, 900, 1024, 1050, 1080};
+    int chosen = 0;
+    for (int k = 0; k < 7; ++k)
+        if (scr >= thresholds[k])
+            chosen = k + 1;
+    if (chosen == 0 || !Background2->load(u"img/gen/arka%1.png"_s.arg(chosen)))
+        Background2->setBuiltIn(builtInPanel());
+    Background1->load(u"img/gen/background1.jpg"_s);
+    ImageTitle->load(u"img/gen/title.png"_s);
+    ImageLogo->load(u"img/gen/logotype.png"_s);
+}
+
+void ScreenFrame::loadNavigationPictures()
+{
+    const QString folder = base::languageFolder(langin);
+    if (folder.isEmpty())
+        return;
+    static constexpr base::LocalizedText names[] = {
+        {u"Menu principal", u"Главное меню", u"Main menu"},
+        {u"Consultant", u"Консультант", u"Consultant"},
+        {u"FAQ", u"Вопросы и ответы", u"FAQ"},
+        {u"Ouvrage de référence", u"Справочник", u"Reference book"},
+        {u"Quitter", u"Выход", u"Exit"},
+    };
+    for (int k = 1; k <= 5; ++k) {
+        MenuImage[k - 1]->load(folder + u"menu%1.png"_s.arg(k));
+        MenuImage[k - 1]->setAccessibleName(names[k - 1].in(langin));
+    }
+}
+
+void ScreenFrame::layoutFrame()
+{
+    ImageTitle->move(40, 50);
+    ImageLogo->move(40, H() - ImageLogo->height() - 50);
+    const int step = MenuImage[0]->height() + 10;
+    for (int k = 1; k <= 5; ++k)
+        MenuImage[k - 1]->move(50, ImageTitle->y() + ImageTitle->height() + step * k);
+}
+
+void ScreenFrame::MenuImageClick(int k)
+{
+    switch (k) {
+    case 1:
+    case 2:
+    case 3: {
+        static const QString targets[] = {u"Form_main"_s, u"Form_consult"_s, u"Form_faq"_s};
+        if (auto *target = m_login->findChild<ScreenFrame *>(targets[k - 1], Qt::FindDirectChildrenOnly))
+            target->present();
+        break;
+    }
+    case 4: {
+        const report::ReferenceOutcome outcome = report::openReferenceWorkbook();
+        if (const QString message = ui::messages::referenceOutcome(outcome, langin); !message.isEmpty())
+            ui::ErrorReporter::instance().report(message);
+        break;
+    }
+    case 5:
+        m_login->close();
+        break;
+    default:
+        break;
+    }
+}
+
+void ScreenFrame::MenuImageMouseMove(int k)
+{
+    // The highlighted picture is read once when the pointer enters, not at
+    // every movement, so a missing file cannot flood the user with reports.
+    if (m_navigationHover && base::isLanguage(langin))
+        MenuImage[k - 1]->load(base::languageFolder(langin) + u"menu%1c.png"_s.arg(k));
+}
+
+void ScreenFrame::MenuImageMouseLeave(int k)
+{
+    if (m_navigationHover && base::isLanguage(langin))
+        MenuImage[k - 1]->load(base::languageFolder(langin) + u"menu%1.png"_s.arg(k));
+}
+
+} // namespace torvane::shell

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+namespace torvane::ui {
+class OneShotTimer;
+}
+
+namespace torvane::shell {
+
+class Picture;
+class TForm_login;
+
+// What every inner screen shares: background, left panel, title, logo and the
+// navigation bar, with their show and layout steps. Inner screens are windows
+// owned by the start screen, so they stay above it and end with it.
+class ScreenFrame : public QWidget
+{
+    Q_OBJECT
+public:
+    ScreenFrame(const QString &name, TForm_login *login);
+
+    TForm_login *login() const { return m_login; }
+
+    // Shows a hidden screen and runs its show step; a screen that is already
+    // visible (also minimised) is only brought to the front.
+    void present();
+
+    // The screen's copy of the language, taken at its last show.
+    int langin = 1;
+
+    Picture *Background1;
+    Picture *Background2; // left panel
+    Picture *ImageTitle;
+    Picture *ImageLogo;
+    std::array<Picture *, 5> MenuImage; // navigation bar, MenuImage1..MenuImage5
+    ui::OneShotTimer *Timer1;
+
+    // Navigation bar handlers; k is 1..5.
+    void MenuImageClick(int k);
+    void MenuImageMouseMove(int k);
+    void MenuImageMouseLeave(int k);
+    void setNavigationHover(bool on) { m_navigationHover = on; }
+
+    // Screen height read by the last show step of any inner screen.
+    static inline int scr = 0;
+    static QPixmap builtInPanel();
+
+protected:
+    virtual void FormShow() = 0;
+    // Places the controls again for the start screen's current size, without
+    // touching their contents.
+    virtual void relayout() = 0;
+
+    // Frame show steps.
+    void readLanguage();
+    void loadFramePictures();
+    void loadNavigationPictures();
+    // Frame layout: title, logo, navigation bar.
+    void layoutFrame();
+
+    // Client size of the start screen, which every inner layout uses.
+    int W() const;
+    int H() const;
+
+private:
+    TForm_login *m_login;
+    bool m_navigationHover = true;
+};
+
+} // namespace torvane::shell
