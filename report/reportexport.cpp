@@ -90,6 +90,23 @@ void writeGroup(HostWorksheet &sheet, const ReportGroup &group, const ReportTab 
 
 } // namespace
 
+int writeSectionBlocks(HostWorksheet &sheet, const ReportPlan &plan, const ReportSource &source, int firstRow)
+{
+    int q = firstRow;
+    const int L = plan.lastColumn;
+    for (const ReportTab &tab : plan.tabs) {
+        if (source.controlText(tab.sumEditControl) == u"0"_s)
+            continue;
+        for (const ReportGroup &group : tab.groups)
+            writeGroup(sheet, group, tab, source, L, q);
+    }
+    sheet.Cells(q, L, source.controlText(u"Edit1"_s));
+    auto total = sheet.Range(range(L, q, L, q));
+    total->Borders().setLineStyle(1);
+    total->Font().setBold(true);
+    return q;
+}
+
 void exportSection(const ReportPlan &plan, const ReportSource &source)
 {
     auto &reporter = app::ErrorReporter::instance();
@@ -119,18 +136,7 @@ void exportSection(const ReportPlan &plan, const ReportSource &source)
     s.Abc = &s.Ke->WorkSheets(1);
     s.Abc->setName(sheetNameOf(caption));
 
-    int q = 2;
-    const int L = plan.lastColumn;
-    for (const ReportTab &tab : plan.tabs) {
-        if (source.controlText(tab.sumEditControl) == u"0"_s)
-            continue;
-        for (const ReportGroup &group : tab.groups)
-            writeGroup(*s.Abc, group, tab, source, L, q);
-    }
-    s.Abc->Cells(q, L, source.controlText(u"Edit1"_s));
-    auto total = s.Abc->Range(range(L, q, L, q));
-    total->Borders().setLineStyle(1);
-    total->Font().setBold(true);
+    writeSectionBlocks(*s.Abc, plan, source, 2);
 
     s.App->setDisplayAlerts(false);
     s.App->ActiveWorkBook().SaveAs(s.ExelOtch);
