@@ -100,6 +100,11 @@ Sheet summarySheet(const BudgetDocumentData &d)
     ++row;
     sheet.cells[{row, 1}] = textCell(kGrandTotal.in(lang), true, true);
     sheet.cells[{row, 2}] = numberCell(double(d.grandTotal), kGrouped, true);
+    // The share column stays framed where it has nothing to say.
+    for (const int framed : {row - 2, row}) {
+        Cell &blank = sheet.cells[{framed, 3}];
+        blank.style.border = true;
+    }
     if (d.hasCurrencyLine()) {
         row += 2;
         sheet.cells[{row, 1}] = textCell(kCurrencyLine.in(lang).arg(d.currencyCode, d.currencyRateText), false, true);

@@ -190,6 +190,7 @@ QByteArray contentsOf(const QString &path)
 
 } // namespace
 
+// TORVANE_KEEP_OUTPUT=/some/prefix keeps copies of the written files for a look.
 class TestBudgetReport : public QObject
 {
     Q_OBJECT
@@ -334,6 +335,8 @@ void TestBudgetReport::workbookReadsBack()
     const BudgetWriteResult result = writeBudgetWorkbook(d, path);
     QVERIFY2(result.ok(), qPrintable(result.reason));
     QCOMPARE(result.path, path);
+    if (const QByteArray keep = qgetenv("TORVANE_KEEP_OUTPUT"); !keep.isEmpty())
+        QFile::copy(path, QString::fromLocal8Bit(keep) + u"-%1-%2"_s.arg(language).arg(file));
 
     const QJsonObject book = readBack(path);
     QStringList read;
@@ -455,7 +458,7 @@ void TestBudgetReport::pdfShowsEveryRowAndTotal()
     QVERIFY2(result.ok(), qPrintable(result.reason));
     QCOMPARE(contentsOf(path).left(5), QByteArray("%PDF-"));
 
-    if (const QByteArray keep = qgetenv("TORVANE_KEEP_PDF"); !keep.isEmpty())
+    if (const QByteArray keep = qgetenv("TORVANE_KEEP_OUTPUT"); !keep.isEmpty())
         QFile::copy(path, QString::fromLocal8Bit(keep) + u"-%1.pdf"_s.arg(language));
     const QString text = plainSpaces(run(u"pdftotext"_s, {u"-enc"_s, u"UTF-8"_s, path, u"-"_s}));
     QVERIFY(!text.isEmpty());
@@ -500,7 +503,7 @@ void TestBudgetReport::longTableRepeatsItsHeaderOnEveryPage()
         tab.rows.append({tab.title, u"Catering"_s, {u"Guest dinner %1"_s.arg(i), u"Premium"_s, u"12"_s}, u"96000"_s});
     const QString path = m_folder->filePath(u"long.pdf"_s);
     QVERIFY(writeBudgetPdf(d, path).ok());
-    if (const QByteArray keep = qgetenv("TORVANE_KEEP_PDF"); !keep.isEmpty())
+    if (const QByteArray keep = qgetenv("TORVANE_KEEP_OUTPUT"); !keep.isEmpty())
         QFile::copy(path, QString::fromLocal8Bit(keep) + u"-long.pdf"_s);
     const QStringList pages = run(u"pdftotext"_s, {u"-enc"_s, u"UTF-8"_s, path, u"-"_s}).split(u'\f', Qt::SkipEmptyParts);
     QVERIFY(pages.size() >= 3);
