@@ -47,6 +47,9 @@ struct Sheet {
     std::map<int, double> rowHeights;   // row -> height in points; rows not listed keep the default
     bool printLandscape = false;        // print across the page
     bool printFitToWidth = false;       // print all columns on one page width
+    int frozenRows = 0;                 // rows 1..n stay in view while the rest scrolls
+    int printTitleFirstRow = 0;         // rows repeated at the top of every printed page,
+    int printTitleLastRow = 0;          // 1-based and inclusive; 0: none
 };
 
 struct Workbook {

@@ -55,6 +55,10 @@ enum RecordType : quint16 {
     recStyle = 0x0293,
     recBof = 0x0809,
     recFormat = 0x041E,
+    recPane = 0x0041,
+    recName = 0x0018,
+    recExternSheet = 0x0017,
+    recSupBook = 0x01AE,
 };
 
 constexpr qsizetype maxRecordData = 8224;
@@ -696,8 +700,12 @@ QByteArray sheetStream(const PreparedSheet &prepared, bool active)
 
     Bytes window2;
     // Grid, headers, zeros, automatic grid colour, outline symbols; the
-    // first sheet is also selected and shown.
-    window2.u16(active ? 0x06B6 : 0x00B6);
+    // first sheet is also selected and shown. Frozen rows are frozen panes
+    // without a movable split.
+    const bool frozen = sheet.frozenRows > 0;
+    if (sheet.frozenRows >= maxRows)
+        fail(u"sheet \"%1\": cannot freeze %2 rows"_s.arg(sheet.name).arg(sheet.frozenRows));
+    window2.u16(quint16((active ? 0x06B6 : 0x00B6) | (frozen ? 0x0108 : 0)));
     window2.u16(0);
     window2.u16(0);
     window2.u16(automaticColour);
@@ -706,6 +714,16 @@ QByteArray sheetStream(const PreparedSheet &prepared, bool active)
     window2.u16(0);
     window2.u32(0);
     record(out, recWindow2, window2);
+    if (frozen) {
+        Bytes pane;
+        pane.u16(0);                             // no frozen columns
+        pane.u16(quint16(sheet.frozenRows));     // frozen rows
+        pane.u16(quint16(sheet.frozenRows));     // first row shown below them
+        pane.u16(0);                             // first column shown
+        pane.u8(2);                              // the active pane is the lower one
+        pane.u8(0);
+        record(out, recPane, pane);
+    }
 
     const std::vector<CellRange> &merges = prepared.merges;
     for (std::size_t first = 0; first < merges.size(); first += maxMergesPerRecord) {
@@ -772,6 +790,60 @@ QByteArray compoundFile(const QByteArray &workbookStream)
     return QByteArray(reinterpret_cast<const char *>(bytes), qsizetype(size));
 }
 
+// Rows repeated on printed pages are the built-in name Print_Titles of their
+// sheet, an area reference that goes through the workbook's own SUPBOOK and
+// one EXTERNSHEET entry per sheet.
+void writePrintTitles(Bytes &out, const Workbook &book)
+{
+    const auto titled = [](const Sheet &sheet) { return sheet.printTitleFirstRow > 0; };
+    if (std::none_of(book.sheets.cbegin(), book.sheets.cend(), titled))
+        return;
+    const auto sheetCount = quint16(book.sheets.size());
+    Bytes supBook;
+    supBook.u16(sheetCount);
+    supBook.u16(0x0401); // this workbook's own sheets
+    record(out, recSupBook, supBook);
+    Bytes externSheet;
+    externSheet.u16(sheetCount);
+    for (quint16 i = 0; i < sheetCount; ++i) {
+        externSheet.u16(0); // the SUPBOOK above
+        externSheet.u16(i);
+        externSheet.u16(i);
+    }
+    record(out, recExternSheet, externSheet);
+
+    for (quint16 i = 0; i < sheetCount; ++i) {
+        const Sheet &sheet = book.sheets[i];
+        if (!titled(sheet))
+            continue;
+        if (sheet.printTitleLastRow < sheet.printTitleFirstRow || sheet.printTitleLastRow > maxRows)
+            fail(u"sheet \"%1\": rows %2 to %3 cannot repeat on printed pages"_s.arg(sheet.name)
+                     .arg(sheet.printTitleFirstRow).arg(sheet.printTitleLastRow));
+        Bytes formula;
+        formula.u8(0x3B); // tArea3d, reference class
+        formula.u16(i);   // EXTERNSHEET entry of the sheet
+        formula.u16(quint16(sheet.printTitleFirstRow - 1));
+        formula.u16(quint16(sheet.printTitleLastRow - 1));
+        formula.u16(0);    // every column, absolute
+        formula.u16(0xFF);
+        Bytes name;
+        name.u16(0x0020); // built-in name
+        name.u8(0);       // no keyboard shortcut
+        name.u8(1);       // one character: the built-in code
+        name.u16(quint16(formula.size()));
+        name.u16(0);
+        name.u16(quint16(i + 1)); // local to its sheet, 1-based
+        name.u8(0);
+        name.u8(0);
+        name.u8(0);
+        name.u8(0);
+        name.u8(0);    // compressed characters
+        name.u8(0x07); // Print_Titles
+        name.data.append(formula.data);
+        record(out, recName, name);
+    }
+}
+
 } // namespace
 
 QByteArray XlsWriter::write(const Workbook &book)
@@ -836,6 +908,7 @@ QByteArray XlsWriter::write(const Workbook &book)
         record(globals, recBoundSheet, body);
     }
 
+    writePrintTitles(globals, book);
     strings.write(globals);
     emptyRecord(globals, recEof);
 

@@ -115,6 +115,19 @@ void writeSheet(lxw_workbook *book, const Sheet &sheet, Formats &formats)
         worksheet_set_landscape(worksheet);
     if (sheet.printFitToWidth)
         worksheet_fit_to_pages(worksheet, 1, 0);
+    if (sheet.frozenRows > 0) {
+        if (sheet.frozenRows >= maxRows)
+            fail(u"sheet \"%1\": cannot freeze %2 rows"_s.arg(sheet.name).arg(sheet.frozenRows));
+        worksheet_freeze_panes(worksheet, lxw_row_t(sheet.frozenRows), 0);
+    }
+    if (sheet.printTitleFirstRow > 0) {
+        if (sheet.printTitleLastRow < sheet.printTitleFirstRow || sheet.printTitleLastRow > maxRows)
+            fail(u"sheet \"%1\": rows %2 to %3 cannot repeat on printed pages"_s.arg(sheet.name)
+                     .arg(sheet.printTitleFirstRow).arg(sheet.printTitleLastRow));
+        check(worksheet_repeat_rows(worksheet, lxw_row_t(sheet.printTitleFirstRow - 1),
+                                    lxw_row_t(sheet.printTitleLastRow - 1)),
+              u"sheet \"%1\": repeated rows"_s.arg(sheet.name));
+    }
 
     for (const auto &[column, width] : sheet.columnWidths) {
         if (column < 1 || column > maxColumns)

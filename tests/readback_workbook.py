@@ -2,7 +2,9 @@
 """Print a .xls or .xlsx workbook as JSON for test_workbookwriters.
 
 Cells are keyed "B2" and give type (text, number, blank), value, bold, font,
-the four border line styles, alignment, wrap and number format. Column
+the four border line styles, alignment, wrap and number format. Each sheet
+also gives its frozen rows and its print setup: orientation, paper, pages
+wide and the rows repeated on every page ("1:1"). Column
 widths and row heights stay in each format's own units: .xls widths in
 1/256 of a character and heights in twips, .xlsx widths in characters and
 heights in points. For .xls the compound file and its record stream are
@@ -158,6 +160,11 @@ def dump_xls(path):
     }
     types = {xlrd.XL_CELL_TEXT: "text", xlrd.XL_CELL_NUMBER: "number", xlrd.XL_CELL_BLANK: "blank"}
     setups = print_setups(stream)
+    titles = {}
+    for name in book.name_obj_list:
+        if name.name == "Print_Titles":
+            _, first, last, _, _ = name.area2d()
+            titles[name.scope] = f"{first + 1}:{last}"
     for index, sheet in enumerate(book.sheets()):
         cells = {}
         for r in range(sheet.nrows):
@@ -191,7 +198,8 @@ def dump_xls(path):
                        for c, info in sheet.colinfo_map.items()},
             "heights": {str(r + 1): {"height": info.height, "custom": bool(info.height_mismatch)}
                         for r, info in sheet.rowinfo_map.items()},
-            "print": setups[index] if index < len(setups) else None,
+            "print": dict(setups[index], titles=titles.get(index)) if index < len(setups) else None,
+            "frozen_rows": sheet.horz_split_pos if sheet.panes_are_frozen else 0,
         })
     return result
 
@@ -251,7 +259,9 @@ def dump_xlsx(path):
                 "paper": int(sheet.page_setup.paperSize or 0),
                 "fit_width": int(sheet.page_setup.fitToWidth or 1)
                 if sheet.sheet_properties.pageSetUpPr is not None and sheet.sheet_properties.pageSetUpPr.fitToPage else 0,
+                "titles": sheet.print_title_rows.replace("$", "") if sheet.print_title_rows else None,
             },
+            "frozen_rows": int(sheet.freeze_panes[1:]) - 1 if sheet.freeze_panes else 0,
         })
     cells_only.close()
     return result

@@ -18,7 +18,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools
     libgsf-1-dev libxlsxwriter-dev
     fonts-dejavu-core
-    python3 python3-xlrd python3-openpyxl python3-olefile
+    python3 python3-xlrd python3-openpyxl python3-olefile poppler-utils
     desktop-file-utils appstream
 )
 [ "$mode" = run ] && packages+=(xvfb xauth xdg-utils)

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+namespace torvane::report {
+
+// Amounts as a reader of each language expects them (0 French, 1 Russian,
+// 2 English), from whole numbers only so no amount ever passes through a
+// double. Digits are grouped the way QLocale groups them for the language:
+// a narrow no-break space in French, a no-break space in Russian, a comma in
+// English.
+//
+// The tenge mark follows the number in French and Russian, as both write
+// currencies ("1 234 567 ₸", "1 234 567 тг"), and leads it in English, as
+// English writes currency symbols ("₸1,234,567").
+
+QString groupedNumber(qint64 value, int language);           // "1 234 567"
+QString tengeAmount(qint64 tenge, int language);             // "1 234 567 ₸"
+QString shareText(int tenths, int language);                 // "12,5 %", "12.5%"
+QString currencyAmount(qint64 hundredths, const QString &code, int language); // "1 234,56 EUR"
+
+// A text the screen shows for an amount, grouped when it is a whole number;
+// any other text is returned as it is.
+QString groupedAmountText(const QString &text, int language);
+
+} // namespace torvane::report

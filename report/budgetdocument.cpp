@@ -1,0 +1,61 @@
+#include "report/budgetdocument.h"
+
+#include "base/localizedtext.h"
+
+#include <QDir>
+#include <QSaveFile>
+
+namespace torvane::report {
+
+using namespace Qt::StringLiterals;
+
+QString BudgetWriteResult::message(int language) const
+{
+    static constexpr base::LocalizedText written{u"Le budget a été enregistré sous « %1 ».",
+                                                u"Бюджет сохранён в файле «%1».",
+                                                u"The budget was saved as \"%1\"."};
+    static constexpr base::LocalizedText nothing{u"Rien à enregistrer : aucune section n'est encore remplie.",
+                                                u"Сохранять нечего: ни один раздел ещё не заполнен.",
+                                                u"There is nothing to save yet: no section has been filled in."};
+    static constexpr base::LocalizedText failed{u"Impossible d'enregistrer « %1 » : %2",
+                                               u"Не удалось сохранить «%1»: %2",
+                                               u"Cannot save \"%1\": %2"};
+    const QString shown = QDir::toNativeSeparators(path);
+    switch (status) {
+    case Status::Written: return written.in(language).arg(shown);
+    case Status::NothingToWrite: return nothing.in(language);
+    case Status::Failed: break;
+    }
+    return failed.in(language).arg(shown, reason);
+}
+
+BudgetWriteResult saveWhole(const QString &path, const QByteArray &bytes)
+{
+    BudgetWriteResult result;
+    result.path = path;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        result.reason = file.errorString();
+        return result;
+    }
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
+        if (n <= 0)
+            break;
+        done += n;
+    }
+    if (done != bytes.size() || file.error() != QFileDevice::NoError) {
+        result.reason = file.errorString();
+        file.cancelWriting();
+        return result;
+    }
+    if (!file.commit()) {
+        result.reason = file.errorString();
+        return result;
+    }
+    result.status = BudgetWriteResult::Status::Written;
+    return result;
+}
+
+} // namespace torvane::report

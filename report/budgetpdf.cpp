@@ -1,0 +1,336 @@
+#include "report/budgetpdf.h"
+
+#include "base/localizedtext.h"
+#include "report/amountformat.h"
+#include "report/budgetchart.h"
+
+#include <QBuffer>
+#include <QFontMetricsF>
+#include <QLocale>
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <algorithm>
+#include <vector>
+
+namespace torvane::report {
+
+using namespace Qt::StringLiterals;
+using base::LocalizedText;
+
+namespace {
+
+constexpr LocalizedText kSummary{u"Résumé", u"Сводка", u"Summary"};
+constexpr LocalizedText kSection{u"Section", u"Раздел", u"Section"};
+constexpr LocalizedText kTotal{u"Total", u"Итого", u"Total"};
+constexpr LocalizedText kShare{u"Part", u"Доля", u"Share"};
+constexpr LocalizedText kSectionsTotal{u"Total des sections", u"Итого по разделам", u"Sections total"};
+constexpr LocalizedText kContingency{u"Imprévus (%1)", u"Непредвиденные расходы (%1)", u"Contingency (%1)"};
+constexpr LocalizedText kGrandTotal{u"Total général", u"Общий итог", u"Grand total"};
+constexpr LocalizedText kCurrencyLine{u"Total général en %1, converti au taux saisi de %2 tenge pour 1 %1",
+                                      u"Общий итог в %1 по курсу пользователя: %2 тенге за 1 %1",
+                                      u"Grand total in %1, converted at the user's rate of %2 tenge per unit"};
+constexpr LocalizedText kChart{u"Part de chaque section", u"Доля каждого раздела", u"Share of each section"};
+constexpr LocalizedText kGroup{u"Groupe", u"Группа", u"Group"};
+constexpr LocalizedText kChosen{u"Choix et quantités", u"Выбор и количество", u"Choices and quantities"};
+constexpr LocalizedText kSum{u"Somme", u"Сумма", u"Sum"};
+constexpr LocalizedText kSubtotal{u"Sous-total : %1", u"Подытог: %1", u"Subtotal: %1"};
+constexpr LocalizedText kSectionTotal{u"Total de la section", u"Итого по разделу", u"Section total"};
+constexpr LocalizedText kPdfFailed{u"le document PDF n'a pas pu être produit",
+                                   u"не удалось создать документ PDF",
+                                   u"the PDF document could not be produced"};
+
+// DejaVu Sans carries Latin with accents, Cyrillic and the tenge sign.
+const QString kFamily = u"DejaVu Sans"_s;
+
+QLocale localeOf(int language)
+{
+    return QLocale(language == 0 ? QLocale::French : language == 1 ? QLocale::Russian : QLocale::English);
+}
+
+struct Column {
+    qreal share; // of the table width
+    Qt::Alignment align;
+};
+
+enum class RowLook { Plain, Header, Band, Strong };
+
+// Lays the document out page by page; painting is off on the first run,
+// which only counts the pages.
+class Pages
+{
+public:
+    Pages(QPagedPaintDevice &device, QPainter *painter, const BudgetDocumentData &d, int total)
+        : m_device(device), m_painter(painter), m_d(d), m_total(total)
+    {
+        m_unit = device.logicalDpiY() / 72.0;
+        m_width = device.width();
+        m_height = device.height();
+        m_body = font(9);
+        m_bold = font(9, true);
+        m_small = font(8);
+        m_heading = font(13, true);
+        m_top = pt(28);
+        m_bottom = m_height - pt(22);
+        startPage();
+    }
+
+    int count() const { return m_page; }
+
+    void run()
+    {
+        summary();
+        chart();
+        for (int i = 0; i < m_d.sections.size(); ++i)
+            if (!m_d.sections[i].empty)
+                section(m_d.sections[i]);
+    }
+
+private:
+    qreal pt(qreal points) const { return points * m_unit; }
+
+    QFont font(qreal points, bool bold = false) const
+    {
+        QFont f(kFamily);
+        f.setStyleHint(QFont::SansSerif);
+        f.setPointSizeF(points);
+        f.setBold(bold);
+        return f;
+    }
+    QFontMetricsF metrics(const QFont &f) const { return QFontMetricsF(f, &m_device); }
+
+    QString lang(const LocalizedText &text) const { return text.in(m_d.language); }
+
+    void startPage()
+    {
+        m_y = m_top;
+        if (!m_painter)
+            return;
+        QPainter &p = *m_painter;
+        p.setPen(Qt::black);
+        p.setFont(m_bold);
+        const qreal line = metrics(m_bold).height();
+        const QString date = localeOf(m_d.language).toString(m_d.date, QLocale::ShortFormat);
+        const qreal dateWidth = metrics(m_small).horizontalAdvance(date) + pt(8);
+        p.drawText(QRectF(0, 0, m_width - dateWidth, line), Qt::AlignLeft | Qt::AlignVCenter,
+                   metrics(m_bold).elidedText(m_d.title, Qt::ElideRight, m_width - dateWidth));
+        p.setFont(m_small);
+        p.drawText(QRectF(m_width - dateWidth, 0, dateWidth, line), Qt::AlignRight | Qt::AlignVCenter, date);
+        p.setPen(QPen(QColor(0x60, 0x60, 0x60), pt(0.5)));
+        p.drawLine(QPointF(0, line + pt(4)), QPointF(m_width, line + pt(4)));
+        p.setPen(Qt::black);
+        p.drawText(QRectF(0, m_height - metrics(m_small).height(), m_width, metrics(m_small).height()),
+                   Qt::AlignHCenter | Qt::AlignBottom, u"%1 / %2"_s.arg(m_page).arg(m_total));
+    }
+
+    void newPage()
+    {
+        if (m_painter)
+            m_device.newPage();
+        ++m_page;
+        startPage();
+    }
+
+    bool fits(qreal height) const { return m_y + height <= m_bottom; }
+
+    qreal rowHeight(const std::vector<Column> &columns, const QStringList &texts, RowLook look) const
+    {
+        const QFont &f = look == RowLook::Plain ? m_body : m_bold;
+        const QFontMetricsF m = metrics(f);
+        qreal height = m.height();
+        if (look == RowLook::Band)
+            return height + pt(6);
+        for (std::size_t c = 0; c < columns.size() && c < std::size_t(texts.size()); ++c) {
+            const QRectF room(0, 0, columns[c].share * m_width - pt(6), 1e6);
+            height = std::max(height, m.boundingRect(room, Qt::TextWordWrap | columns[c].align, texts[int(c)]).height());
+        }
+        return height + pt(6);
+    }
+
+    void paintRow(const std::vector<Column> &columns, const QStringList &texts, RowLook look, qreal height)
+    {
+        if (!m_painter)
+            return;
+        QPainter &p = *m_painter;
+        const QRectF whole(0, m_y, m_width, height);
+        if (look == RowLook::Header)
+            p.fillRect(whole, QColor(0xdd, 0xe4, 0xee));
+        else if (look == RowLook::Band)
+            p.fillRect(whole, QColor(0xf0, 0xf0, 0xf0));
+        else if (look == RowLook::Strong)
+            p.fillRect(whole, QColor(0xf6, 0xf3, 0xe4));
+        p.setFont(look == RowLook::Plain ? m_body : m_bold);
+        p.setPen(Qt::black);
+        if (look == RowLook::Band) {
+            p.drawText(whole.adjusted(pt(3), 0, -pt(3), 0), Qt::AlignLeft | Qt::AlignVCenter,
+                       metrics(m_bold).elidedText(texts.value(0), Qt::ElideRight, m_width - pt(6)));
+        } else {
+            qreal x = 0;
+            for (std::size_t c = 0; c < columns.size(); ++c) {
+                const qreal w = columns[c].share * m_width;
+                p.drawText(QRectF(x + pt(3), m_y + pt(3), w - pt(6), height - pt(6)),
+                           Qt::TextWordWrap | columns[c].align, texts.value(int(c)));
+                x += w;
+            }
+        }
+        p.setPen(QPen(QColor(0xb0, 0xb0, 0xb0), pt(0.4)));
+        p.drawLine(whole.bottomLeft(), whole.bottomRight());
+    }
+
+    // A row of a table whose header goes again at the top of every page it reaches.
+    void tableRow(const std::vector<Column> &columns, const QStringList &header, const QStringList &texts, RowLook look,
+                  qreal keepWithNext = 0)
+    {
+        const qreal height = rowHeight(columns, texts, look);
+        if (!fits(height + keepWithNext)) {
+            newPage();
+            const qreal h = rowHeight(columns, header, RowLook::Header);
+            paintRow(columns, header, RowLook::Header, h);
+            m_y += h;
+        }
+        paintRow(columns, texts, look, height);
+        m_y += height;
+    }
+
+    void heading(const QString &left, const QString &right, qreal keepWithNext)
+    {
+        const qreal height = metrics(m_heading).height() + pt(8);
+        if (m_y > m_top)
+            m_y += pt(10);
+        if (!fits(height + keepWithNext))
+            newPage();
+        if (m_painter) {
+            QPainter &p = *m_painter;
+            p.setFont(m_heading);
+            p.setPen(Qt::black);
+            const qreal rightWidth = metrics(m_heading).horizontalAdvance(right);
+            p.drawText(QRectF(0, m_y, m_width - rightWidth - pt(10), height), Qt::AlignLeft | Qt::AlignVCenter,
+                       metrics(m_heading).elidedText(left, Qt::ElideRight, m_width - rightWidth - pt(10)));
+            p.drawText(QRectF(0, m_y, m_width, height), Qt::AlignRight | Qt::AlignVCenter, right);
+        }
+        m_y += height;
+    }
+
+    void tableHeader(const std::vector<Column> &columns, const QStringList &header)
+    {
+        const qreal h = rowHeight(columns, header, RowLook::Header);
+        paintRow(columns, header, RowLook::Header, h);
+        m_y += h;
+    }
+
+    void summary()
+    {
+        const int l = m_d.language;
+        const std::vector<Column> columns{{0.62, Qt::AlignLeft}, {0.24, Qt::AlignRight}, {0.14, Qt::AlignRight}};
+        const QStringList header{lang(kSection), lang(kTotal), lang(kShare)};
+        heading(lang(kSummary), tengeAmount(m_d.grandTotal, l), rowHeight(columns, header, RowLook::Header) * 2);
+        tableHeader(columns, header);
+        for (const BudgetSectionData &s : m_d.sections)
+            tableRow(columns, header, {s.caption, tengeAmount(s.total, l), shareText(s.shareTenths, l)}, RowLook::Plain);
+        tableRow(columns, header, {lang(kSectionsTotal), tengeAmount(m_d.sectionsTotal, l), shareText(1000, l)},
+                 RowLook::Strong);
+        tableRow(columns, header,
+                 {lang(kContingency).arg(shareText(m_d.contingencyTenths, l)), tengeAmount(m_d.contingency, l)},
+                 RowLook::Plain);
+        tableRow(columns, header, {lang(kGrandTotal), tengeAmount(m_d.grandTotal, l)}, RowLook::Strong);
+        if (m_d.hasCurrencyLine()) {
+            const std::vector<Column> line{{0.62, Qt::AlignLeft}, {0.38, Qt::AlignRight}};
+            tableRow(line, header,
+                     {lang(kCurrencyLine).arg(m_d.currencyCode, m_d.currencyRateText),
+                      currencyAmount(m_d.currencyHundredths, m_d.currencyCode, l)},
+                     RowLook::Plain);
+        }
+    }
+
+    void chart()
+    {
+        const qreal height = pt(20) * std::max<qsizetype>(1, m_d.sections.size());
+        heading(lang(kChart), QString(), height);
+        if (m_painter) {
+            m_painter->setFont(m_body);
+            BudgetChart().paint(*m_painter, QRectF(0, m_y + pt(4), m_width, height), m_d);
+        }
+        m_y += height + pt(4);
+    }
+
+    void section(const BudgetSectionData &s)
+    {
+        const int l = m_d.language;
+        const std::vector<Column> columns{{0.30, Qt::AlignLeft}, {0.50, Qt::AlignLeft}, {0.20, Qt::AlignRight}};
+        const QStringList header{lang(kGroup), lang(kChosen), lang(kSum)};
+        const qreal headerHeight = rowHeight(columns, header, RowLook::Header);
+        heading(s.caption, tengeAmount(s.total, l), headerHeight * 3);
+        tableHeader(columns, header);
+        for (const BudgetTabData &tab : s.tabs) {
+            const qreal first = tab.rows.isEmpty() ? 0 : rowHeight(columns, rowTexts(tab.rows.front(), l), RowLook::Plain);
+            tableRow(columns, header, {tab.title}, RowLook::Band, first);
+            for (const BudgetRowData &row : tab.rows)
+                tableRow(columns, header, rowTexts(row, l), RowLook::Plain);
+            tableRow(columns, header, {QString(), lang(kSubtotal).arg(tab.title), groupedAmountText(tab.subtotal, l)},
+                     RowLook::Strong);
+        }
+        tableRow(columns, header, {lang(kSectionTotal), QString(), groupedAmountText(s.totalText, l)}, RowLook::Strong);
+    }
+
+    static QStringList rowTexts(const BudgetRowData &row, int language)
+    {
+        QStringList cells;
+        for (const QString &cell : row.cells)
+            cells << groupedAmountText(cell, language);
+        return {row.group, cells.join(u" · "_s), groupedAmountText(row.sum, language)};
+    }
+
+    QPagedPaintDevice &m_device;
+    QPainter *m_painter;
+    const BudgetDocumentData &m_d;
+    int m_total;
+    int m_page = 1;
+    qreal m_unit = 1, m_width = 0, m_height = 0, m_top = 0, m_bottom = 0, m_y = 0;
+    QFont m_body, m_bold, m_small, m_heading;
+};
+
+} // namespace
+
+void paintBudget(QPagedPaintDevice &device, const BudgetDocumentData &document)
+{
+    Pages counting(device, nullptr, document, 0);
+    counting.run();
+    QPainter painter;
+    if (!painter.begin(&device))
+        return;
+    painter.setRenderHint(QPainter::Antialiasing);
+    Pages pages(device, &painter, document, counting.count());
+    pages.run();
+    painter.end();
+}
+
+BudgetWriteResult writeBudgetPdf(const BudgetDocumentData &document, const QString &path)
+{
+    BudgetWriteResult result;
+    result.path = path;
+    if (document.nothingToWrite()) {
+        result.status = BudgetWriteResult::Status::NothingToWrite;
+        return result;
+    }
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setResolution(300);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                         QMarginsF(15, 12, 15, 12), QPageLayout::Millimeter));
+        writer.setTitle(document.title);
+        writer.setCreator(u"Torvane"_s);
+        paintBudget(writer, document);
+    }
+    if (bytes.isEmpty()) {
+        result.reason = kPdfFailed.in(document.language);
+        return result;
+    }
+    return saveWhole(path, bytes);
+}
+
+} // namespace torvane::report

@@ -1,0 +1,212 @@
+#include "report/budgetworkbook.h"
+
+#include "base/localizedtext.h"
+#include "report/amountformat.h"
+#include "report/builtinhost.h"
+#include "report/reportexport.h"
+#include "report/xlswriter.h"
+#include "report/xlsxwriter.h"
+
+#include <QFileInfo>
+#include <QLocale>
+#include <QRegularExpression>
+
+namespace torvane::report {
+
+using namespace Qt::StringLiterals;
+using base::LocalizedText;
+
+namespace {
+
+constexpr int kMaxSheetName = 31;
+constexpr int kSummaryHeaderRow = 5;
+
+constexpr LocalizedText kSummary{u"Résumé", u"Сводка", u"Summary"};
+constexpr LocalizedText kDate{u"Date", u"Дата", u"Date"};
+constexpr LocalizedText kLanguageLabel{u"Langue", u"Язык", u"Language"};
+constexpr LocalizedText kLanguageName{u"Français", u"Русский", u"English"};
+constexpr LocalizedText kSection{u"Section", u"Раздел", u"Section"};
+constexpr LocalizedText kTotalTenge{u"Total, ₸", u"Итого, тг", u"Total, ₸"};
+constexpr LocalizedText kShare{u"Part", u"Доля", u"Share"};
+constexpr LocalizedText kSectionsTotal{u"Total des sections", u"Итого по разделам", u"Sections total"};
+constexpr LocalizedText kContingency{u"Imprévus (%1)", u"Непредвиденные расходы (%1)", u"Contingency (%1)"};
+constexpr LocalizedText kGrandTotal{u"Total général", u"Общий итог", u"Grand total"};
+constexpr LocalizedText kCurrencyLine{u"Total général en %1, converti au taux saisi de %2 tenge pour 1 %1",
+                                      u"Общий итог в %1 по курсу пользователя: %2 тенге за 1 %1",
+                                      u"Grand total in %1, converted at the user's rate of %2 tenge per unit"};
+constexpr LocalizedText kNoFormat{u"Seuls les classeurs .xlsx et .xls peuvent être écrits.",
+                                  u"Можно записать только книги .xlsx и .xls.",
+                                  u"Only .xlsx and .xls workbooks can be written."};
+
+const QString kGrouped = u"#,##0"_s;
+const QString kGroupedDecimals = u"#,##0.0##"_s;
+
+Cell textCell(const QString &text, bool bold = false, bool border = false)
+{
+    Cell cell;
+    cell.kind = Cell::Kind::Text;
+    cell.text = text;
+    cell.style.bold = bold;
+    cell.style.border = border;
+    cell.style.wrap = true;
+    cell.style.verticalCentre = true;
+    return cell;
+}
+
+Cell numberCell(double value, const QString &format, bool bold = false)
+{
+    Cell cell;
+    cell.kind = Cell::Kind::Number;
+    cell.number = value;
+    cell.style.numberFormat = format;
+    cell.style.bold = bold;
+    cell.style.border = true;
+    cell.style.verticalCentre = true;
+    return cell;
+}
+
+// Amounts are whole tenge far below 2^53, so a spreadsheet number holds them exactly.
+Sheet summarySheet(const BudgetDocumentData &d)
+{
+    const int lang = d.language;
+    Sheet sheet;
+    sheet.name = kSummary.in(lang);
+    sheet.cells[{1, 1}] = textCell(d.title, true);
+    sheet.cells[{2, 1}] = textCell(kDate.in(lang));
+    const QLocale locale(lang == 0 ? QLocale::French : lang == 1 ? QLocale::Russian : QLocale::English);
+    sheet.cells[{2, 2}] = textCell(locale.toString(d.date, QLocale::ShortFormat));
+    sheet.cells[{3, 1}] = textCell(kLanguageLabel.in(lang));
+    sheet.cells[{3, 2}] = textCell(kLanguageName.in(lang));
+
+    int row = kSummaryHeaderRow;
+    sheet.cells[{row, 1}] = textCell(kSection.in(lang), true, true);
+    sheet.cells[{row, 2}] = textCell(kTotalTenge.in(lang), true, true);
+    sheet.cells[{row, 3}] = textCell(kShare.in(lang), true, true);
+    for (int c = 1; c <= 3; ++c)
+        sheet.cells[{row, c}].style.horizontalCentre = true;
+    for (const BudgetSectionData &section : d.sections) {
+        ++row;
+        sheet.cells[{row, 1}] = textCell(section.caption, false, true);
+        sheet.cells[{row, 2}] = numberCell(double(section.total), kGrouped);
+        sheet.cells[{row, 3}] = numberCell(section.shareTenths / 1000.0, u"0.0%"_s);
+    }
+    ++row;
+    sheet.cells[{row, 1}] = textCell(kSectionsTotal.in(lang), true, true);
+    sheet.cells[{row, 2}] = numberCell(double(d.sectionsTotal), kGrouped, true);
+    ++row;
+    sheet.cells[{row, 1}] = textCell(kContingency.in(lang).arg(shareText(d.contingencyTenths, lang)), false, true);
+    sheet.cells[{row, 2}] = numberCell(double(d.contingency), kGrouped);
+    sheet.cells[{row, 3}] = numberCell(d.contingencyTenths / 1000.0, u"0.0%"_s);
+    ++row;
+    sheet.cells[{row, 1}] = textCell(kGrandTotal.in(lang), true, true);
+    sheet.cells[{row, 2}] = numberCell(double(d.grandTotal), kGrouped, true);
+    // The share column stays framed where it has nothing to say.
+    for (const int framed : {row - 2, row}) {
+        Cell &blank = sheet.cells[{framed, 3}];
+        blank.style.border = true;
+    }
+    if (d.hasCurrencyLine()) {
+        row += 2;
+        sheet.cells[{row, 1}] = textCell(kCurrencyLine.in(lang).arg(d.currencyCode, d.currencyRateText), false, true);
+        // Hundredths to units is a division by a power of ten: exact to the cent for any budget.
+        sheet.cells[{row, 2}] = numberCell(double(d.currencyHundredths) / 100.0,
+                                           u"#,##0.00\" %1\""_s.arg(QString(d.currencyCode).remove(u'"')), true);
+    }
+    sheet.columnWidths = {{1, 48}, {2, 20}, {3, 10}};
+    sheet.frozenRows = kSummaryHeaderRow;
+    sheet.printTitleFirstRow = sheet.printTitleLastRow = kSummaryHeaderRow;
+    return sheet;
+}
+
+// The section's own report, written by the same calls, with its caption above.
+Sheet sectionSheet(const BudgetSectionData &section, const QString &name)
+{
+    BuiltinWorkbook book;
+    HostWorksheet &host = book.WorkSheets(1);
+    host.Cells(1, 1, section.caption);
+    host.Range(u"A1:A1"_s)->Font().setBold(true);
+    writeSectionBlocks(host, section.plan, *section.source, 2);
+    Sheet sheet = book.model().sheets.front();
+    sheet.name = name;
+    // The caption is text whatever it reads like.
+    Cell &caption = sheet.cells[{1, 1}];
+    caption.kind = Cell::Kind::Text;
+    caption.text = section.caption;
+    caption.style.numberFormat.clear();
+    // Amounts read more easily grouped.
+    for (auto &[position, cell] : sheet.cells) {
+        if (cell.kind != Cell::Kind::Number)
+            continue;
+        cell.style.numberFormat = cell.style.numberFormat == u"0"_s ? kGrouped : kGroupedDecimals;
+    }
+    sheet.frozenRows = 1;
+    sheet.printTitleFirstRow = sheet.printTitleLastRow = 1;
+    return sheet;
+}
+
+} // namespace
+
+QString budgetSheetName(const QString &caption, const QStringList &earlier)
+{
+    static const QRegularExpression forbidden(u"[\\[\\]:*?/\\\\]"_s);
+    QString base = caption;
+    base.replace(forbidden, u"-"_s);
+    base = base.simplified();
+    const auto clean = [](QString name, int room) {
+        name = name.left(room);
+        if (!name.isEmpty() && name.back().isHighSurrogate())
+            name.chop(1);
+        name = name.trimmed();
+        while (!name.isEmpty() && (name.startsWith(u'\'') || name.endsWith(u'\'')))
+            name = (name.startsWith(u'\'') ? name.mid(1) : name.chopped(1)).trimmed();
+        return name;
+    };
+    QString name = clean(base, kMaxSheetName);
+    if (name.isEmpty())
+        name = u"-"_s;
+    for (int n = 2; !sheetNameProblem(name, earlier).isEmpty(); ++n) {
+        const QString suffix = u" (%1)"_s.arg(n);
+        QString stem = clean(base, kMaxSheetName - int(suffix.size()));
+        name = (stem.isEmpty() ? u"-"_s : stem) + suffix;
+    }
+    return name;
+}
+
+BudgetWriteResult writeBudgetWorkbook(const BudgetDocumentData &document, const QString &path)
+{
+    BudgetWriteResult result;
+    result.path = path;
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix != u"xls"_s && suffix != u"xlsx"_s) {
+        result.reason = kNoFormat.in(document.language);
+        return result;
+    }
+    if (document.nothingToWrite()) {
+        result.status = BudgetWriteResult::Status::NothingToWrite;
+        return result;
+    }
+    QByteArray bytes;
+    try {
+        Workbook book;
+        book.sheets.push_back(summarySheet(document));
+        QStringList names{book.sheets.front().name};
+        for (const BudgetSectionData &section : document.sections) {
+            if (section.empty || !section.source)
+                continue;
+            names << budgetSheetName(section.caption, names);
+            book.sheets.push_back(sectionSheet(section, names.back()));
+        }
+        for (Sheet &sheet : book.sheets) {
+            fitRowHeights(sheet);
+            sheet.printLandscape = true;
+            sheet.printFitToWidth = true;
+        }
+        bytes = suffix == u"xls"_s ? XlsWriter::write(book) : XlsxWriter::write(book);
+    } catch (const std::exception &e) {
+        result.reason = QString::fromUtf8(e.what());
+        return result;
+    }
+    return saveWhole(path, bytes);
+}
+
+} // namespace torvane::report
