@@ -408,16 +408,17 @@ void TestShell::missingPictureIsReportedOnceAndShowCarriesOn()
     QVERIFY(menu->MenuImage[4]->hasPicture());
     QVERIFY(menu->Timer1->isOn());
     QCOMPARE(menu->Background2->size(), QSize(292, 760)); // built-in panel instead
+    // The files missing for one show come in one message that lists them all.
     QStringList reported = ui::ErrorReporter::instance().recorded();
-    QCOMPARE(reported.size(), 3);
-    const QString path = QDir::toNativeSeparators(tree.dir.filePath(u"img/gen/arka1.png"_s));
-    QVERIFY2(reported.filter(path).size() == 1, qPrintable(reported.join(u'\n')));
+    QCOMPARE(reported.size(), 1);
+    for (const QString &file : {u"img/gen/arka1.png"_s, u"img/gen/title.png"_s, u"img/en/calcmenu3.png"_s})
+        QVERIFY2(reported.front().contains(QDir::toNativeSeparators(tree.dir.filePath(file))), qPrintable(reported.front()));
     // Once per file for the whole run.
     menu->hide();
     menu->present();
     auto *faq = screens.screen<ScreenFrame>(u"Form_faq"_s);
     faq->present();
-    QCOMPARE(ui::ErrorReporter::instance().recorded().size(), 3);
+    QCOMPARE(ui::ErrorReporter::instance().recorded().size(), 1);
 }
 
 void TestShell::missingEnterPictureKeepsAClickableButton()

@@ -1,5 +1,7 @@
 #include "ui/errorreporter.h"
 
+#include "ui/messages.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QWidget>
@@ -41,10 +43,44 @@ void ErrorReporter::reportOnce(const QString &key, const QString &message)
     report(message);
 }
 
+void ErrorReporter::reportMissingFile(const QString &path, const QString &reason)
+{
+    if (m_missingReported.contains(path))
+        return;
+    m_missingReported.insert(path);
+    m_missingPaths << path;
+    m_missingReasons << reason;
+    if (m_batchDepth == 0)
+        flushMissingFiles();
+}
+
+void ErrorReporter::flushMissingFiles()
+{
+    if (m_missingPaths.isEmpty())
+        return;
+    const QString message = messages::missingPictures(m_missingPaths, m_missingReasons, m_language);
+    m_missingPaths.clear();
+    m_missingReasons.clear();
+    report(message);
+}
+
+ErrorReporter::Batch::Batch()
+{
+    ++instance().m_batchDepth;
+}
+
+ErrorReporter::Batch::~Batch()
+{
+    ErrorReporter &reporter = instance();
+    if (--reporter.m_batchDepth == 0)
+        reporter.flushMissingFiles();
+}
+
 void ErrorReporter::setRecording(bool on)
 {
     m_recording = on;
     m_onceKeys.clear();
+    m_missingReported.clear();
 }
 
 bool ErrorReporter::isShowing() const

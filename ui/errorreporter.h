@@ -25,8 +25,25 @@ public:
     static ErrorReporter &instance();
 
     void report(const QString &message, Severity severity = Severity::Error);
-    // At most once per key for the whole run (a missing picture, say).
+    // At most once per key for the whole run.
     void reportOnce(const QString &key, const QString &message);
+
+    // A file the program could not read (a picture): reported at most once
+    // per file for the whole run. While a batch is open (one start-up, one
+    // show of a screen) such files are gathered into one message.
+    void reportMissingFile(const QString &path, const QString &reason);
+    class Batch
+    {
+    public:
+        Batch();
+        ~Batch();
+        Batch(const Batch &) = delete;
+        Batch &operator=(const Batch &) = delete;
+    };
+
+    // The language of the program's own messages (0 French, 1 Russian, 2 English).
+    void setLanguage(int language) { m_language = language; }
+    int language() const { return m_language; }
 
     void setRecording(bool on);
     bool isRecording() const { return m_recording; }
@@ -48,7 +65,14 @@ private:
     QPointer<QMessageBox> m_box;
     QString m_shown;
     QList<Pending> m_queue;
+    void flushMissingFiles();
+
     QSet<QString> m_onceKeys;
+    QSet<QString> m_missingReported;
+    QStringList m_missingPaths;
+    QStringList m_missingReasons;
+    int m_batchDepth = 0;
+    int m_language = 1;
     QStringList m_recorded;
     bool m_recording = false;
 };

@@ -159,9 +159,9 @@ QString missingPictures(const QStringList &paths, const QStringList &reasons, in
                                 u"Cannot open file \"%1\". %2"};
     if (paths.size() == 1)
         return one.in(language).arg(native(paths.front()), reasons.value(0));
-    constexpr LocalizedText many{u"Ces %1 images n’ont pas pu être ouvertes ; les écrans restent utilisables sans elles :",
-                                 u"Не удалось открыть %1 картинок; экраны работают и без них:",
-                                 u"These %1 pictures could not be opened; the screens stay usable without them:"};
+    constexpr LocalizedText many{u"Ces images n’ont pas pu être ouvertes (%1) ; les écrans restent utilisables sans elles :",
+                                 u"Не удалось открыть эти картинки (всего %1); экраны работают и без них:",
+                                 u"These pictures could not be opened (%1 in all); the screens stay usable without them:"};
     QString text = many.in(language).arg(paths.size());
     for (int i = 0; i < paths.size(); ++i)
         text += QStringLiteral("\n• ") + native(paths[i]);

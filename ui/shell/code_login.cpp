@@ -73,6 +73,7 @@ int TForm_login::language() const
 
 void TForm_login::FormCreate()
 {
+    const ui::ErrorReporter::Batch pictures;
     langin = 1;
     // A missing picture is reported and left empty; the start screen still
     // lays itself out, so the program can always be entered.
@@ -109,6 +110,7 @@ void TForm_login::centre()
 void TForm_login::chooseLanguage(int code, ClickableLabel *bold)
 {
     Edit1->setText(QString::number(code));
+    ui::ErrorReporter::instance().setLanguage(code);
     for (ClickableLabel *label : {Label1, Label2, Label3}) {
         QFont font = label->font();
         font.setBold(label == bold);

@@ -40,8 +40,7 @@ bool Picture::load(const QString &relativeName)
     const QImage image = reader.read();
     if (image.isNull()) {
         const QString reason = QFileInfo::exists(path) ? reader.errorString() : u"No such file."_s;
-        ui::ErrorReporter::instance().reportOnce(
-            path, u"Cannot open file \"%1\". %2"_s.arg(QDir::toNativeSeparators(path), reason));
+        ui::ErrorReporter::instance().reportMissingFile(path, reason);
         show(QPixmap());
         return false;
     }

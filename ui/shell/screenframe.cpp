@@ -55,6 +55,8 @@ int ScreenFrame::H() const { return m_login->height(); }
 
 void ScreenFrame::present()
 {
+    // Pictures missing for one show are told in one message.
+    const ui::ErrorReporter::Batch pictures;
     // Headless platforms cannot stack windows and say so on every call.
     const bool canRaise = QGuiApplication::platformName() != u"offscreen"_s;
     if (isVisible()) {
