@@ -69,6 +69,60 @@ void Budget::clearSection(int section)
     replaceEntries(section, SectionEntries(catalogue(section)));
 }
 
+void Budget::setSettings(const BudgetSettings &settings)
+{
+    if (settings == m_settings)
+        return;
+    m_settings = settings;
+    setModified(true);
+    emit settingsChanged();
+}
+
+Budget::Content Budget::content() const
+{
+    Content content;
+    for (const Section &section : m_sections)
+        content.sections.push_back(section.entries);
+    content.settings = m_settings;
+    return content;
+}
+
+void Budget::load(const Content &content, bool modified)
+{
+    for (int i = 0; i < sectionCount() && i < int(content.sections.size()); ++i) {
+        Section &s = m_sections[std::size_t(i)];
+        if (&content.sections[std::size_t(i)].catalogue() != &s.entries.catalogue())
+            continue;
+        const bool same = s.entries == content.sections[std::size_t(i)];
+        s.entries = content.sections[std::size_t(i)];
+        s.figures.reset();
+        if (!same)
+            emit sectionReplaced(i);
+    }
+    const bool settingsSame = m_settings == content.settings;
+    m_settings = content.settings;
+    if (!settingsSame)
+        emit settingsChanged();
+    m_modified = !modified; // so that the signal always follows
+    setModified(modified);
+}
+
+void Budget::clearAll()
+{
+    Content empty;
+    for (const Section &section : m_sections)
+        empty.sections.push_back(SectionEntries(section.entries.catalogue()));
+    load(empty, false);
+}
+
+bool Budget::isEmpty() const
+{
+    for (const Section &section : m_sections)
+        if (!section.entries.isEmpty())
+            return false;
+    return true;
+}
+
 void Budget::setModified(bool modified)
 {
     if (m_modified == modified)

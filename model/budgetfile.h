@@ -1,0 +1,51 @@
+#pragma once
+
+#include "model/budget.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QStringList>
+
+namespace torvane::model {
+
+// The budget file: UTF-8 JSON, one object with the format's name and
+// version, when and in which language it was saved, the budget's own
+// settings and, per section, only the cells that hold an entry. Keys are
+// written sorted, so budgets compare well line by line.
+namespace budgetfile {
+
+inline constexpr int kVersion = 1;
+// No budget comes near this; a larger file is refused before it is read.
+inline constexpr qint64 kMaxBytes = 8 * 1024 * 1024;
+// All eight sections hold about 1500 cells; far more is not a budget.
+inline constexpr int kMaxCells = 100000;
+
+QByteArray write(const Budget &budget, int language, const QDateTime &saved = QDateTime::currentDateTimeUtc());
+
+struct ReadResult {
+    enum class Status {
+        Ok,
+        Unreadable,    // the file cannot be opened: reason says why
+        TooLarge,
+        Empty,
+        NotJson,       // invalid or cut-off JSON: reason says where
+        NotABudget,    // JSON, but not a budget of this program
+        NewerVersion,  // written by a later version of the program
+        TooManyCells,
+    };
+    Status status = Status::Ok;
+    QString reason;
+    int version = 0;
+    int language = -1; // -1: not given
+    Budget::Content content;
+    QStringList skipped; // entries left out: an unknown section or cell, a position off its list, a wrong type
+
+    bool ok() const { return status == Status::Ok; }
+};
+
+// Reads a budget for the given sections (the eight, in their order).
+ReadResult read(const QByteArray &bytes, const QList<const SectionCatalogue *> &catalogues);
+ReadResult readFile(const QString &path, const QList<const SectionCatalogue *> &catalogues);
+
+} // namespace budgetfile
+} // namespace torvane::model
