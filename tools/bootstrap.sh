@@ -15,11 +15,13 @@ jobs=$(nproc 2>/dev/null || echo 2)
 
 packages=(
     build-essential cmake pkg-config
-    qt6-base-dev qt6-base-dev-tools
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev
     libgsf-1-dev libxlsxwriter-dev
     fonts-dejavu-core
     python3 python3-xlrd python3-openpyxl python3-olefile poppler-utils
     desktop-file-utils appstream
+    dpkg-dev file libxml2-utils shared-mime-info
+    time
 )
 [ "$mode" = run ] && packages+=(xvfb xauth xdg-utils)
 

@@ -3,9 +3,11 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$root/build" -j "$(nproc)" --target bench_startup bench_recalculation bench_export >/dev/null
+cmake --build "$root/build" -j "$(nproc)" --target torvane bench_bare_window bench_startup bench_recalculation bench_export >/dev/null
 export QT_QPA_PLATFORM=offscreen
 for bench in bench_startup bench_recalculation bench_export; do
     echo "== $bench"
     "$root/build/bin/$bench" 2>/dev/null
 done
+echo "== startup-vs-bare.sh"
+"$root/bench/startup-vs-bare.sh" "$root/build"

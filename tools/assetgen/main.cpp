@@ -1,7 +1,9 @@
 // Draws Torvane's whole picture set (start screen, inner screens, left panel,
 // navigation buttons, section tiles) so that no binary art lives in the tree.
+// Every picture comes twice: name.png and name@2x.png, the second drawn at
+// twice the pixel density for HiDPI screens.
 //
-//   torvane-assetgen --out DIR --panel FILE
+//   torvane-assetgen --out DIR --panel FILE [--icon FILE] [--icon-theme DIR]
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -15,6 +17,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QSvgGenerator>
 
 #include <algorithm>
 #include <array>
@@ -48,9 +51,14 @@ QColor withAlpha(QColor c, int alpha)
     return c;
 }
 
-QImage canvas(int w, int h)
+// Pixel density of the picture being drawn: 1, or 2 for the @2x set. Drawing
+// code works in logical pixels either way.
+qreal g_density = 1;
+
+QImage canvas(int w, int h, QImage::Format format = QImage::Format_ARGB32_Premultiplied)
 {
-    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+    QImage img(qRound(w * g_density), qRound(h * g_density), format);
+    img.setDevicePixelRatio(g_density);
     img.fill(Qt::transparent);
     return img;
 }
@@ -441,21 +449,44 @@ QBrush latticeBrush(const QColor &lineColor, const QColor &dotColor, int w, int 
     return QBrush(tile);
 }
 
-// Start screen: deep navy with a soft teal light where the logo sits in
-// ordinary window sizes, so any top-left crop still looks finished.
-// The application icon: the emblem alone, on a transparent square.
-QImage applicationIcon()
+// The application icon: the emblem alone, on a transparent square, drawn
+// afresh for each size so small icons keep sharp edges.
+void drawApplicationIcon(QPainter &p, int size)
 {
-    QImage img = canvas(256, 256);
-    QPainter p(&img);
     smooth(p);
-    drawEmblem(p, QRectF(8, 8, 240, 240));
+    const qreal margin = size / 32.0;
+    drawEmblem(p, QRectF(margin, margin, size - 2 * margin, size - 2 * margin));
+}
+
+QImage applicationIcon(int size)
+{
+    QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    drawApplicationIcon(p, size);
     return img;
 }
 
+bool writeScalableIcon(const QString &path)
+{
+    QSvgGenerator svg;
+    svg.setFileName(path);
+    svg.setSize(QSize(256, 256));
+    svg.setViewBox(QRectF(0, 0, 256, 256));
+    svg.setTitle(u"Torvane"_s);
+    svg.setDescription(u"Torvane application icon"_s);
+    QPainter p;
+    if (!p.begin(&svg))
+        return false;
+    drawApplicationIcon(p, 256);
+    return p.end();
+}
+
+// Start screen: deep navy with a soft teal light where the logo sits in
+// ordinary window sizes, so any top-left crop still looks finished.
 QImage startBackground()
 {
-    QImage img(2560, 1440, QImage::Format_RGB32);
+    QImage img = canvas(2560, 1440, QImage::Format_RGB32);
     QPainter p(&img);
     smooth(p);
     QLinearGradient base(0, 0, 1400, 1000);
@@ -480,7 +511,7 @@ QImage startBackground()
 // Inner screens: near-white, so white cards and small black text stay crisp.
 QImage innerBackground()
 {
-    QImage img(2560, 1440, QImage::Format_RGB32);
+    QImage img = canvas(2560, 1440, QImage::Format_RGB32);
     QPainter p(&img);
     smooth(p);
     QLinearGradient base(0, 0, 0, 1100);
@@ -868,8 +899,22 @@ class Writer
 public:
     explicit Writer(const QString &root) : m_root(root) {}
 
-    void png(const QString &rel, const QImage &img) { write(m_root + u'/' + rel, img, "PNG", -1); }
-    void jpg(const QString &rel, const QImage &img) { write(m_root + u'/' + rel, img, "JPEG", 88); }
+    using Draw = std::function<QImage()>;
+
+    void png(const QString &rel, const Draw &draw) { both(m_root + u'/' + rel, draw, "PNG", -1); }
+    void jpg(const QString &rel, const Draw &draw) { both(m_root + u'/' + rel, draw, "JPEG", 88); }
+
+    // name.ext at density 1 and name@2x.ext at density 2.
+    void both(const QString &path, const Draw &draw, const char *format, int quality)
+    {
+        const qsizetype dot = path.lastIndexOf(u'.');
+        for (const qreal density : {1.0, 2.0}) {
+            g_density = density;
+            write(density == 1 ? path : path.left(dot) + u"@2x"_s + path.mid(dot), draw(), format,
+                  quality);
+        }
+        g_density = 1;
+    }
 
     void write(const QString &path, const QImage &img, const char *format, int quality)
     {
@@ -903,8 +948,8 @@ void drawLanguage(Writer &out, int lang, QStringList &problems)
     const int navPx = commonSize(&probe, QRectF(0, 0, 146, 38), navTexts, 14, 9, Wrap::Late, problems);
     for (size_t i = 0; i < nav.size(); ++i) {
         const QString base = dir + u"menu"_s + QString::number(i + 1);
-        out.png(base + u".png"_s, navButton(navTexts[i], nav[i].icon, navPx, State::Normal));
-        out.png(base + u"c.png"_s, navButton(navTexts[i], nav[i].icon, navPx, State::Hover));
+        out.png(base + u".png"_s, [&] { return navButton(navTexts[i], nav[i].icon, navPx, State::Normal); });
+        out.png(base + u"c.png"_s, [&] { return navButton(navTexts[i], nav[i].icon, navPx, State::Hover); });
     }
 
     const auto tiles = sectionEntries();
@@ -914,15 +959,15 @@ void drawLanguage(Writer &out, int lang, QStringList &problems)
     const int tilePx = commonSize(&probe, QRectF(0, 0, 196, 68), tileTexts, 17, 10, Wrap::Early, problems);
     for (size_t i = 0; i < tiles.size(); ++i) {
         const QString base = dir + u"calcmenu"_s + QString::number(i + 1);
-        out.png(base + u".png"_s, sectionTile(tileTexts[i], tiles[i].icon, tilePx, State::Normal));
-        out.png(base + u"c.png"_s, sectionTile(tileTexts[i], tiles[i].icon, tilePx, State::Hover));
+        out.png(base + u".png"_s, [&] { return sectionTile(tileTexts[i], tiles[i].icon, tilePx, State::Normal); });
+        out.png(base + u"c.png"_s, [&] { return sectionTile(tileTexts[i], tiles[i].icon, tilePx, State::Hover); });
     }
 
     const QString save = bindShortWords(kSaveExcel.in(lang));
     const TextFit saveFit = fitText(&probe, QRectF(0, 0, 117, 24), save, 11, 7);
     if (!saveFit.fits)
         problems << u"text does not fit: "_s + save;
-    out.png(dir + u"savexcel.png"_s, saveButton(save, saveFit.px));
+    out.png(dir + u"savexcel.png"_s, [&] { return saveButton(save, saveFit.px); });
 }
 
 } // namespace
@@ -940,9 +985,13 @@ int main(int argc, char *argv[])
     const QCommandLineOption outOpt(u"out"_s, u"Folder that receives the img/ tree."_s, u"DIR"_s);
     const QCommandLineOption panelOpt(u"panel"_s, u"Where to write the built-in left panel."_s, u"FILE"_s);
     const QCommandLineOption iconOpt(u"icon"_s, u"Where to write the application icon (optional)."_s, u"FILE"_s);
+    const QCommandLineOption themeOpt(u"icon-theme"_s,
+                                      u"Folder that receives the icon in hicolor sizes (optional)."_s,
+                                      u"DIR"_s);
     parser.addOption(outOpt);
     parser.addOption(panelOpt);
     parser.addOption(iconOpt);
+    parser.addOption(themeOpt);
     parser.process(app);
     if (!parser.isSet(outOpt) || !parser.isSet(panelOpt)) {
         std::fprintf(stderr, "usage: torvane-assetgen --out DIR --panel FILE\n");
@@ -954,26 +1003,41 @@ int main(int argc, char *argv[])
     Writer out(parser.value(outOpt));
     QStringList problems;
 
-    out.jpg(u"img/gen/background.jpg"_s, startBackground());
-    out.jpg(u"img/gen/background1.jpg"_s, innerBackground());
-    out.png(u"img/gen/logo.png"_s, startLogo(problems));
-    out.png(u"img/gen/enter.png"_s, enterButton());
-    out.png(u"img/gen/lang.png"_s, languageBar());
-    out.png(u"img/gen/title.png"_s, panelTitle(problems));
-    out.png(u"img/gen/logotype.png"_s, bottomLogotype(problems));
-    out.png(u"img/gen/faqfon.png"_s, consultantCard());
+    out.jpg(u"img/gen/background.jpg"_s, startBackground);
+    out.jpg(u"img/gen/background1.jpg"_s, innerBackground);
+    out.png(u"img/gen/logo.png"_s, [&] { return startLogo(problems); });
+    out.png(u"img/gen/enter.png"_s, enterButton);
+    out.png(u"img/gen/lang.png"_s, languageBar);
+    out.png(u"img/gen/title.png"_s, [&] { return panelTitle(problems); });
+    out.png(u"img/gen/logotype.png"_s, [&] { return bottomLogotype(problems); });
+    out.png(u"img/gen/faqfon.png"_s, consultantCard);
     const std::array<int, 7> heights{768, 800, 864, 900, 1024, 1050, 1080};
     for (size_t i = 0; i < heights.size(); ++i)
-        out.png(u"img/gen/arka"_s + QString::number(i + 1) + u".png"_s, leftPanel(heights[i]));
-    out.write(parser.value(panelOpt), leftPanel(760), "PNG", -1);
+        out.png(u"img/gen/arka"_s + QString::number(i + 1) + u".png"_s, [&] { return leftPanel(heights[i]); });
+    out.both(parser.value(panelOpt), [] { return leftPanel(760); }, "PNG", -1);
     if (parser.isSet(iconOpt))
-        out.write(parser.value(iconOpt), applicationIcon(), "PNG", -1);
+        out.write(parser.value(iconOpt), applicationIcon(256), "PNG", -1);
+    if (parser.isSet(themeOpt)) {
+        const QString theme = parser.value(themeOpt);
+        const QString name = u"com.example.Torvane"_s;
+        for (const int size : {48, 128, 256}) {
+            const QString dim = QString::number(size);
+            out.write(theme + u'/' + dim + u'x' + dim + u"/apps/"_s + name + u".png"_s,
+                      applicationIcon(size), "PNG", -1);
+        }
+        const QString svg = theme + u"/scalable/apps/"_s + name + u".svg"_s;
+        if (!QDir().mkpath(QFileInfo(svg).absolutePath()) || !writeScalableIcon(svg))
+            out.m_failures << u"cannot write "_s + svg;
+        else
+            ++out.m_written;
+    }
 
     for (int lang = 0; lang < int(kLanguages.size()); ++lang)
         drawLanguage(out, lang, problems);
 
     // Text that would not fit is drawn anyway at the smallest size; say so
     // loudly, but only unwritable files are fatal.
+    problems.removeDuplicates();
     for (const QString &msg : std::as_const(problems))
         std::fprintf(stderr, "torvane-assetgen: warning: %s\n", qPrintable(msg));
     out.m_failures.removeDuplicates();
