@@ -1,5 +1,8 @@
 #include "ui/display.h"
+#include "app/commandline.h"
 #include "app/startup.h"
+#include "ui/budgetcontroller.h"
+#include "ui/errorreporter.h"
 #include "ui/torvaneapplication.h"
 #include "report/hostsession.h"
 #include "ui/shell/code_login.h"
@@ -10,6 +13,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -31,6 +35,10 @@ public:
 
 int main(int argc, char **argv)
 {
+    // A budget written out without any window: torvane --export BUDGET OUT.
+    if (argc >= 2 && std::strcmp(argv[1], "--export") == 0)
+        return torvane::app::exportFromCommandLine(argc, argv);
+
     torvane::ui::TorvaneApplication app(argc, argv);
     if (!QImageReader::supportedImageFormats().contains("jpeg"))
         std::fprintf(stderr, "torvane: this Qt installation cannot read JPEG pictures; backgrounds will stay empty\n");
@@ -40,6 +48,14 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIntValue("TORVANE_QUIT_AFTER_FIRST_PAINT") == 1)
         login->installEventFilter(&quitOnFirstPaint);
     torvane::ui::showMaximizedOnScreen(login.get());
+    // A budget named on the command line (a double-click in the file
+    // manager) opens once the start screen is up.
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    if (!arguments.isEmpty() && !arguments.front().startsWith(u'-')) {
+        QTimer::singleShot(0, login.get(), [&login, path = arguments.front()] {
+            torvane::ui::guarded([&] { torvane::app::budgetDocument(*login)->openFile(path); });
+        });
+    }
     const int status = app.exec();
     // The spreadsheet objects of the last export or reference click go before the screens.
     torvane::report::HostSession::instance().release();

@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "model/budget.h"
+#include "ui/budgetcontroller.h"
 #include "ui/sectionforms.h"
 #include "ui/shell/code_consult.h"
 #include "ui/shell/code_faq.h"
@@ -15,11 +16,31 @@ std::unique_ptr<shell::TForm_login> createScreens()
     // One budget for the whole run, owned with the screens that show it.
     auto *budget = new model::Budget(model::allCatalogues(), login.get());
     budget->setObjectName(QStringLiteral("Budget"));
+    auto *document = new ui::BudgetController(*budget, login.get());
     new shell::TForm_main(login.get());
     new shell::TForm_consult(login.get());
     new shell::TForm_faq(login.get());
     ui::createSectionScreens(login.get(), *budget);
+
+    // The budget's actions and shortcuts work on every screen.
+    document->installActions(login.get());
+    for (QWidget *screen : login->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+        if (screen->isWindow())
+            document->installActions(screen);
+    QObject::connect(login.get(), &shell::TForm_login::languageChosen, document, &ui::BudgetController::retranslate);
+    login->setCloseGuard([document] {
+        bool discarded = false;
+        if (!document->confirmDiscard(&discarded))
+            return false;
+        document->programEnds(discarded);
+        return true;
+    });
     return login;
+}
+
+ui::BudgetController *budgetDocument(const shell::TForm_login &login)
+{
+    return login.findChild<ui::BudgetController *>(QStringLiteral("BudgetController"), Qt::FindDirectChildrenOnly);
 }
 
 } // namespace torvane::app

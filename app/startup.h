@@ -5,12 +5,19 @@
 namespace torvane::shell {
 class TForm_login;
 }
+namespace torvane::ui {
+class BudgetController;
+}
 
 namespace torvane::app {
 
 // Creates the twelve screens in their fixed order: the start screen first (it
 // owns the eleven others, which end with it), then the main menu, the
-// consultant and FAQ screens and the eight sections.
+// consultant and FAQ screens and the eight sections; and the one budget
+// document they show, with its actions on every screen.
 std::unique_ptr<shell::TForm_login> createScreens();
+
+// The budget document of the screens made by createScreens().
+ui::BudgetController *budgetDocument(const shell::TForm_login &login);
 
 } // namespace torvane::app

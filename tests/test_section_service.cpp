@@ -33,7 +33,7 @@ private slots:
     void textsPerLanguage();
     void accountingTabOffersTwoListsTranslationTabOne();
     void tabButtonsStandInTwoRowsOfFour();
-    void websiteRowIsPricedWithoutQuantityAndClearedOnNextShow();
+    void websiteRowIsPricedWithoutQuantityAndKeptOnNextShow();
 };
 
 void TestSectionService::rowPrices_data()
@@ -196,7 +196,7 @@ void TestSectionService::tabButtonsStandInTwoRowsOfFour()
     }
 }
 
-void TestSectionService::websiteRowIsPricedWithoutQuantityAndClearedOnNextShow()
+void TestSectionService::websiteRowIsPricedWithoutQuantityAndKeptOnNextShow()
 {
     Screens screens;
     ui::SectionScreen *s = screens.openSection(u"Form_service"_s, 1);
@@ -207,9 +207,9 @@ void TestSectionService::websiteRowIsPricedWithoutQuantityAndClearedOnNextShow()
     QCOMPARE(s->Edit1->text(), u"1000000"_s);
 
     s = screens.openSection(u"Form_service"_s, 0);
-    QCOMPARE(s->comboBox(3, 1, 1)->currentIndex(), -1);
-    QCOMPARE(s->edit(3, 1, 2)->text(), u"0"_s);
-    QCOMPARE(s->Edit1->text(), u"0"_s);
+    QCOMPARE(s->comboBox(3, 1, 1)->currentIndex(), 2);
+    QCOMPARE(s->edit(3, 1, 2)->text(), u"1000000"_s);
+    QCOMPARE(s->Edit1->text(), u"1000000"_s);
 }
 
 QTEST_MAIN(TestSectionService)

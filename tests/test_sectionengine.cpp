@@ -104,7 +104,7 @@ private slots:
     void gridControlsAreNamedAndTyped();
     void layoutOfTheLogisticsExample();
     void tabSwitchingKeepsValues();
-    void showResetsGridAndRefillsLists();
+    void showKeepsEntriesAndRefillsListsInTheNewLanguage();
     void showingAVisibleSectionKeepsEntries();
     void burstOfChangesGivesOnePass();
     void passDoesNotTriggerItself();
@@ -112,7 +112,7 @@ private slots:
     void silentFirstLayoutLeavesTotalEmptyUntilFirstChange();
     void localisationWithUnknownLanguageChangesNothing();
     void localisationRunsAfterPendingLayout();
-    void lostSelectionIsRepriced();
+    void localisationAloneKeepsTheChoiceAndItsAmount();
     void amountsBeyond32BitsAreExact();
     void productBeyond64BitsIsRefusedNamingTheRow();
     void invalidQuantityIsReportedOnceAndWritesNothing();
@@ -234,7 +234,7 @@ void TestSectionEngine::tabSwitchingKeepsValues()
     QVERIFY(!f.s->TotalsPanel->isHidden());
 }
 
-void TestSectionEngine::showResetsGridAndRefillsLists()
+void TestSectionEngine::showKeepsEntriesAndRefillsListsInTheNewLanguage()
 {
     FixtureScreen f;
     f.show(0);
@@ -250,13 +250,14 @@ void TestSectionEngine::showResetsGridAndRefillsLists()
     QComboBox *box = f.s->comboBox(1, 1, 1);
     QCOMPARE(box->count(), 2);
     QCOMPARE(box->itemText(1), u"большой"_s);
-    QCOMPARE(box->currentIndex(), -1);
-    QVERIFY(box->currentText().isEmpty());
-    QCOMPARE(f.s->edit(1, 1, 2)->text(), u"0"_s);
-    QCOMPARE(f.s->edit(1, 1, 3)->text(), u"0"_s);
-    QCOMPARE(f.s->SumEdit[0]->text(), u"0"_s);
-    QCOMPARE(f.s->Edit1->text(), u"0"_s);
-    // Names of fixed rows are never reset to "0".
+    // The entries are the budget's: the same position, now in Russian, and the same figures.
+    QCOMPARE(box->currentIndex(), 1);
+    QCOMPARE(box->currentText(), u"большой"_s);
+    QCOMPARE(f.s->edit(1, 1, 2)->text(), u"3"_s);
+    QCOMPARE(f.s->edit(1, 1, 3)->text(), u"3000"_s);
+    QCOMPARE(f.s->comboBox(1, 4, 1)->currentText(), u"малый"_s);
+    QCOMPARE(f.s->Edit1->text(), u"153000"_s);
+    // Names of fixed rows follow the language.
     QCOMPARE(f.s->edit(2, 2, 1)->text(), u"два"_s);
 }
 
@@ -328,12 +329,12 @@ void TestSectionEngine::silentFirstLayoutLeavesTotalEmptyUntilFirstChange()
     choose(f.s, 1, 2, 1, 0);
     settle(f.s);
     QCOMPARE(f.s->Edit1->text(), u"0"_s);
-    // Later shows reset like any section.
+    // Later shows keep the entries and their figures.
     type(f.s, 1, 2, 2, u"5"_s);
     settle(f.s);
     QCOMPARE(f.s->Edit1->text(), u"500"_s);
     f.show(0);
-    QCOMPARE(f.s->Edit1->text(), u"0"_s);
+    QCOMPARE(f.s->Edit1->text(), u"500"_s);
 }
 
 void TestSectionEngine::localisationWithUnknownLanguageChangesNothing()
@@ -371,20 +372,21 @@ void TestSectionEngine::localisationRunsAfterPendingLayout()
     QVERIFY(f.s->edit(2, 1, 1)->isReadOnly());
 }
 
-void TestSectionEngine::lostSelectionIsRepriced()
+void TestSectionEngine::localisationAloneKeepsTheChoiceAndItsAmount()
 {
     FixtureScreen f;
     f.show(2);
     choose(f.s, 1, 5, 1, 0);
     settle(f.s);
     QCOMPARE(f.s->Edit1->text(), u"150000"_s);
-    // Localisation alone (no layout) empties the box: the amount must go too.
+    // Localisation alone (no layout) refills the box and puts the choice back:
+    // the amount beside it stays true.
     f.s->Timer2->switchOn();
     f.s->Timer2->fireNow();
-    QVERIFY(f.s->Timer3->isOn());
     settle(f.s);
-    QCOMPARE(f.s->edit(1, 5, 2)->text(), u"0"_s);
-    QCOMPARE(f.s->Edit1->text(), u"0"_s);
+    QCOMPARE(f.s->comboBox(1, 5, 1)->currentIndex(), 0);
+    QCOMPARE(f.s->edit(1, 5, 2)->text(), u"150000"_s);
+    QCOMPARE(f.s->Edit1->text(), u"150000"_s);
 }
 
 void TestSectionEngine::amountsBeyond32BitsAreExact()

@@ -3,6 +3,7 @@
 #include "ui/messages.h"
 
 #include <QApplication>
+#include <QHash>
 #include <QMessageBox>
 #include <QWidget>
 
@@ -41,6 +42,27 @@ void ErrorReporter::reportOnce(const QString &key, const QString &message)
         return;
     m_onceKeys.insert(key);
     report(message);
+}
+
+ErrorReporter::Answer ErrorReporter::ask(const QString &question, const QList<Answer> &answers, Answer preferred)
+{
+    std::fprintf(stderr, "torvane: %s\n", qUtf8Printable(question));
+    if (m_recording) {
+        m_recorded << u"question: "_s + question;
+        return m_answers.isEmpty() ? Answer::Cancel : m_answers.takeFirst();
+    }
+    static const QHash<Answer, QMessageBox::StandardButton> buttons{
+        {Answer::Save, QMessageBox::Save}, {Answer::Discard, QMessageBox::Discard}, {Answer::Cancel, QMessageBox::Cancel},
+        {Answer::Yes, QMessageBox::Yes},   {Answer::No, QMessageBox::No},
+    };
+    QMessageBox box(QMessageBox::Question, u"Torvane"_s, question, QMessageBox::NoButton, QApplication::activeWindow());
+    for (Answer answer : answers)
+        box.addButton(buttons.value(answer));
+    box.setDefaultButton(buttons.value(preferred));
+    box.setEscapeButton(buttons.value(answers.contains(Answer::Cancel) ? Answer::Cancel : Answer::No));
+    // A question has to be answered before the handler can go on.
+    const auto chosen = QMessageBox::StandardButton(box.exec());
+    return buttons.key(chosen, Answer::Cancel);
 }
 
 void ErrorReporter::reportMissingFile(const QString &path, const QString &reason)

@@ -41,6 +41,13 @@ public:
         Batch &operator=(const Batch &) = delete;
     };
 
+    // A question the user must answer before the program goes on (save
+    // before closing?). In tests the question is recorded as "question: ..."
+    // and answered from a queue set beforehand (Cancel when it is empty).
+    enum class Answer { Save, Discard, Cancel, Yes, No };
+    Answer ask(const QString &question, const QList<Answer> &answers, Answer preferred);
+    void setAnswersForTesting(const QList<Answer> &answers) { m_answers = answers; }
+
     // The language of the program's own messages (0 French, 1 Russian, 2 English).
     void setLanguage(int language) { m_language = language; }
     int language() const { return m_language; }
@@ -67,6 +74,7 @@ private:
     QList<Pending> m_queue;
     void flushMissingFiles();
 
+    QList<Answer> m_answers;
     QSet<QString> m_onceKeys;
     QSet<QString> m_missingReported;
     QStringList m_missingPaths;

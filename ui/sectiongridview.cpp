@@ -84,7 +84,7 @@ QLineEdit *SectionGridView::edit(int cell) const
     return qobject_cast<QLineEdit *>(widget(cell));
 }
 
-bool SectionGridView::showEntries(const SectionEntries &entries)
+bool SectionGridView::showEntries(const SectionEntries &entries, bool resetSums)
 {
     bool changed = false;
     for (int i = 0; i < m_widgets.size(); ++i) {
@@ -100,7 +100,7 @@ bool SectionGridView::showEntries(const SectionEntries &entries)
             auto *field = static_cast<QLineEdit *>(m_widgets[i]);
             changed |= field->text() != entries.text(i);
             field->setText(entries.text(i));
-        } else if (cell.spec->role == ColumnRole::Sum) {
+        } else if (cell.spec->role == ColumnRole::Sum && resetSums) {
             // Sums start from "0" too; the pass that follows writes them.
             auto *field = static_cast<QLineEdit *>(m_widgets[i]);
             changed |= field->text() != u"0"_s;

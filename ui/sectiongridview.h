@@ -27,9 +27,10 @@ public:
     QComboBox *comboBox(int cell) const;
     QLineEdit *edit(int cell) const;
 
-    // Puts entries into the controls without reporting them as edits;
-    // returns whether any control changed.
-    bool showEntries(const model::SectionEntries &entries);
+    // Puts entries into the controls without reporting them as edits, and
+    // "0" into the row sums when asked (a pass writes them); returns whether
+    // any control changed.
+    bool showEntries(const model::SectionEntries &entries, bool resetSums);
     void showFigures(const model::SectionFigures &figures);
     // Row sums that are not current: a muted look and the reason.
     void markFigures(bool stale, const QString &why);

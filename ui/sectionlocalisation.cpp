@@ -55,13 +55,13 @@ bool SectionScreen::localise()
                 box->addItem(option.in(L));
                 widest = std::max(widest, box->fontMetrics().horizontalAdvance(option.in(L)) + 40);
             }
-            // Qt selects the first item of a filled box on its own: undo that.
-            box->setCurrentIndex(-1);
+            // Qt selects the first item of a filled box on its own: the
+            // entry's position goes back instead (positions mean the same in
+            // every language).
+            const int entry = m_budget.entries(m_index).position(i);
+            box->setCurrentIndex(entry < box->count() ? entry : -1);
             box->view()->setMinimumWidth(widest);
-            if (position != -1) {
-                selectionLost = true;
-                m_budget.setPosition(m_index, i, -1);
-            }
+            selectionLost |= box->currentIndex() != position && position != -1;
         } else if (cell.spec->role == ColumnRole::Name && cell.spec->nameOfRow) {
             QLineEdit *field = m_grid->edit(i);
             const QSignalBlocker blocker(field);

@@ -5,6 +5,7 @@
 #include "model/reportplan.h"
 #include "report/reportexport.h"
 #include "report/sectionsource.h"
+#include "ui/budgettexts.h"
 #include "ui/errorreporter.h"
 #include "ui/messages.h"
 #include "ui/oneshottimer.h"
@@ -76,7 +77,7 @@ SectionScreen::SectionScreen(const SectionCatalogue &catalogue, shell::TForm_log
 
     // Entries replaced as a whole (cleared, loaded) show at once; the figures follow.
     connect(&m_budget, &Budget::sectionReplaced, this, [this](int section) {
-        if (section == m_index && m_grid->showEntries(m_budget.entries(m_index)))
+        if (section == m_index && m_grid->showEntries(m_budget.entries(m_index), true))
             Timer3->switchOn();
     });
     FormCreate();
@@ -145,6 +146,12 @@ void SectionScreen::buildDesignControls()
     Image1->setFallbackSize(base::pictures::kSaveButtonSize);
     connect(Image1, &shell::ClickableLabel::clicked, this, [this] { guarded([this] { Image1Click(); }); });
     addControl(Image1);
+
+    ClearSection = new QPushButton(this);
+    ClearSection->setObjectName(u"ClearSection"_s);
+    ClearSection->setFocusPolicy(Qt::TabFocus);
+    connect(ClearSection, &QPushButton::clicked, this, [this] { guarded([this] { ClearSectionClick(); }); });
+    addControl(ClearSection);
 }
 
 void SectionScreen::addControl(QWidget *widget)
@@ -201,6 +208,7 @@ void SectionScreen::FormShow()
         setWindowTitle(m_catalogue.caption.in(langin));
         Image1->load(base::languageFolder(langin) + u"savexcel.png"_s);
         Image1->setAccessibleName(base::pictures::kSaveButton.in(langin));
+        ClearSection->setText(budgettexts::kClearSection.in(langin));
     }
     for (QScrollArea *box : std::as_const(ScrollBox))
         box->verticalScrollBar()->setValue(0);
@@ -211,25 +219,32 @@ void SectionScreen::FormShow()
 void SectionScreen::Timer1Timer()
 {
     placeControls();
-    const bool changed = resetGrid();
-    // Every field that was not "0" counts as a change, so one pass follows
-    // and the figures match the emptied grid. A screen whose first layout is
-    // silent keeps its total empty until the user's first change.
-    const bool silent = m_layouts == 0 && m_catalogue.firstLayoutIsSilent;
+    // The entries are the budget's: a show keeps them. The first layout
+    // gives every number field its "0"; a field that changed starts a pass,
+    // unless the section's first layout is silent (its total stays empty
+    // until the user's first change).
+    const bool first = m_layouts == 0;
+    const bool changed = m_grid->showEntries(m_budget.entries(m_index), first);
+    if (first)
+        for (QLineEdit *subtotal : std::as_const(SumEdit))
+            subtotal->setText(u"0"_s);
+    const bool silent = first && m_catalogue.firstLayoutIsSilent;
     if (changed && !silent)
         Timer3->switchOn();
     ++m_layouts;
     Timer1->switchOff();
 }
 
-bool SectionScreen::resetGrid()
+void SectionScreen::ClearSectionClick()
 {
-    m_budget.clearSection(m_index);
-    const bool changed = m_grid->showEntries(m_budget.entries(m_index));
-    for (QLineEdit *subtotal : std::as_const(SumEdit))
-        subtotal->setText(u"0"_s);
-    clearFailure();
-    return changed;
+    if (m_budget.entries(m_index).isEmpty())
+        return;
+    using Answer = ErrorReporter::Answer;
+    const int L = base::isLanguage(langin) ? langin : base::English;
+    if (ErrorReporter::instance().ask(budgettexts::clearSection(m_catalogue.caption.in(L), L), {Answer::Yes, Answer::No},
+                                      Answer::No)
+        == Answer::Yes)
+        m_budget.clearSection(m_index);
 }
 
 void SectionScreen::Timer2Timer()
@@ -319,6 +334,8 @@ void SectionScreen::fitTotal()
     TotalsPanel->resize(170 + extra, 80);
     QScrollArea *first = ScrollBox.front();
     TotalsPanel->move(first->x() + first->width() - TotalsPanel->width(), first->y() + first->height() + 15);
+    ClearSection->adjustSize();
+    ClearSection->move(TotalsPanel->x() - ClearSection->width() - 12, TotalsPanel->y() + 45);
 }
 
 void SectionScreen::ButtonClick(int tab)

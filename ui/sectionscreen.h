@@ -41,6 +41,7 @@ public:
     QLabel *Label1;         // caption of the total
     QLineEdit *Edit1;       // section total
     shell::Picture *Image1; // save button
+    QPushButton *ClearSection; // empties this section's entries
     OneShotTimer *Timer2;   // localisation
     OneShotTimer *Timer3;   // recalculation
     int ww = 0;
@@ -59,6 +60,7 @@ public:
     void ButtonClick(int tab);
     void EditChange();
     void Image1Click(); // report export
+    void ClearSectionClick();
 
     // The last pass could not price the section (a quantity that is not one,
     // or an amount too large); its figures wait for a correction.
@@ -79,7 +81,6 @@ private:
     void placeControls();                                   // sectionlayout.cpp
     void placeGroup(int tab, const model::GroupSpec &group, int Wt);
     bool localise();                                        // sectionlocalisation.cpp
-    bool resetGrid();
     void showFailure(const model::PassFailure &failure);
     void clearFailure();
     void fitTotal();

@@ -119,6 +119,7 @@ void TForm_login::chooseLanguage(int code, ClickableLabel *bold)
     }
     if (m_laidOut)
         centre();
+    emit languageChosen(code);
 }
 
 void TForm_login::Label1Click() { chooseLanguage(0, Label1); }
@@ -133,6 +134,10 @@ void TForm_login::Image2Click()
 
 void TForm_login::closeEvent(QCloseEvent *event)
 {
+    if (m_closeGuard && !m_closeGuard()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     ui::ErrorReporter::instance().closeAll();
     QCoreApplication::quit();

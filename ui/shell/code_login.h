@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QLineEdit;
 
 namespace torvane::ui {
@@ -43,9 +45,14 @@ public:
     void Label3Click();
     void Image2Click();
 
+    // Asked before the program ends; false keeps it running.
+    void setCloseGuard(std::function<bool()> guard) { m_closeGuard = std::move(guard); }
+
 signals:
     // The client size changed; inner screens re-place their controls.
     void clientResized();
+    // A language label was clicked.
+    void languageChosen(int code);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -56,6 +63,7 @@ private:
     void centre();
 
     bool m_laidOut = false;
+    std::function<bool()> m_closeGuard;
 };
 
 } // namespace torvane::shell

@@ -1,0 +1,55 @@
+#include "app/commandline.h"
+
+#include "model/budgetfile.h"
+#include "report/budgetoutput.h"
+#include "report/budgetpdf.h"
+#include "report/budgetworkbook.h"
+#include "ui/budgettexts.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+
+#include <cstdio>
+
+namespace torvane::app {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+int fail(const QString &message, int status)
+{
+    std::fprintf(stderr, "torvane: %s\n", qUtf8Printable(QString(message).replace(u'\n', u' ')));
+    return status;
+}
+} // namespace
+
+int exportFromCommandLine(int argc, char **argv)
+{
+    // No window is shown, so no display is needed either.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() != 4)
+        return fail(u"usage: torvane --export BUDGET.torvane OUT.xlsx|OUT.xls|OUT.pdf"_s, 2);
+    const QString budgetPath = arguments[2];
+    const QString out = QFileInfo(arguments[3]).absoluteFilePath();
+    const QString suffix = QFileInfo(out).suffix().toLower();
+    if (suffix != u"xlsx"_s && suffix != u"xls"_s && suffix != u"pdf"_s)
+        return fail(u"cannot write \"%1\": the name must end in .xlsx, .xls or .pdf"_s.arg(out), 2);
+
+    const model::budgetfile::ReadResult read = model::budgetfile::readFile(budgetPath, model::allCatalogues());
+    const int language = read.language >= 0 ? read.language : 2;
+    if (!read.ok())
+        return fail(ui::budgettexts::readFailure(read, QFileInfo(budgetPath).absoluteFilePath(), language), 3);
+    model::Budget budget;
+    budget.load(read.content, false);
+    const report::BudgetDocumentData document = report::budgetDocument(budget, language);
+    const report::BudgetWriteResult written =
+        suffix == u"pdf"_s ? report::writeBudgetPdf(document, out) : report::writeBudgetWorkbook(document, out);
+    if (!written.ok())
+        return fail(written.message(language), 4);
+    return 0;
+}
+
+} // namespace torvane::app

@@ -1,0 +1,108 @@
+#include "model/budgetsummary.h"
+
+#include "base/decimalformat.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+namespace torvane::model {
+
+using namespace Qt::StringLiterals;
+
+std::vector<int> largestRemainderTenths(const std::vector<qint64> &amounts)
+{
+    std::vector<int> shares(amounts.size(), 0);
+    __int128 total = 0;
+    for (qint64 amount : amounts)
+        total += std::max<qint64>(amount, 0);
+    if (total == 0)
+        return shares;
+    std::vector<std::pair<__int128, std::size_t>> remainders;
+    int given = 0;
+    for (std::size_t i = 0; i < amounts.size(); ++i) {
+        const __int128 scaled = __int128(std::max<qint64>(amounts[i], 0)) * 1000;
+        shares[i] = int(scaled / total);
+        given += shares[i];
+        remainders.emplace_back(scaled % total, i);
+    }
+    // Ties go to the earlier section, so the result never depends on sorting.
+    std::stable_sort(remainders.begin(), remainders.end(), [](const auto &a, const auto &b) { return a.first > b.first; });
+    for (std::size_t k = 0; given < 1000 && k < remainders.size(); ++k, ++given)
+        ++shares[remainders[k].second];
+    return shares;
+}
+
+std::optional<qint64> parseRate(const QString &text)
+{
+    static const QRegularExpression pattern(u"^\\s*([0-9]{1,12})(?:[.,]([0-9]{1,6}))?\\s*$"_s);
+    const QRegularExpressionMatch match = pattern.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const qint64 whole = match.captured(1).toLongLong();
+    const QString fraction = match.captured(2).leftJustified(6, u'0');
+    const qint64 micros = whole * 1000000 + fraction.toLongLong();
+    if (micros <= 0)
+        return std::nullopt;
+    return micros;
+}
+
+std::optional<qint64> contingencyOf(qint64 total, int tenths)
+{
+    const __int128 amount = (__int128(total) * tenths + 500) / 1000;
+    if (amount > std::numeric_limits<qint64>::max())
+        return std::nullopt;
+    return qint64(amount);
+}
+
+BudgetSummary summarize(const Budget &budget)
+{
+    BudgetSummary summary;
+    std::vector<qint64> totals;
+    qint64 sum = 0;
+    for (int i = 0; i < budget.sectionCount(); ++i) {
+        BudgetSummary::Section section;
+        section.empty = budget.entries(i).isEmpty();
+        const auto *figures = std::get_if<SectionFigures>(&budget.figures(i));
+        if (!figures) {
+            section.priced = false;
+        } else if (budget.catalogue(i).arithmetic == Arithmetic::Decimal) {
+            bool ok = false;
+            const double value = base::DecimalFormat::regional().fromText(figures->total, &ok);
+            section.priced = ok && std::abs(value) < 9.0e18;
+            section.tenge = section.priced ? std::llround(value) : 0;
+        } else {
+            bool ok = false;
+            section.tenge = figures->total.toLongLong(&ok);
+            section.priced = ok;
+        }
+        summary.priced &= section.priced;
+        if (__builtin_add_overflow(sum, section.tenge, &sum))
+            summary.priced = false;
+        totals.push_back(section.tenge);
+        summary.sections.push_back(section);
+    }
+    summary.sectionsTotal = sum;
+    summary.shareTenths = largestRemainderTenths(totals);
+    summary.contingencyTenths = std::clamp(budget.settings().contingencyTenths, 0, 500);
+    const std::optional<qint64> contingency = contingencyOf(sum, summary.contingencyTenths);
+    summary.contingency = contingency.value_or(0);
+    if (!contingency || __builtin_add_overflow(sum, summary.contingency, &summary.grandTotal))
+        summary.priced = false;
+
+    const BudgetSettings &settings = budget.settings();
+    if (!settings.currencyRate.trimmed().isEmpty() || !settings.currencyCode.trimmed().isEmpty()) {
+        const std::optional<qint64> rate = parseRate(settings.currencyRate);
+        summary.rateInvalid = !settings.currencyRate.trimmed().isEmpty() && !rate;
+        if (rate && !settings.currencyCode.trimmed().isEmpty() && summary.priced) {
+            const __int128 hundredths = (__int128(summary.grandTotal) * 100 * 1000000 + *rate / 2) / *rate;
+            if (hundredths <= std::numeric_limits<qint64>::max())
+                summary.currencyHundredths = qint64(hundredths);
+        }
+    }
+    return summary;
+}
+
+} // namespace torvane::model

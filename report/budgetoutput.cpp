@@ -1,0 +1,107 @@
+#include "report/budgetoutput.h"
+
+#include "model/budgetsummary.h"
+#include "model/sectionlist.h"
+#include "report/sectionsource.h"
+
+namespace torvane::report {
+
+using namespace model;
+
+namespace {
+
+// A section's report source that owns what it reads.
+class OwnedSectionSource : public ReportSource
+{
+public:
+    OwnedSectionSource(SectionEntries entries, SectionFigures figures, int language)
+        : m_entries(std::move(entries))
+        , m_figures(std::move(figures))
+        , m_source(m_entries, m_figures, language)
+    {
+    }
+    QString caption() const override { return m_source.caption(); }
+    QString controlText(const QString &name) const override { return m_source.controlText(name); }
+    QString cellText(int tab, int row, int column) const override { return m_source.cellText(tab, row, column); }
+
+private:
+    SectionEntries m_entries;
+    SectionFigures m_figures;
+    SectionSource m_source;
+};
+
+BudgetSectionData sectionData(const Budget &budget, int index, const BudgetSummary &summary, int language)
+{
+    const SectionCatalogue &catalogue = budget.catalogue(index);
+    BudgetSectionData data;
+    data.caption = catalogue.caption.in(language);
+    data.empty = summary.sections[std::size_t(index)].empty;
+    data.total = summary.sections[std::size_t(index)].tenge;
+    data.shareTenths = summary.shareTenths[std::size_t(index)];
+    data.plan = reportPlanOf(catalogue);
+    const auto *figures = std::get_if<SectionFigures>(&budget.figures(index));
+    if (!figures)
+        return data;
+    data.totalText = figures->total;
+    auto source = std::make_shared<OwnedSectionSource>(budget.entries(index), *figures, language);
+    data.source = source;
+
+    QHash<qint64, QString> sums;
+    for (const RowFigure &row : figures->rows)
+        sums.insert(qint64(row.cell.tab) * 1000 + row.cell.row, row.text);
+    const SectionGrid &grid = budget.entries(index).grid();
+    for (int t = 1; t <= catalogue.tabCount(); ++t) {
+        const QString subtotal = figures->subtotals.value(t - 1);
+        if (subtotal == u"0")
+            continue;
+        BudgetTabData tab;
+        tab.title = catalogue.tabs[t - 1].title.in(language).trimmed();
+        tab.subtotal = subtotal;
+        for (const GridRow &row : grid.rows()) {
+            if (row.tab != t)
+                continue;
+            const QString sum = sums.value(qint64(t) * 1000 + row.row);
+            if (sum.isEmpty() || sum == u"0")
+                continue;
+            BudgetRowData line;
+            line.tab = tab.title;
+            line.group = row.group->header.in(language).trimmed();
+            line.sum = sum;
+            for (int c = row.firstCell; c < row.firstCell + row.cellCount; ++c) {
+                const GridCell &cell = grid.cell(c);
+                if (cell.spec->role != ColumnRole::Sum)
+                    line.cells << source->cellText(cell.tab, cell.row, cell.column);
+            }
+            tab.rows.append(line);
+        }
+        data.tabs.append(tab);
+    }
+    return data;
+}
+
+} // namespace
+
+BudgetDocumentData budgetDocument(const Budget &budget, int language, const QDateTime &date)
+{
+    const BudgetSummary summary = summarize(budget);
+    BudgetDocumentData document;
+    document.title = budget.settings().title;
+    document.date = date;
+    document.language = language;
+    for (int tile = 1; tile <= 8; ++tile) {
+        const SectionInfo *section = sectionOfTile(tile);
+        const int index = section ? budget.indexOf(section->catalogue()) : -1;
+        if (index >= 0)
+            document.sections.append(sectionData(budget, index, summary, language));
+    }
+    document.sectionsTotal = summary.sectionsTotal;
+    document.contingencyTenths = summary.contingencyTenths;
+    document.contingency = summary.contingency;
+    document.grandTotal = summary.grandTotal;
+    document.currencyCode = budget.settings().currencyCode.trimmed();
+    document.currencyRateText = budget.settings().currencyRate.trimmed();
+    document.currencyHundredths = summary.currencyHundredths.value_or(-1);
+    return document;
+}
+
+} // namespace torvane::report

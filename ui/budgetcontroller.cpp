@@ -1,0 +1,356 @@
+#include "ui/budgetcontroller.h"
+
+#include "base/safefile.h"
+#include "model/budgetfile.h"
+#include "ui/budgettexts.h"
+#include "ui/errorreporter.h"
+#include "ui/shell/code_login.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QWidget>
+
+namespace torvane::ui {
+
+using namespace Qt::StringLiterals;
+namespace texts = budgettexts;
+
+namespace {
+
+constexpr int kRecentCount = 8;
+constexpr int kRecoveryIntervalMs = 30000;
+constexpr int kRecoverySlots = 9;
+const QString kSuffix = u".torvane"_s;
+
+BudgetController::FileChooser &fileChooser()
+{
+    static BudgetController::FileChooser chooser;
+    return chooser;
+}
+
+// The lock of a budget file stands beside it, hidden.
+QString lockPathOf(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.absoluteDir().filePath(u"."_s + info.fileName() + u".lock"_s);
+}
+
+QString documentsFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+} // namespace
+
+BudgetController::BudgetController(model::Budget &budget, shell::TForm_login *login)
+    : QObject(login)
+    , m_budget(budget)
+    , m_login(login)
+{
+    setObjectName(u"BudgetController"_s);
+    m_recoveryTimer.setInterval(kRecoveryIntervalMs);
+    connect(&m_recoveryTimer, &QTimer::timeout, this, [this] { writeRecovery(); });
+    connect(&m_budget, &model::Budget::modifiedChanged, this, [this](bool modified) {
+        if (modified)
+            m_recoveryTimer.start();
+        else
+            m_recoveryTimer.stop();
+        emit documentChanged();
+    });
+    takeRecoverySlot();
+}
+
+BudgetController::~BudgetController() = default;
+
+int BudgetController::language() const
+{
+    return m_login->language();
+}
+
+QString BudgetController::displayName() const
+{
+    return m_path.isEmpty() ? texts::kUntitled.in(language()) : QFileInfo(m_path).fileName();
+}
+
+void BudgetController::installActions(QWidget *screen)
+{
+    struct Entry {
+        const char16_t *name;
+        QKeySequence keys;
+        const texts::LocalizedText *text;
+        std::function<void()> run;
+    };
+    const Entry entries[] = {
+        {u"actionNewBudget", QKeySequence(u"Ctrl+N"_s), &texts::kNew, [this] { newBudget(); }},
+        {u"actionOpenBudget", QKeySequence(u"Ctrl+O"_s), &texts::kOpen, [this] { open(); }},
+        {u"actionSaveBudget", QKeySequence(u"Ctrl+S"_s), &texts::kSave, [this] { save(); }},
+        {u"actionSaveBudgetAs", QKeySequence(u"Ctrl+Shift+S"_s), &texts::kSaveAs, [this] { saveAs(); }},
+    };
+    for (const Entry &entry : entries) {
+        auto *action = new QAction(entry.text->in(language()), screen);
+        action->setObjectName(QString::fromUtf16(entry.name));
+        action->setShortcut(entry.keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, [run = entry.run] { guarded(run); });
+        screen->addAction(action);
+        m_actions.append({action, entry.text});
+    }
+}
+
+void BudgetController::retranslate()
+{
+    for (const auto &[action, text] : std::as_const(m_actions))
+        if (action)
+            action->setText(text->in(language()));
+    emit documentChanged();
+}
+
+QString BudgetController::chooseFile(bool save)
+{
+    QSettings settings;
+    QString folder = settings.value(u"lastBudgetFolder"_s).toString();
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = documentsFolder();
+    const QString suggested = QDir(folder).filePath(m_path.isEmpty() ? texts::kUntitled.in(language()) + kSuffix
+                                                                     : QFileInfo(m_path).fileName());
+    QString path;
+    if (fileChooser()) {
+        path = fileChooser()(save, folder, suggested);
+    } else {
+        QWidget *parent = QApplication::activeWindow();
+        const QString filter = texts::kFilter.in(language());
+        path = save ? QFileDialog::getSaveFileName(parent, texts::kSaveTitle.in(language()), suggested, filter)
+                    : QFileDialog::getOpenFileName(parent, texts::kOpenTitle.in(language()), folder, filter);
+    }
+    if (!path.isEmpty())
+        settings.setValue(u"lastBudgetFolder"_s, QFileInfo(path).absolutePath());
+    return path;
+}
+
+bool BudgetController::newBudget()
+{
+    if (!confirmDiscard())
+        return false;
+    m_budget.clearAll();
+    m_lock.reset();
+    setPath({});
+    return true;
+}
+
+bool BudgetController::open()
+{
+    if (!confirmDiscard())
+        return false;
+    const QString path = chooseFile(false);
+    return !path.isEmpty() && openFile(path);
+}
+
+bool BudgetController::lock(const QString &path, std::unique_ptr<QLockFile> &held)
+{
+    if (m_lock && QFileInfo(path) == QFileInfo(m_path)) {
+        held = std::move(m_lock);
+        return true;
+    }
+    auto candidate = std::make_unique<QLockFile>(lockPathOf(path));
+    candidate->setStaleLockTime(0);
+    if (candidate->tryLock(0)) {
+        held = std::move(candidate);
+        return true;
+    }
+    if (candidate->error() == QLockFile::LockFailedError) {
+        qint64 pid = 0;
+        QString host, application;
+        candidate->getLockInfo(&pid, &host, &application);
+        ErrorReporter::instance().report(texts::lockedElsewhere(path, pid, host, application, language()));
+        return false;
+    }
+    // A folder we cannot write to holds no lock; nobody can save there either.
+    held.reset();
+    return true;
+}
+
+bool BudgetController::openFile(const QString &path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    const model::budgetfile::ReadResult read = model::budgetfile::readFile(absolute, model::allCatalogues());
+    if (!read.ok()) {
+        ErrorReporter::instance().report(texts::readFailure(read, absolute, language()));
+        return false;
+    }
+    std::unique_ptr<QLockFile> held;
+    if (!lock(absolute, held))
+        return false;
+    m_budget.load(read.content, false);
+    m_lock = std::move(held);
+    setPath(absolute);
+    rememberRecent(absolute);
+    if (!read.skipped.isEmpty())
+        ErrorReporter::instance().report(texts::skipped(read.skipped, absolute, language()),
+                                         ErrorReporter::Severity::Notice);
+    return true;
+}
+
+bool BudgetController::save()
+{
+    return m_path.isEmpty() ? saveAs() : saveTo(m_path);
+}
+
+bool BudgetController::saveAs()
+{
+    const QString path = chooseFile(true);
+    return !path.isEmpty() && saveTo(path);
+}
+
+bool BudgetController::saveTo(const QString &chosen)
+{
+    QString path = QFileInfo(chosen).absoluteFilePath();
+    if (!path.endsWith(kSuffix, Qt::CaseInsensitive))
+        path += kSuffix;
+    std::unique_ptr<QLockFile> held;
+    if (!lock(path, held))
+        return false;
+    const base::WriteResult written = base::writeFileAtomically(path, model::budgetfile::write(m_budget, language()));
+    if (!written) {
+        if (QFileInfo(path) == QFileInfo(m_path))
+            m_lock = std::move(held); // still ours
+        ErrorReporter::instance().report(texts::saveFailure(path, written.reason, language()));
+        return false;
+    }
+    m_lock = std::move(held);
+    setPath(path);
+    rememberRecent(path);
+    m_budget.setModified(false);
+    // Saved: the recovery copy has nothing left to recover.
+    QFile::remove(m_recoveryPath);
+    emit documentChanged();
+    return true;
+}
+
+bool BudgetController::confirmDiscard(bool *discarded)
+{
+    if (discarded)
+        *discarded = false;
+    if (!m_budget.isModified())
+        return true;
+    using Answer = ErrorReporter::Answer;
+    const Answer answer = ErrorReporter::instance().ask(texts::saveChanges(displayName(), language()),
+                                                        {Answer::Save, Answer::Discard, Answer::Cancel}, Answer::Save);
+    switch (answer) {
+    case Answer::Save: return save();
+    case Answer::Discard:
+        if (discarded)
+            *discarded = true;
+        return true;
+    default: return false;
+    }
+}
+
+void BudgetController::programEnds(bool discardedUnsaved)
+{
+    m_recoveryTimer.stop();
+    if (!discardedUnsaved)
+        QFile::remove(m_recoveryPath);
+    m_lock.reset();
+    m_recoveryLock.reset();
+}
+
+void BudgetController::setPath(const QString &path)
+{
+    m_path = path;
+    emit documentChanged();
+}
+
+void BudgetController::rememberRecent(const QString &path)
+{
+    QSettings settings;
+    QStringList recent = settings.value(u"recentBudgets"_s).toStringList();
+    recent.removeAll(path);
+    recent.prepend(path);
+    settings.setValue(u"recentBudgets"_s, recent.mid(0, kRecentCount));
+}
+
+QStringList BudgetController::recentFiles() const
+{
+    return QSettings().value(u"recentBudgets"_s).toStringList();
+}
+
+void BudgetController::takeRecoverySlot()
+{
+    // Each running copy keeps its own recovery file; a slot whose lock is
+    // free belongs to a copy that has ended.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u"/recovery"_s;
+    QDir().mkpath(folder);
+    for (int k = 1; k <= kRecoverySlots; ++k) {
+        auto slot = std::make_unique<QLockFile>(folder + u"/slot-%1.lock"_s.arg(k));
+        slot->setStaleLockTime(0);
+        if (slot->tryLock(0)) {
+            m_recoveryLock = std::move(slot);
+            m_recoveryPath = folder + u"/slot-%1.torvane"_s.arg(k);
+            // What an ended copy left here is offered back, and never
+            // overwritten by this copy's own recovery writes.
+            m_offeredPath = folder + u"/slot-%1-offered.torvane"_s.arg(k);
+            if (QFileInfo::exists(m_recoveryPath)) {
+                QFile::remove(m_offeredPath);
+                QFile::rename(m_recoveryPath, m_offeredPath);
+            }
+            return;
+        }
+    }
+    m_recoveryPath = folder + u"/slot-extra.torvane"_s;
+}
+
+bool BudgetController::hasRecovery() const
+{
+    return !m_offeredPath.isEmpty() && QFileInfo::exists(m_offeredPath);
+}
+
+QDateTime BudgetController::recoveryTime() const
+{
+    return QFileInfo(m_offeredPath).lastModified();
+}
+
+bool BudgetController::restoreRecovery()
+{
+    const model::budgetfile::ReadResult read = model::budgetfile::readFile(m_offeredPath, model::allCatalogues());
+    if (!read.ok()) {
+        ErrorReporter::instance().report(texts::readFailure(read, m_offeredPath, language()));
+        return false;
+    }
+    if (!confirmDiscard())
+        return false;
+    m_lock.reset();
+    m_budget.load(read.content, true);
+    setPath({});
+    // Kept as this copy's own recovery until the budget is saved.
+    writeRecovery();
+    QFile::remove(m_offeredPath);
+    emit recoveryChanged();
+    return true;
+}
+
+void BudgetController::discardRecovery()
+{
+    QFile::remove(m_offeredPath);
+    emit recoveryChanged();
+}
+
+void BudgetController::writeRecovery()
+{
+    if (!m_budget.isModified() || m_recoveryPath.isEmpty())
+        return;
+    // A recovery copy that cannot be written is not worth a message every 30 s.
+    base::writeFileAtomically(m_recoveryPath, model::budgetfile::write(m_budget, language()));
+}
+
+void BudgetController::setFileChooserForTesting(FileChooser chooser)
+{
+    fileChooser() = std::move(chooser);
+}
+
+} // namespace torvane::ui

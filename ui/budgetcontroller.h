@@ -1,0 +1,97 @@
+#pragma once
+
+#include "base/localizedtext.h"
+#include "model/budget.h"
+
+#include <QDateTime>
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+class QAction;
+class QLockFile;
+class QWidget;
+
+namespace torvane::shell {
+class TForm_login;
+}
+
+namespace torvane::ui {
+
+// The one open budget as a document: new, open, save and save as, the file
+// it lives in and the lock held on it, the recent files, the question before
+// unsaved changes are lost, and the recovery copy written while it is
+// modified.
+class BudgetController : public QObject
+{
+    Q_OBJECT
+public:
+    BudgetController(model::Budget &budget, shell::TForm_login *login);
+    ~BudgetController() override;
+
+    model::Budget &budget() const { return m_budget; }
+    QString filePath() const { return m_path; }
+    // The file's name, or "Untitled budget", in the chosen language.
+    QString displayName() const;
+
+    // Gives a screen the budget actions and their shortcuts (object names
+    // actionNewBudget, actionOpenBudget, actionSaveBudget, actionSaveBudgetAs).
+    void installActions(QWidget *screen);
+    // Action texts and names follow the chosen language.
+    void retranslate();
+
+    bool newBudget();
+    bool open();                        // asks for a file
+    bool openFile(const QString &path); // false: nothing changed, the user was told why
+    bool save();
+    bool saveAs();
+    bool saveTo(const QString &path);
+
+    // Before unsaved changes would be lost: Save, Discard or Cancel. True
+    // when the caller may go on; discarded says whether changes were dropped.
+    bool confirmDiscard(bool *discarded = nullptr);
+    // The program ends: a clean end removes the recovery copy.
+    void programEnds(bool discardedUnsaved);
+
+    QStringList recentFiles() const;
+
+    // Recovery of a budget that was never saved before the program ended.
+    bool hasRecovery() const;
+    QDateTime recoveryTime() const;
+    bool restoreRecovery();
+    void discardRecovery();
+    void writeRecovery(); // also done by the timer every 30 s while modified
+    QString recoveryPath() const { return m_recoveryPath; }
+
+    // Tests choose files instead of a dialog: (save?, folder, suggested name) -> path or empty.
+    using FileChooser = std::function<QString(bool save, const QString &folder, const QString &suggested)>;
+    static void setFileChooserForTesting(FileChooser chooser);
+
+signals:
+    void documentChanged(); // file name or modified mark changed
+    void recoveryChanged();
+
+private:
+    int language() const;
+    QString chooseFile(bool save);
+    bool lock(const QString &path, std::unique_ptr<QLockFile> &lock);
+    void setPath(const QString &path);
+    void rememberRecent(const QString &path);
+    void takeRecoverySlot();
+
+    model::Budget &m_budget;
+    shell::TForm_login *m_login;
+    QString m_path;
+    std::unique_ptr<QLockFile> m_lock;
+    std::unique_ptr<QLockFile> m_recoveryLock;
+    QString m_recoveryPath; // this copy's own
+    QString m_offeredPath;  // what an ended copy left behind
+    QTimer m_recoveryTimer;
+    QList<std::pair<QPointer<QAction>, const base::LocalizedText *>> m_actions;
+};
+
+} // namespace torvane::ui

@@ -1,0 +1,113 @@
+#include "ui/budgettexts.h"
+
+#include <QDir>
+#include <QLocale>
+
+namespace torvane::ui::budgettexts {
+
+using Status = model::budgetfile::ReadResult::Status;
+
+namespace {
+QString native(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+QLocale localeOf(int language)
+{
+    static const QLocale::Language languages[] = {QLocale::French, QLocale::Russian, QLocale::English};
+    return QLocale(languages[language >= 0 && language <= 2 ? language : 2]);
+}
+} // namespace
+
+QString saveChanges(const QString &name, int language)
+{
+    constexpr LocalizedText text{u"Le budget « %1 » a été modifié. Enregistrer les modifications ?",
+                                 u"Бюджет «%1» изменён. Сохранить изменения?",
+                                 u"The budget “%1” has been changed. Save the changes?"};
+    return text.in(language).arg(name);
+}
+
+QString clearSection(const QString &caption, int language)
+{
+    constexpr LocalizedText text{u"Effacer tout ce qui a été saisi dans « %1 » ?",
+                                 u"Удалить всё, что введено в разделе «%1»?",
+                                 u"Clear everything entered in “%1”?"};
+    return text.in(language).arg(caption);
+}
+
+QString readFailure(const model::budgetfile::ReadResult &result, const QString &path, int language)
+{
+    constexpr LocalizedText head{u"Le budget « %1 » ne peut pas être ouvert : %2",
+                                 u"Бюджет «%1» нельзя открыть: %2",
+                                 u"The budget “%1” cannot be opened: %2"};
+    LocalizedText reason;
+    switch (result.status) {
+    case Status::Ok: return {};
+    case Status::Unreadable:
+        reason = {u"le fichier ne peut pas être lu (%1).", u"файл не читается (%1).", u"the file cannot be read (%1)."};
+        break;
+    case Status::TooLarge:
+        reason = {u"le fichier est bien trop grand pour être un budget.", u"файл слишком велик для бюджета.",
+                  u"the file is far too large to be a budget."};
+        break;
+    case Status::Empty: reason = {u"le fichier est vide.", u"файл пуст.", u"the file is empty."}; break;
+    case Status::NotJson:
+        reason = {u"le fichier est abîmé ou incomplet (%1).", u"файл повреждён или обрезан (%1).",
+                  u"the file is damaged or incomplete (%1)."};
+        break;
+    case Status::NotABudget:
+        reason = {u"ce n’est pas un budget Torvane.", u"это не бюджет Torvane.", u"it is not a Torvane budget."};
+        break;
+    case Status::NewerVersion:
+        reason = {u"il a été enregistré par une version plus récente du programme (format %1).",
+                  u"он сохранён более новой версией программы (формат %1).",
+                  u"it was saved by a newer version of the program (format %1)."};
+        return head.in(language).arg(native(path), reason.in(language).arg(result.version));
+    case Status::TooManyCells:
+        reason = {u"il contient bien plus de cases qu’un budget n’en a.", u"в нём гораздо больше ячеек, чем в любом бюджете.",
+                  u"it holds far more cells than any budget has."};
+        break;
+    }
+    QString why = reason.in(language);
+    if (why.contains(u"%1"))
+        why = why.arg(result.reason);
+    return head.in(language).arg(native(path), why);
+}
+
+QString skipped(const QStringList &entries, const QString &path, int language)
+{
+    constexpr LocalizedText text{u"Le budget « %1 » a été ouvert, mais ces entrées inconnues ou hors liste ont été laissées de côté : %2",
+                                 u"Бюджет «%1» открыт, но эти неизвестные или недопустимые записи пропущены: %2",
+                                 u"The budget “%1” was opened, but these unknown or out-of-list entries were left out: %2"};
+    constexpr LocalizedText more{u"et %1 de plus", u"и ещё %1", u"and %1 more"};
+    QStringList shown = entries.mid(0, 12);
+    if (entries.size() > shown.size())
+        shown << more.in(language).arg(entries.size() - shown.size());
+    return text.in(language).arg(native(path), shown.join(u", "));
+}
+
+QString saveFailure(const QString &path, const QString &reason, int language)
+{
+    constexpr LocalizedText text{u"Le budget n’a pas pu être enregistré sous « %1 » : %2. Le fichier précédent est intact et les modifications restent à enregistrer.",
+                                 u"Не удалось сохранить бюджет как «%1»: %2. Прежний файл цел, изменения пока не сохранены.",
+                                 u"The budget could not be saved as “%1”: %2. The earlier file is intact and the changes are still unsaved."};
+    return text.in(language).arg(native(path), reason);
+}
+
+QString lockedElsewhere(const QString &path, qint64 pid, const QString &host, const QString &application, int language)
+{
+    constexpr LocalizedText text{u"Le budget « %1 » est déjà ouvert dans une autre copie de %2 (processus %3 sur %4). Fermez-le là-bas d’abord.",
+                                 u"Бюджет «%1» уже открыт в другой копии %2 (процесс %3 на %4). Сначала закройте его там.",
+                                 u"The budget “%1” is already open in another copy of %2 (process %3 on %4). Close it there first."};
+    return text.in(language).arg(native(path), application.isEmpty() ? QStringLiteral("Torvane") : application).arg(pid).arg(host);
+}
+
+QString recoveryOffer(const QDateTime &saved, int language)
+{
+    constexpr LocalizedText text{u"Un budget non enregistré du %1 peut être restauré.",
+                                 u"Можно восстановить несохранённый бюджет от %1.",
+                                 u"An unsaved budget from %1 can be restored."};
+    return text.in(language).arg(localeOf(language).toString(saved.toLocalTime(), QLocale::ShortFormat));
+}
+
+} // namespace torvane::ui::budgettexts
