@@ -1,10 +1,8 @@
-// Running expenses prices, texts, totals and tab 1 geometry.
+// Running expenses pricing, subtotals, total and a product too large to hold.
 
-#include "testsupport.h"
+#include "modelsupport.h"
 
 #include "model/sections/code_expenses.h"
-
-#include <QScrollArea>
 
 using namespace torvane;
 using namespace torvane::test;
@@ -18,7 +16,7 @@ const model::SectionCatalogue &catalogue()
 
 } // namespace
 
-class TestSectionExpenses : public QObject
+class TestPricingExpenses : public QObject
 {
     Q_OBJECT
 
@@ -27,13 +25,9 @@ private slots:
     void rowPrices();
     void subtotalsAndTotal();
     void cleaningProductTooLargeForAnyIntegerFailsThePass();
-    void textsPerLanguage_data();
-    void textsPerLanguage();
-    void consumableListKeepsItsExactTexts();
-    void cleaningCellsAreNarrowerThanTheirHeaderSpacing();
 };
 
-void TestSectionExpenses::rowPrices_data()
+void TestPricingExpenses::rowPrices_data()
 {
     addRowPriceColumns();
 
@@ -61,12 +55,12 @@ void TestSectionExpenses::rowPrices_data()
     QTest::newRow("erasers 2") << 4 << 5 << P{4} << Q{{}, u"2"_s} << u"110"_s;
 }
 
-void TestSectionExpenses::rowPrices()
+void TestPricingExpenses::rowPrices()
 {
     checkRowPrice(catalogue());
 }
 
-void TestSectionExpenses::subtotalsAndTotal()
+void TestPricingExpenses::subtotalsAndTotal()
 {
     TableInputs inputs;
     inputs.type(1, 1, 1, u"100"_s).type(1, 1, 2, u"2"_s);   // 30000
@@ -87,7 +81,7 @@ void TestSectionExpenses::subtotalsAndTotal()
     QCOMPARE(figures.rows.size(), 8 + 5 + 8 + 5);
 }
 
-void TestSectionExpenses::cleaningProductTooLargeForAnyIntegerFailsThePass()
+void TestPricingExpenses::cleaningProductTooLargeForAnyIntegerFailsThePass()
 {
     const TableInputs inputs = rowInputs(1, 3, {}, {u"2147483647"_s, u"2147483647"_s});
     const model::PassResult result = recalculateTable(catalogue(), inputs, base::DecimalFormat(QLocale::c()));
@@ -99,75 +93,5 @@ void TestSectionExpenses::cleaningProductTooLargeForAnyIntegerFailsThePass()
     QCOMPARE(failure->cells.size(), 2);
 }
 
-void TestSectionExpenses::textsPerLanguage_data()
-{
-    QTest::addColumn<int>("language");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("button3");
-    QTest::addColumn<QString>("labelzag12");
-    QTest::addColumn<QString>("label11");
-
-    QTest::newRow("fr") << 0 << u"Les charges d exploitation"_s << u"Meubles"_s << u"Nettoyage à sec"_s
-                        << u"Entrez le carré des "_s;
-    QTest::newRow("ru") << 1 << u"Операционные расходы"_s << u"Мебель"_s << u"Химчистка"_s << u"Квадратура"_s;
-    QTest::newRow("en") << 2 << u"Operating expenses"_s << u"Rental and purchase of furniture"_s << u"dry-cleaning"_s
-                        << u"- Enter the square the premises"_s;
-}
-
-void TestSectionExpenses::textsPerLanguage()
-{
-    QFETCH(int, language);
-    QFETCH(QString, caption);
-    QFETCH(QString, button3);
-    QFETCH(QString, labelzag12);
-    QFETCH(QString, label11);
-
-    Screens screens;
-    ui::SectionScreen *s = screens.openSection(u"Form_expenses"_s, language);
-    QCOMPARE(s->windowTitle(), caption);
-    QCOMPARE(s->controlText(u"Button3"_s), button3);
-    QCOMPARE(s->controlText(u"Labelzag12"_s), labelzag12);
-    QCOMPARE(s->controlText(u"Label11"_s), label11);
-    QCOMPARE(s->control(u"ScrollBox5"_s), s->TotalsPanel);
-}
-
-void TestSectionExpenses::consumableListKeepsItsExactTexts()
-{
-    Screens screens;
-    const QList<QStringList> expected{
-        {u"stylo"_s, u"crayon"_s, u"A4 de papier"_s, u"ciseaux"_s, u"gomme"_s},
-        {u"Ручка"_s, u"Карандаш"_s, u"Бумага А4"_s, u"Ножницы"_s, u"Резинка"_s},
-        {u"pen"_s, u"pencil"_s, u"paper a4 "_s, u"scissors"_s, u"eraser"_s},
-    };
-    for (int language = 0; language < 3; ++language) {
-        ui::SectionScreen *s = screens.openSection(u"Form_expenses"_s, language);
-        QComboBox *box = s->comboBox(4, 5, 1);
-        QStringList items;
-        for (int i = 0; i < box->count(); ++i)
-            items << box->itemText(i);
-        QCOMPARE(items, expected[language]);
-    }
-    // The Russian A4 is spelt with the Cyrillic letter А, the French one with a Latin A.
-    QCOMPARE(expected[1][2].at(7).unicode(), char16_t(0x0410));
-    QCOMPARE(expected[0][2].at(0).unicode(), char16_t(u'A'));
-}
-
-void TestSectionExpenses::cleaningCellsAreNarrowerThanTheirHeaderSpacing()
-{
-    Screens screens;
-    ui::SectionScreen *s = screens.openSection(u"Form_expenses"_s, 0);
-    const int Wt = s->ScrollBox[0]->width();
-    const int w = (Wt - 115) / 3;
-    const int h = (Wt - 95) / 3;
-    for (int c = 1; c <= 3; ++c) {
-        QCOMPARE(s->edit(1, 1, c)->geometry(), QRect((w + 10) * c - w, 75, w, 25));
-        QCOMPARE(s->control(u"Label1%1"_s.arg(c))->x(), (h + 10) * c - h);
-        QCOMPARE(s->control(u"Label1%1"_s.arg(c + 3))->pos(), QPoint((h + 10) * c - h, 250));
-    }
-    QCOMPARE(s->edit(1, 8, 3)->y(), 35 * 8 + 100);
-    QCOMPARE(s->SumEdit[0]->y(), 415);
-    QCOMPARE(s->SumEdit[1]->y(), 250);
-}
-
-QTEST_MAIN(TestSectionExpenses)
-#include "test_section_expenses.moc"
+QTEST_APPLESS_MAIN(TestPricingExpenses)
+#include "test_pricing_expenses.moc"

@@ -173,7 +173,7 @@ private:
         file.close();
 
         QProcess python;
-        python.start(QStringLiteral(TORVANE_PYTHON), {QStringLiteral(TORVANE_TEST_DIR "/readback_workbook.py"), path});
+        python.start(QStringLiteral(TORVANE_PYTHON), {QStringLiteral(TORVANE_TEST_DIR "/report/readback_workbook.py"), path});
         if (!python.waitForFinished(120000) || python.exitStatus() != QProcess::NormalExit
             || python.exitCode() != 0) {
             error = u"reading %1 back failed: %2"_s.arg(path, QString::fromUtf8(python.readAllStandardError()));

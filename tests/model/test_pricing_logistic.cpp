@@ -1,13 +1,13 @@
-// Logistics prices, texts and totals.
+// Logistics pricing, subtotals and total.
 
-#include "testsupport.h"
+#include "modelsupport.h"
 
 #include "model/sections/code_logistic.h"
 
 using namespace torvane;
 using namespace torvane::test;
 
-class TestSectionLogistic : public QObject
+class TestPricingLogistic : public QObject
 {
     Q_OBJECT
 
@@ -15,13 +15,9 @@ private slots:
     void rowPrices_data();
     void rowPrices();
     void subtotalsAndTotalFollowEveryTab();
-    void textsPerLanguage_data();
-    void textsPerLanguage();
-    void destinationListPerLanguage();
-    void pickingAstanaAlmatyForTwoAdultsShowsFiftyThousand();
 };
 
-void TestSectionLogistic::rowPrices_data()
+void TestPricingLogistic::rowPrices_data()
 {
     addRowPriceColumns();
 
@@ -48,12 +44,12 @@ void TestSectionLogistic::rowPrices_data()
     QTest::newRow("warehouse 40 m2") << 5 << 2 << P{} << Q{u"40"_s} << u"20000"_s;
 }
 
-void TestSectionLogistic::rowPrices()
+void TestPricingLogistic::rowPrices()
 {
     checkRowPrice(sections::logisticCatalogue());
 }
 
-void TestSectionLogistic::subtotalsAndTotalFollowEveryTab()
+void TestPricingLogistic::subtotalsAndTotalFollowEveryTab()
 {
     TableInputs inputs;
     inputs.choose(1, 1, 1, 0).choose(1, 1, 2, 0).type(1, 1, 3, u"2"_s); // 50000
@@ -70,71 +66,5 @@ void TestSectionLogistic::subtotalsAndTotalFollowEveryTab()
     QCOMPARE(figures.rows.size(), 4 + 8 + 8 + 5 + 5);
 }
 
-void TestSectionLogistic::textsPerLanguage_data()
-{
-    QTest::addColumn<int>("language");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("button5");
-    QTest::addColumn<QString>("label51");
-    QTest::addColumn<QString>("total");
-
-    QTest::newRow("fr") << 0 << u"Logistique et transport"_s << u"Entreposage"_s
-                        << u"La quantité d espace requis pour le stockage"_s << u"Résultat:"_s;
-    QTest::newRow("ru") << 1 << u"Логистика и траспорт"_s << u"Складирование груза"_s
-                        << u"Площадь складского помещения кв. метры"_s << u"Итог:"_s;
-    QTest::newRow("en") << 2 << u"Logistics and Transportation"_s << u"Warehousing"_s
-                        << u"The amount of required space for storage "_s << u"Result:"_s;
-}
-
-void TestSectionLogistic::textsPerLanguage()
-{
-    QFETCH(int, language);
-    QFETCH(QString, caption);
-    QFETCH(QString, button5);
-    QFETCH(QString, label51);
-    QFETCH(QString, total);
-
-    Screens screens;
-    ui::SectionScreen *s = screens.openSection(u"Form_logistic"_s, language);
-    QCOMPARE(s->windowTitle(), caption);
-    QCOMPARE(s->controlText(u"Button5"_s), button5);
-    QCOMPARE(s->controlText(u"Label51"_s), label51);
-    QCOMPARE(s->controlText(u"Label1"_s), total);
-    QCOMPARE(s->control(u"ScrollBox6"_s), s->TotalsPanel);
-}
-
-void TestSectionLogistic::destinationListPerLanguage()
-{
-    Screens screens;
-    const QStringList expectedFirst{u"Almaty"_s, u"Алматы"_s, u"Almaty"_s};
-    const QStringList expectedFourth{u"Saint-Pétersbourg"_s, u"Санкт-Петербург"_s, u"St.-Petersburg"_s};
-    for (int language = 0; language < 3; ++language) {
-        ui::SectionScreen *s = screens.openSection(u"Form_logistic"_s, language);
-        QComboBox *box = s->findChild<QComboBox *>(u"ComboBox112"_s);
-        QVERIFY(box);
-        QCOMPARE(box->count(), 20);
-        QCOMPARE(box->itemText(0), expectedFirst[language]);
-        QCOMPARE(box->itemText(3), expectedFourth[language]);
-        QCOMPARE(box->currentIndex(), -1);
-        QVERIFY(box->currentText().isEmpty());
-        QComboBox *freightTo = s->findChild<QComboBox *>(u"ComboBox252"_s);
-        QCOMPARE(freightTo->count(), 2);
-    }
-}
-
-void TestSectionLogistic::pickingAstanaAlmatyForTwoAdultsShowsFiftyThousand()
-{
-    Screens screens;
-    ui::SectionScreen *s = screens.openSection(u"Form_logistic"_s, 2);
-    choose(s, 1, 1, 1, 0);
-    choose(s, 1, 1, 2, 0);
-    type(s, 1, 1, 3, u"2"_s);
-    QVERIFY(s->Timer3->isOn());
-    QTRY_COMPARE_WITH_TIMEOUT(s->findChild<QLineEdit *>(u"Edit115"_s)->text(), u"50000"_s, 2000);
-    QCOMPARE(s->SumEdit[0]->text(), u"50000"_s);
-    QCOMPARE(s->Edit1->text(), u"50000"_s);
-    QVERIFY(!s->Timer3->isOn());
-}
-
-QTEST_MAIN(TestSectionLogistic)
-#include "test_section_logistic.moc"
+QTEST_APPLESS_MAIN(TestPricingLogistic)
+#include "test_pricing_logistic.moc"

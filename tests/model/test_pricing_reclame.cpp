@@ -1,6 +1,6 @@
-// Advertising prices, texts and totals.
+// Advertising pricing, subtotals, total and a product too large to hold.
 
-#include "testsupport.h"
+#include "modelsupport.h"
 
 #include "model/sections/code_reclame.h"
 
@@ -14,17 +14,9 @@ const model::SectionCatalogue &catalogue()
     return sections::reclameCatalogue();
 }
 
-QStringList itemsOf(QComboBox *box)
-{
-    QStringList items;
-    for (int i = 0; i < box->count(); ++i)
-        items << box->itemText(i);
-    return items;
-}
-
 } // namespace
 
-class TestSectionReclame : public QObject
+class TestPricingReclame : public QObject
 {
     Q_OBJECT
 
@@ -33,14 +25,9 @@ private slots:
     void rowPrices();
     void subtotalsAddGroupsWithDifferentSumColumns();
     void signboardProductTooLargeForAnyIntegerFailsThePass();
-    void textsPerLanguage_data();
-    void textsPerLanguage();
-    void sizesUseTheCyrillicDimensionLetter();
-    void frenchBanksAreListedInTheOtherOrderAndPricedAlike();
-    void seoRowIsPricedOnTheScreenWithoutQuantity();
 };
 
-void TestSectionReclame::rowPrices_data()
+void TestPricingReclame::rowPrices_data()
 {
     addRowPriceColumns();
 
@@ -77,12 +64,12 @@ void TestSectionReclame::rowPrices_data()
     QTest::newRow("promotion luxury 1 day") << 4 << 4 << P{2} << Q{{}, u"1"_s} << u"3000000"_s;
 }
 
-void TestSectionReclame::rowPrices()
+void TestPricingReclame::rowPrices()
 {
     checkRowPrice(catalogue());
 }
 
-void TestSectionReclame::subtotalsAddGroupsWithDifferentSumColumns()
+void TestPricingReclame::subtotalsAddGroupsWithDifferentSumColumns()
 {
     TableInputs inputs;
     inputs.choose(2, 1, 1, 1).choose(2, 1, 2, 1).type(2, 1, 3, u"100"_s); // 3500
@@ -103,7 +90,7 @@ void TestSectionReclame::subtotalsAddGroupsWithDifferentSumColumns()
     QCOMPARE(figures.rows.size(), 12 + 15 + 12 + 4);
 }
 
-void TestSectionReclame::signboardProductTooLargeForAnyIntegerFailsThePass()
+void TestPricingReclame::signboardProductTooLargeForAnyIntegerFailsThePass()
 {
     const TableInputs inputs = rowInputs(1, 2, {1}, {{}, u"2147483647"_s, u"2147483647"_s});
     const model::PassResult result = recalculateTable(catalogue(), inputs, base::DecimalFormat(QLocale::c()));
@@ -113,103 +100,5 @@ void TestSectionReclame::signboardProductTooLargeForAnyIntegerFailsThePass()
     QCOMPARE(failure->where, (model::CellRef{1, 2, 0}));
 }
 
-void TestSectionReclame::textsPerLanguage_data()
-{
-    QTest::addColumn<int>("language");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("button3");
-    QTest::addColumn<QString>("labelzag13");
-    QTest::addColumn<QString>("label17");
-    QTest::addColumn<QString>("label39");
-
-    QTest::newRow("fr") << 0 << u"Publicité"_s << u"Marketing Internet"_s << u"Pour écran Louer médias"_s
-                        << u"Placer un panneau d affichage"_s << u"Pendant un mois "_s;
-    QTest::newRow("ru") << 1 << u"Реклама"_s << u"Интернет маркетинг"_s << u"Аренда мультимедийного экрана"_s
-                        << u"Место билборда"_s << u"Период месяц"_s;
-    QTest::newRow("en") << 2 << u"Advertising"_s << u"Keeping pages in social networks"_s << u"For Rent Media Screen"_s
-                        << u"place a billboard"_s << u"period of months"_s;
-}
-
-void TestSectionReclame::textsPerLanguage()
-{
-    QFETCH(int, language);
-    QFETCH(QString, caption);
-    QFETCH(QString, button3);
-    QFETCH(QString, labelzag13);
-    QFETCH(QString, label17);
-    QFETCH(QString, label39);
-
-    Screens screens;
-    ui::SectionScreen *s = screens.openSection(u"Form_reclame"_s, language);
-    QCOMPARE(s->windowTitle(), caption);
-    QCOMPARE(s->controlText(u"Button3"_s), button3);
-    QCOMPARE(s->controlText(u"Labelzag13"_s), labelzag13);
-    QCOMPARE(s->controlText(u"Label17"_s), label17);
-    QCOMPARE(s->controlText(u"Label39"_s), label39);
-    // The billboard headers follow Label14 at Label17.
-    QVERIFY(!s->control(u"Label15"_s));
-    QVERIFY(!s->control(u"Label16"_s));
-    QCOMPARE(s->control(u"ScrollBox5"_s), s->TotalsPanel);
-}
-
-void TestSectionReclame::sizesUseTheCyrillicDimensionLetter()
-{
-    Screens screens;
-    const QList<QStringList> screenSizes{
-        {u"1.5х2 m"_s, u"3х4 m"_s},
-        {u"1.5х2 метров"_s, u"3х4 метров"_s},
-        {u"1.5х2 метров"_s, u"3х4 m-m"_s},
-    };
-    for (int language = 0; language < 3; ++language) {
-        ui::SectionScreen *s = screens.openSection(u"Form_reclame"_s, language);
-        const QStringList items = itemsOf(s->comboBox(1, 11, 2));
-        QCOMPARE(items, screenSizes[language]);
-        for (const QString &item : items + itemsOf(s->comboBox(1, 5, 2))) {
-            QVERIFY2(item.contains(QChar(0x0445)), qPrintable(item));
-            QVERIFY2(!item.contains(u'x'), qPrintable(item));
-        }
-    }
-}
-
-void TestSectionReclame::frenchBanksAreListedInTheOtherOrderAndPricedAlike()
-{
-    Screens screens;
-    const QList<QStringList> banks{
-        {u"rive gauche"_s, u"rive droite"_s},
-        {u"Правый берег"_s, u"Левый берег"_s},
-        {u"right bank"_s, u"left bank"_s},
-    };
-    for (int language = 0; language < 3; ++language) {
-        ui::SectionScreen *s = screens.openSection(u"Form_reclame"_s, language);
-        QCOMPARE(itemsOf(s->comboBox(1, 5, 1)), banks[language]);
-        QCOMPARE(itemsOf(s->comboBox(1, 12, 1)), banks[language]);
-        choose(s, 1, 5, 1, 0);
-        choose(s, 1, 5, 2, 0);
-        type(s, 1, 5, 3, u"3"_s);
-        choose(s, 1, 6, 1, 1);
-        choose(s, 1, 6, 2, 0);
-        type(s, 1, 6, 3, u"3"_s);
-        settle(s);
-        QCOMPARE(s->edit(1, 5, 4)->text(), u"450000"_s);
-        QCOMPARE(s->edit(1, 6, 4)->text(), u"450000"_s);
-        QCOMPARE(s->SumEdit[0]->text(), u"900000"_s);
-    }
-}
-
-void TestSectionReclame::seoRowIsPricedOnTheScreenWithoutQuantity()
-{
-    Screens screens;
-    ui::SectionScreen *s = screens.openSection(u"Form_reclame"_s, 2);
-    // Nothing is priced before the user chooses, although no quantity is needed.
-    QCOMPARE(s->edit(3, 1, 3)->text(), u"0"_s);
-    QCOMPARE(s->edit(2, 10, 3)->text(), u"0"_s);
-    choose(s, 3, 1, 1, 0);
-    choose(s, 3, 1, 2, 0);
-    settle(s);
-    QCOMPARE(s->edit(3, 1, 3)->text(), u"500000"_s);
-    QCOMPARE(s->SumEdit[2]->text(), u"500000"_s);
-    QCOMPARE(s->Edit1->text(), u"500000"_s);
-}
-
-QTEST_MAIN(TestSectionReclame)
-#include "test_section_reclame.moc"
+QTEST_APPLESS_MAIN(TestPricingReclame)
+#include "test_pricing_reclame.moc"

@@ -2,7 +2,7 @@
 // workbook read back by independent readers in both formats, the PDF read
 // back as text and fonts, and what a failed or empty write leaves behind.
 
-#include "testsupport.h"
+#include "reportsupport.h"
 
 #include "report/amountformat.h"
 #include "report/budgetpdf.h"
@@ -13,6 +13,7 @@
 #include "report/workbook.h"
 #include "model/sections/code_food.h"
 #include "model/sections/code_logistic.h"
+#include "base/decimalformat.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,6 +23,7 @@
 #include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <csignal>
 #include <cstring>
@@ -201,7 +203,6 @@ private slots:
     void initTestCase()
     {
         QStandardPaths::setTestModeEnabled(true);
-        ui::ErrorReporter::instance().setRecording(true);
         base::DecimalFormat::setRegionalForTesting(QLocale::c());
     }
     void init() { m_folder = std::make_unique<QTemporaryDir>(); }

@@ -1,11 +1,10 @@
-// The section engine: naming, layout, localisation, recalculation and the
-// timers that drive them, on a small fixture catalogue and on logistics.
+// The section screen: its controls, layout, localisation, the deferred
+// passes and the timers that drive them, on a small fixture catalogue and on
+// logistics.
 
 #include "testsupport.h"
+#include "fixturecatalogue.h"
 
-#include "model/gridname.h"
-#include "model/quantity.h"
-#include "model/sections/code_logistic.h"
 #include "ui/shell/picture.h"
 
 #include <QPushButton>
@@ -19,60 +18,11 @@ using ui::SectionScreen;
 
 namespace {
 
-// Two tabs: a priced row with a choice and a quantity, a row priced by its
-// choice alone, and a tab of fixed named rows.
-constexpr LocalizedText kSizes[] = {{u"petit", u"малый", u"small"}, {u"grand", u"большой", u"large"}};
-Amount perPiece(const RowInput &in)
-{
-    if (in.pos(1) == -1 || in.qty(2) == 0)
-        return 0;
-    return Money(in.pos(1) == 0 ? 100 : 1000) * in.qty(2);
-}
-Amount fixedPrice(const RowInput &in)
-{
-    return in.pos(1) == -1 ? 0 : 150000;
-}
-Amount perNamedRow(const RowInput &in)
-{
-    return Money(in.row * 10) * in.qty(2);
-}
-LocalizedText rowName(int row)
-{
-    static constexpr LocalizedText names[] = {{u"un", u"один", u"one"}, {u"deux", u"два", u"two"}};
-    return names[row - 1];
-}
-
-constexpr ColumnSpec kPieces[] = {choice(kSizes), quantity(), sum()};
-constexpr ColumnSpec kFixed[] = {choice(kSizes), sum()};
-constexpr ColumnHeader kPieceHeaders[] = {{1, {u"Taille", u"Размер", u"Size"}}, {2, {u"Nombre", u"Число", u"Number"}}, {3, {u"Somme", u"Сумма", u"Sum"}}};
-constexpr ColumnHeader kFixedHeaders[] = {{4, {u"Taille", u"Размер", u"Size"}}, {5, {u"Somme", u"Сумма", u"Sum"}}};
-constexpr GroupSpec kTab1[] = {
-    {1, {u"Pièces", u"Штуки", u"Pieces"}, 1, 3, kPieces, kPieceHeaders, perPiece, 3},
-    {2, {u"Forfait", u"Пакет", u"Package"}, 4, 5, kFixed, kFixedHeaders, fixedPrice, 2, {220, 250, 100}},
-};
-constexpr ColumnSpec kNamed[] = {name(rowName), quantity(), sum()};
-constexpr GroupSpec kTab2[] = {{1, {u"Noms", u"Имена", u"Names"}, 1, 2, kNamed, {}, perNamedRow, 3}};
-constexpr TabSpec kTabs[] = {{{u"Un", u"Один", u"One"}, kTab1, 300}, {{u"Deux", u"Два", u"Two"}, kTab2, 250}};
-
-constexpr SectionCatalogue kFixture{
-    .screenName = u"Form_fixture",
-    .caption = {u"Essai", u"Проба", u"Trial"},
-    .tabs = kTabs,
-    .totalsPanel = u"ScrollBox3",
-};
-constexpr SectionCatalogue kSilentFixture{
-    .screenName = u"Form_silent",
-    .caption = {u"Essai", u"Проба", u"Trial"},
-    .tabs = kTabs,
-    .totalsPanel = u"ScrollBox3",
-    .firstLayoutIsSilent = true,
-};
-
 struct FixtureScreen {
     Screens screens;
     Budget budget;
     SectionScreen *s;
-    explicit FixtureScreen(const SectionCatalogue &catalogue = kFixture)
+    explicit FixtureScreen(const SectionCatalogue &catalogue = fixture::kFixture)
         : budget({&catalogue})
         , s(new SectionScreen(catalogue, screens.login.get(), budget))
     {
@@ -97,10 +47,6 @@ private slots:
     void init() { ui::Display::setScreenHeightForTesting(700); }
     void cleanup() { ui::Display::setScreenHeightForTesting(0); }
 
-    void gridNames_data();
-    void gridNames();
-    void quantityParsing_data();
-    void quantityParsing();
     void gridControlsAreNamedAndTyped();
     void layoutOfTheLogisticsExample();
     void tabSwitchingKeepsValues();
@@ -113,69 +59,9 @@ private slots:
     void localisationWithUnknownLanguageChangesNothing();
     void localisationRunsAfterPendingLayout();
     void localisationAloneKeepsTheChoiceAndItsAmount();
-    void amountsBeyond32BitsAreExact();
-    void productBeyond64BitsIsRefusedNamingTheRow();
     void invalidQuantityIsReportedOnceAndWritesNothing();
     void saveWithInvalidQuantityIsRefused();
 };
-
-void TestSectionEngine::gridNames_data()
-{
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<int>("tab");
-    QTest::addColumn<int>("row");
-    QTest::addColumn<int>("column");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("number");
-    QTest::newRow("option 1,3,2") << int(CellKind::Option) << 1 << 3 << 2 << u"ComboBox132"_s << 132;
-    QTest::newRow("field 3,10,1") << int(CellKind::Number) << 3 << 10 << 1 << u"Edit3101"_s << 3101;
-    QTest::newRow("field 6,26,4") << int(CellKind::Number) << 6 << 26 << 4 << u"Edit6264"_s << 6264;
-    QTest::newRow("option 6,26,3") << int(CellKind::Option) << 6 << 26 << 3 << u"ComboBox6263"_s << 6263;
-}
-
-void TestSectionEngine::gridNames()
-{
-    QFETCH(int, kind);
-    QFETCH(int, tab);
-    QFETCH(int, row);
-    QFETCH(int, column);
-    QFETCH(QString, name);
-    QFETCH(int, number);
-    QCOMPARE(GridName::of(CellKind(kind), tab, row, column), name);
-    QCOMPARE(GridName::number(tab, row, column), number);
-}
-
-void TestSectionEngine::quantityParsing_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("valid");
-    QTest::addColumn<int>("value");
-    QTest::newRow("empty is zero") << u""_s << true << 0;
-    QTest::newRow("zero") << u"0"_s << true << 0;
-    QTest::newRow("leading zeros") << u"007"_s << true << 7;
-    QTest::newRow("largest") << u"2147483647"_s << true << 2147483647;
-    QTest::newRow("one above") << u"2147483648"_s << false << 0;
-    QTest::newRow("far above") << u"99999999999999999999"_s << false << 0;
-    QTest::newRow("minus") << u"-5"_s << false << 0;
-    QTest::newRow("plus") << u"+5"_s << false << 0;
-    QTest::newRow("leading blank") << u" 5"_s << false << 0;
-    QTest::newRow("trailing blank") << u"5 "_s << false << 0;
-    QTest::newRow("group separator") << u"1 000"_s << false << 0;
-    QTest::newRow("hex") << u"0x10"_s << false << 0;
-    QTest::newRow("arabic-indic digit") << u"٣"_s << false << 0;
-}
-
-void TestSectionEngine::quantityParsing()
-{
-    QFETCH(QString, text);
-    QFETCH(bool, valid);
-    QFETCH(int, value);
-    const std::optional<qint32> parsed = parseQuantity(text);
-    QCOMPARE(parsed.has_value(), valid);
-    if (valid)
-        QCOMPARE(*parsed, value);
-    QCOMPARE(invalidQuantityMessage(text), u"'%1' is not a valid integer value"_s.arg(text));
-}
 
 void TestSectionEngine::gridControlsAreNamedAndTyped()
 {
@@ -321,7 +207,7 @@ void TestSectionEngine::firstLayoutSetsTotalToZero()
 
 void TestSectionEngine::silentFirstLayoutLeavesTotalEmptyUntilFirstChange()
 {
-    FixtureScreen f(kSilentFixture);
+    FixtureScreen f(fixture::kSilentFixture);
     QVERIFY(f.s->Edit1->text().isEmpty());
     f.show(2);
     QVERIFY(f.s->Edit1->text().isEmpty());
@@ -387,31 +273,6 @@ void TestSectionEngine::localisationAloneKeepsTheChoiceAndItsAmount()
     QCOMPARE(f.s->comboBox(1, 5, 1)->currentIndex(), 0);
     QCOMPARE(f.s->edit(1, 5, 2)->text(), u"150000"_s);
     QCOMPARE(f.s->Edit1->text(), u"150000"_s);
-}
-
-void TestSectionEngine::amountsBeyond32BitsAreExact()
-{
-    TableInputs inputs;
-    inputs.type(5, 1, 1, u"2147483647"_s); // 1073741823500
-    inputs.type(5, 2, 1, u"2147483647"_s);
-    inputs.choose(4, 1, 1, 2).choose(4, 1, 2, 0).type(4, 1, 3, u"2147483647"_s); // 120500 per unit
-    const SectionFigures figures = priced(sections::logisticCatalogue(), inputs);
-    QCOMPARE(rowSum(figures, 5, 1), u"1073741823500"_s);
-    QCOMPARE(figures.subtotals[4], u"2147483647000"_s);
-    QCOMPARE(figures.subtotals[3], u"258771779463500"_s);
-    QCOMPARE(figures.total, u"260919263110500"_s);
-}
-
-void TestSectionEngine::productBeyond64BitsIsRefusedNamingTheRow()
-{
-    TableInputs inputs;
-    inputs.choose(2, 5, 1, 0).choose(2, 5, 2, 0).type(2, 5, 3, u"2147483647"_s).type(2, 5, 4, u"2147483000"_s);
-    const PassResult result = recalculateTable(sections::logisticCatalogue(), inputs, DecimalFormat(QLocale::c()));
-    const auto *failure = std::get_if<PassFailure>(&result);
-    QVERIFY(failure);
-    QCOMPARE(failure->kind, PassFailure::Kind::RowTooLarge);
-    QCOMPARE(failure->where, (CellRef{2, 5, 0}));
-    QCOMPARE(failure->cells.size(), 2);
 }
 
 void TestSectionEngine::invalidQuantityIsReportedOnceAndWritesNothing()

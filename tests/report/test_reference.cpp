@@ -1,11 +1,14 @@
 // The reference workbook shipped beside the program, as a spreadsheet
 // reader sees it.
 
-#include "testsupport.h"
+#include "reportsupport.h"
 
+#include "model/catalogue.h"
 #include "model/sectionlist.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
+#include <QTest>
 
 using namespace torvane;
 using namespace torvane::test;
@@ -99,5 +102,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestReference)
+QTEST_GUILESS_MAIN(TestReference)
 #include "test_reference.moc"

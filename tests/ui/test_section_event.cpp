@@ -1,0 +1,52 @@
+// Events and entertainment on screen: option texts and the silent first layout.
+
+#include "testsupport.h"
+
+using namespace torvane;
+using namespace torvane::test;
+
+class TestSectionEvent : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void englishRecordingLevelsAreRussianTexts();
+    void totalStaysEmptyUntilTheFirstChange();
+};
+
+void TestSectionEvent::englishRecordingLevelsAreRussianTexts()
+{
+    Screens screens;
+    const QList<QStringList> expected{
+        {u"par heure"_s, u"lors de l événement"_s},
+        {u"За час"_s, u"За мероприятие"_s},
+        {u"За час"_s, u"За мероприятие"_s},
+    };
+    for (int language = 0; language < 3; ++language) {
+        ui::SectionScreen *s = screens.openSection(u"Form_event"_s, language);
+        QComboBox *box = s->comboBox(2, 3, 2);
+        QStringList items;
+        for (int i = 0; i < box->count(); ++i)
+            items << box->itemText(i);
+        QCOMPARE(items, expected[language]);
+    }
+}
+
+void TestSectionEvent::totalStaysEmptyUntilTheFirstChange()
+{
+    Screens screens;
+    ui::SectionScreen *s = screens.openSection(u"Form_event"_s, 1);
+    QVERIFY(s->Edit1->text().isEmpty());
+    for (QLineEdit *subtotal : std::as_const(s->SumEdit))
+        QCOMPARE(subtotal->text(), u"0"_s);
+    QCOMPARE(s->passCount(), 0);
+
+    choose(s, 4, 1, 1, 0);
+    QVERIFY(s->Timer3->isOn());
+    settle(s);
+    QCOMPARE(s->Edit1->text(), u"0"_s);
+    QCOMPARE(s->SumEdit[3]->text(), u"0"_s);
+}
+
+QTEST_MAIN(TestSectionEvent)
+#include "test_section_event.moc"
