@@ -2,6 +2,7 @@
 
 #include "model/budget.h"
 #include "ui/budgetcontroller.h"
+#include "ui/budgetpanel.h"
 #include "ui/sectionforms.h"
 #include "ui/shell/code_consult.h"
 #include "ui/shell/code_faq.h"
@@ -17,7 +18,7 @@ std::unique_ptr<shell::TForm_login> createScreens()
     auto *budget = new model::Budget(model::allCatalogues(), login.get());
     budget->setObjectName(QStringLiteral("Budget"));
     auto *document = new ui::BudgetController(*budget, login.get());
-    new shell::TForm_main(login.get());
+    auto *menu = new shell::TForm_main(login.get());
     new shell::TForm_consult(login.get());
     new shell::TForm_faq(login.get());
     ui::createSectionScreens(login.get(), *budget);
@@ -27,6 +28,7 @@ std::unique_ptr<shell::TForm_login> createScreens()
     for (QWidget *screen : login->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
         if (screen->isWindow())
             document->installActions(screen);
+    new ui::BudgetPanel(*document, menu);
     QObject::connect(login.get(), &shell::TForm_login::languageChosen, document, &ui::BudgetController::retranslate);
     login->setCloseGuard([document] {
         bool discarded = false;

@@ -1,9 +1,9 @@
 #include "report/budgetdocument.h"
 
 #include "base/localizedtext.h"
+#include "base/safefile.h"
 
 #include <QDir>
-#include <QSaveFile>
 
 namespace torvane::report {
 
@@ -31,30 +31,11 @@ QString BudgetWriteResult::message(int language) const
 
 BudgetWriteResult saveWhole(const QString &path, const QByteArray &bytes)
 {
+    const base::WriteResult written = base::writeFileAtomically(path, bytes);
     BudgetWriteResult result;
-    result.path = path;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        result.reason = file.errorString();
-        return result;
-    }
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
-        if (n <= 0)
-            break;
-        done += n;
-    }
-    if (done != bytes.size() || file.error() != QFileDevice::NoError) {
-        result.reason = file.errorString();
-        file.cancelWriting();
-        return result;
-    }
-    if (!file.commit()) {
-        result.reason = file.errorString();
-        return result;
-    }
-    result.status = BudgetWriteResult::Status::Written;
+    result.path = written.path;
+    result.reason = written.reason;
+    result.status = written ? BudgetWriteResult::Status::Written : BudgetWriteResult::Status::Failed;
     return result;
 }
 

@@ -30,7 +30,7 @@ private:
     SectionSource m_source;
 };
 
-BudgetSectionData sectionData(const Budget &budget, int index, const BudgetSummary &summary, int language)
+BudgetSectionData sectionData(const Budget &budget, int index, const BudgetSummary &summary, int language, bool rows)
 {
     const SectionCatalogue &catalogue = budget.catalogue(index);
     BudgetSectionData data;
@@ -38,6 +38,8 @@ BudgetSectionData sectionData(const Budget &budget, int index, const BudgetSumma
     data.empty = summary.sections[std::size_t(index)].empty;
     data.total = summary.sections[std::size_t(index)].tenge;
     data.shareTenths = summary.shareTenths[std::size_t(index)];
+    if (!rows)
+        return data;
     data.plan = reportPlanOf(catalogue);
     const auto *figures = std::get_if<SectionFigures>(&budget.figures(index));
     if (!figures)
@@ -81,27 +83,44 @@ BudgetSectionData sectionData(const Budget &budget, int index, const BudgetSumma
 
 } // namespace
 
-BudgetDocumentData budgetDocument(const Budget &budget, int language, const QDateTime &date)
+namespace {
+BudgetDocumentData collect(const Budget &budget, int language, const QDateTime &date, bool rows)
 {
     const BudgetSummary summary = summarize(budget);
-    BudgetDocumentData document;
-    document.title = budget.settings().title;
-    document.date = date;
-    document.language = language;
+    BudgetDocumentData data;
+    data.title = budget.settings().title;
+    data.date = date;
+    data.language = language;
     for (int tile = 1; tile <= 8; ++tile) {
         const SectionInfo *section = sectionOfTile(tile);
         const int index = section ? budget.indexOf(section->catalogue()) : -1;
-        if (index >= 0)
-            document.sections.append(sectionData(budget, index, summary, language));
+        if (index < 0)
+            continue;
+        data.sections.append(sectionData(budget, index, summary, language, rows));
+        // The overview names a section as its tile does, which is shorter.
+        if (!rows)
+            data.sections.back().caption = section->tileName().in(language);
     }
-    document.sectionsTotal = summary.sectionsTotal;
-    document.contingencyTenths = summary.contingencyTenths;
-    document.contingency = summary.contingency;
-    document.grandTotal = summary.grandTotal;
-    document.currencyCode = budget.settings().currencyCode.trimmed();
-    document.currencyRateText = budget.settings().currencyRate.trimmed();
-    document.currencyHundredths = summary.currencyHundredths.value_or(-1);
-    return document;
+    data.sectionsTotal = summary.sectionsTotal;
+    data.contingencyTenths = summary.contingencyTenths;
+    data.contingency = summary.contingency;
+    data.grandTotal = summary.grandTotal;
+    data.currencyCode = budget.settings().currencyCode.trimmed();
+    data.currencyRateText = budget.settings().currencyRate.trimmed();
+    data.currencyHundredths = summary.currencyHundredths.value_or(-1);
+    return data;
+}
+
+} // namespace
+
+BudgetDocumentData budgetDocument(const Budget &budget, int language, const QDateTime &date)
+{
+    return collect(budget, language, date, true);
+}
+
+BudgetDocumentData budgetOverview(const Budget &budget, int language)
+{
+    return collect(budget, language, {}, false);
 }
 
 } // namespace torvane::report

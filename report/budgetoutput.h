@@ -10,5 +10,7 @@ namespace torvane::report {
 // priced rows, and the summary figures.
 BudgetDocumentData budgetDocument(const model::Budget &budget, int language,
                                   const QDateTime &date = QDateTime::currentDateTime());
+// The same without the sections' rows and sheets: what the overview and its chart show.
+BudgetDocumentData budgetOverview(const model::Budget &budget, int language);
 
 } // namespace torvane::report

@@ -2,6 +2,10 @@
 
 #include "base/safefile.h"
 #include "model/budgetfile.h"
+#include "report/budgetoutput.h"
+#include "report/budgetpdf.h"
+#include "report/budgetworkbook.h"
+#include "report/spreadsheethost.h"
 #include "ui/budgettexts.h"
 #include "ui/errorreporter.h"
 #include "ui/shell/code_login.h"
@@ -12,6 +16,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QWidget>
@@ -91,6 +97,9 @@ void BudgetController::installActions(QWidget *screen)
         {u"actionOpenBudget", QKeySequence(u"Ctrl+O"_s), &texts::kOpen, [this] { open(); }},
         {u"actionSaveBudget", QKeySequence(u"Ctrl+S"_s), &texts::kSave, [this] { save(); }},
         {u"actionSaveBudgetAs", QKeySequence(u"Ctrl+Shift+S"_s), &texts::kSaveAs, [this] { saveAs(); }},
+        {u"actionExportBudget", QKeySequence(u"Ctrl+E"_s), &texts::kExport, [this] { exportBudget(); }},
+        {u"actionPrintBudget", QKeySequence(u"Ctrl+P"_s), &texts::kPrint, [this] { printBudget(); }},
+        {u"actionPdfBudget", QKeySequence(), &texts::kPdf, [this] { pdfBudget(); }},
     };
     for (const Entry &entry : entries) {
         auto *action = new QAction(entry.text->in(language()), screen);
@@ -111,26 +120,99 @@ void BudgetController::retranslate()
     emit documentChanged();
 }
 
-QString BudgetController::chooseFile(bool save)
+QString BudgetController::chooseFile(FileKind kind, bool save, const QString &name)
 {
     QSettings settings;
-    QString folder = settings.value(u"lastBudgetFolder"_s).toString();
+    const QString key = kind == FileKind::Budget ? u"lastBudgetFolder"_s : u"lastExportFolder"_s;
+    QString folder = settings.value(key).toString();
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         folder = documentsFolder();
-    const QString suggested = QDir(folder).filePath(m_path.isEmpty() ? texts::kUntitled.in(language()) + kSuffix
-                                                                     : QFileInfo(m_path).fileName());
+    QString suggested = name;
+    if (suggested.isEmpty())
+        suggested = m_path.isEmpty() ? texts::kUntitled.in(language()) + kSuffix : QFileInfo(m_path).fileName();
+    suggested = QDir(folder).filePath(suggested);
     QString path;
     if (fileChooser()) {
-        path = fileChooser()(save, folder, suggested);
+        path = fileChooser()(kind, save, folder, suggested);
     } else {
         QWidget *parent = QApplication::activeWindow();
-        const QString filter = texts::kFilter.in(language());
-        path = save ? QFileDialog::getSaveFileName(parent, texts::kSaveTitle.in(language()), suggested, filter)
-                    : QFileDialog::getOpenFileName(parent, texts::kOpenTitle.in(language()), folder, filter);
+        const int L = language();
+        const QString filter = kind == FileKind::Budget ? texts::kFilter.in(L)
+            : kind == FileKind::Workbook                ? texts::kWorkbookFilter.in(L)
+                                                        : texts::kPdfFilter.in(L);
+        const QString title = kind == FileKind::Budget ? (save ? texts::kSaveTitle : texts::kOpenTitle).in(L)
+                                                       : texts::kExportTitle.in(L);
+        path = save ? QFileDialog::getSaveFileName(parent, title, suggested, filter)
+                    : QFileDialog::getOpenFileName(parent, title, folder, filter);
     }
     if (!path.isEmpty())
-        settings.setValue(u"lastBudgetFolder"_s, QFileInfo(path).absolutePath());
+        settings.setValue(key, QFileInfo(path).absolutePath());
     return path;
+}
+
+QString BudgetController::outputName(const QString &suffix) const
+{
+    // From the title and the date: "Astana pavilion 2026-12-10.xlsx".
+    QString title = m_budget.settings().title.trimmed();
+    if (title.isEmpty())
+        title = m_path.isEmpty() ? texts::kBudgetWord.in(language()) : QFileInfo(m_path).completeBaseName();
+    title.replace(u'/', u'-');
+    return title + u' ' + QDate::currentDate().toString(Qt::ISODate) + suffix;
+}
+
+bool BudgetController::exportBudget()
+{
+    const QString path = chooseFile(FileKind::Workbook, true, outputName(u".xlsx"_s));
+    return !path.isEmpty() && exportTo(path);
+}
+
+bool BudgetController::pdfBudget()
+{
+    const QString path = chooseFile(FileKind::Pdf, true, outputName(u".pdf"_s));
+    return !path.isEmpty() && exportTo(path);
+}
+
+bool BudgetController::exportTo(const QString &chosen)
+{
+    QString path = QFileInfo(chosen).absoluteFilePath();
+    QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix != u"xlsx"_s && suffix != u"xls"_s && suffix != u"pdf"_s) {
+        path += u".xlsx"_s;
+        suffix = u"xlsx"_s;
+    }
+    const int L = language();
+    const report::BudgetDocumentData document = report::budgetDocument(m_budget, L);
+    const report::BudgetWriteResult written =
+        suffix == u"pdf"_s ? report::writeBudgetPdf(document, path) : report::writeBudgetWorkbook(document, path);
+    if (!written.ok()) {
+        ErrorReporter::instance().report(written.message(L), written.status == report::BudgetWriteResult::Status::Failed
+                                                                 ? ErrorReporter::Severity::Error
+                                                                 : ErrorReporter::Severity::Notice);
+        return false;
+    }
+    // Shown to the user like a section report.
+    if (!report::SpreadsheetHost::open(path))
+        ErrorReporter::instance().report(written.message(L), ErrorReporter::Severity::Notice);
+    return true;
+}
+
+void BudgetController::printBudget()
+{
+    const report::BudgetDocumentData document = report::budgetDocument(m_budget, language());
+    if (document.nothingToWrite()) {
+        report::BudgetWriteResult nothing;
+        nothing.status = report::BudgetWriteResult::Status::NothingToWrite;
+        ErrorReporter::instance().report(nothing.message(language()), ErrorReporter::Severity::Notice);
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setDocName(outputName({}).trimmed());
+    QPrintPreviewDialog preview(&printer, QApplication::activeWindow());
+    preview.setWindowTitle(texts::kPrint.in(language()));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+            [&document](QPrinter *target) { report::paintBudget(*target, document); });
+    preview.exec();
 }
 
 bool BudgetController::newBudget()
@@ -147,7 +229,7 @@ bool BudgetController::open()
 {
     if (!confirmDiscard())
         return false;
-    const QString path = chooseFile(false);
+    const QString path = chooseFile(FileKind::Budget, false);
     return !path.isEmpty() && openFile(path);
 }
 
@@ -203,7 +285,7 @@ bool BudgetController::save()
 
 bool BudgetController::saveAs()
 {
-    const QString path = chooseFile(true);
+    const QString path = chooseFile(FileKind::Budget, true);
     return !path.isEmpty() && saveTo(path);
 }
 

@@ -51,6 +51,13 @@ public:
     bool saveAs();
     bool saveTo(const QString &path);
 
+    // The whole budget for a manager: one workbook (.xlsx or .xls), a PDF,
+    // or the printer through a preview.
+    bool exportBudget();
+    bool exportTo(const QString &path); // by the name's ending: .xlsx, .xls or .pdf
+    bool pdfBudget();
+    void printBudget();
+
     // Before unsaved changes would be lost: Save, Discard or Cancel. True
     // when the caller may go on; discarded says whether changes were dropped.
     bool confirmDiscard(bool *discarded = nullptr);
@@ -68,7 +75,8 @@ public:
     QString recoveryPath() const { return m_recoveryPath; }
 
     // Tests choose files instead of a dialog: (save?, folder, suggested name) -> path or empty.
-    using FileChooser = std::function<QString(bool save, const QString &folder, const QString &suggested)>;
+    enum class FileKind { Budget, Workbook, Pdf };
+    using FileChooser = std::function<QString(FileKind kind, bool save, const QString &folder, const QString &suggested)>;
     static void setFileChooserForTesting(FileChooser chooser);
 
 signals:
@@ -77,7 +85,8 @@ signals:
 
 private:
     int language() const;
-    QString chooseFile(bool save);
+    QString chooseFile(FileKind kind, bool save, const QString &suggested = {});
+    QString outputName(const QString &suffix) const;
     bool lock(const QString &path, std::unique_ptr<QLockFile> &lock);
     void setPath(const QString &path);
     void rememberRecent(const QString &path);

@@ -21,6 +21,15 @@ inline constexpr LocalizedText kModified{u"modifié", u"изменён", u"modif
 inline constexpr LocalizedText kFilter{u"Budgets Torvane (*.torvane)", u"Бюджеты Torvane (*.torvane)", u"Torvane budgets (*.torvane)"};
 inline constexpr LocalizedText kOpenTitle{u"Ouvrir un budget", u"Открыть бюджет", u"Open a budget"};
 inline constexpr LocalizedText kSaveTitle{u"Enregistrer le budget", u"Сохранить бюджет", u"Save the budget"};
+inline constexpr LocalizedText kExport{u"Exporter le budget…", u"Экспорт бюджета…", u"Export budget…"};
+inline constexpr LocalizedText kPrint{u"Imprimer…", u"Печать…", u"Print…"};
+inline constexpr LocalizedText kPdf{u"PDF…", u"PDF…", u"PDF…"};
+inline constexpr LocalizedText kWorkbookFilter{u"Classeur (*.xlsx);;Classeur Excel 97-2003 (*.xls)",
+                                               u"Книга (*.xlsx);;Книга Excel 97-2003 (*.xls)",
+                                               u"Workbook (*.xlsx);;Excel 97-2003 workbook (*.xls)"};
+inline constexpr LocalizedText kPdfFilter{u"Document PDF (*.pdf)", u"Документ PDF (*.pdf)", u"PDF document (*.pdf)"};
+inline constexpr LocalizedText kExportTitle{u"Exporter le budget", u"Экспорт бюджета", u"Export the budget"};
+inline constexpr LocalizedText kBudgetWord{u"Budget", u"Бюджет", u"Budget"};
 inline constexpr LocalizedText kRestore{u"Restaurer", u"Восстановить", u"Restore"};
 inline constexpr LocalizedText kDiscard{u"Ignorer", u"Отказаться", u"Discard"};
 

@@ -78,6 +78,7 @@ void TForm_main::Timer1Timer()
         Image[k - 1]->move(left, 110 * k);
     for (int k = 5; k <= 8; ++k)
         Image[k - 1]->move(left + tileWidth + 30, 110 * (k - 4));
+    emit laidOut();
     Timer1->switchOff();
 }
 

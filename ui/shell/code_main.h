@@ -25,6 +25,10 @@ public:
     // Screen opened by tile k (1..8).
     static QString sectionOfTile(int k);
 
+signals:
+    // The tiles stand where the last layout put them.
+    void laidOut();
+
 protected:
     void relayout() override { Timer1Timer(); }
 };
