@@ -2,10 +2,13 @@
 
 #include <QWidget>
 
+#include <memory>
+
 class QLineEdit;
 
 namespace torvane::ui {
 class OneShotTimer;
+class QtTranslations;
 }
 
 namespace torvane::shell {
@@ -21,6 +24,7 @@ class TForm_login : public QWidget
     Q_OBJECT
 public:
     explicit TForm_login(QWidget *parent = nullptr);
+    ~TForm_login() override;
 
     // The language code held in Edit1.
     int language() const;
@@ -56,6 +60,7 @@ private:
     void centre();
 
     bool m_laidOut = false;
+    std::unique_ptr<ui::QtTranslations> m_qtTranslations;
 };
 
 } // namespace torvane::shell
