@@ -77,7 +77,8 @@ private:
     void addControl(QWidget *widget);
     void buildDesignControls();
     void placeControls();                                   // sectionlayout.cpp
-    void placeGroup(int tab, const model::GroupSpec &group, int Wt);
+    // Places one group below what stands above it; returns the group's bottom.
+    int placeGroup(int tab, const model::GroupSpec &group, int Wt, int &shift, int above);
     bool localise();                                        // sectionlocalisation.cpp
     bool resetGrid();
     void showFailure(const model::PassFailure &failure);
