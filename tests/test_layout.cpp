@@ -12,7 +12,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QProcess>
@@ -29,12 +31,16 @@ using namespace torvane::test;
 namespace {
 
 constexpr const char *kSizeVariable = "TORVANE_LAYOUT_SIZE";
-const QSize kSizes[] = {{800, 600}, {1024, 768}, {1366, 768}, {1920, 1080}};
+struct ScreenSize {
+    QSize size; // logical pixels
+    int ratio;  // device pixels per logical pixel
+};
+const ScreenSize kSizes[] = {{{800, 600}, 1}, {{1024, 768}, 1}, {{1366, 768}, 1}, {{1920, 1080}, 1}, {{1366, 768}, 2}};
 
 QSize sizeUnderTest()
 {
     const QList<QByteArray> parts = qgetenv(kSizeVariable).split('x');
-    return parts.size() == 2 ? QSize(parts[0].toInt(), parts[1].toInt()) : QSize();
+    return parts.size() >= 2 ? QSize(parts[0].toInt(), parts[1].toInt()) : QSize();
 }
 
 QString describe(const QWidget *widget)
@@ -206,6 +212,8 @@ private slots:
     void shownTabIsMarked();
     void resizeLaysOutAgainAndKeepsEntries_data();
     void resizeLaysOutAgainAndKeepsEntries();
+    void doubleSizePictureOnDenseScreens_data();
+    void doubleSizePictureOnDenseScreens();
     void qtDialogsSpeakTheChosenLanguage_data();
     void qtDialogsSpeakTheChosenLanguage();
 
@@ -222,6 +230,7 @@ private:
 
     std::unique_ptr<Screens> m_screens;
     QSize m_size;
+    int m_ratio = 1;
 };
 
 void TestLayout::initTestCase()
@@ -229,6 +238,9 @@ void TestLayout::initTestCase()
     m_size = sizeUnderTest();
     QVERIFY2(m_size.isValid(), "run without TORVANE_LAYOUT_SIZE to test every size");
     QCOMPARE(QGuiApplication::primaryScreen()->size(), m_size);
+    const QList<QByteArray> parts = qgetenv(kSizeVariable).split('x');
+    m_ratio = parts.size() > 2 ? parts[2].toInt() : 1;
+    QCOMPARE(QGuiApplication::primaryScreen()->devicePixelRatio(), qreal(m_ratio));
     m_screens = std::make_unique<Screens>(m_size);
     m_screens->login->showMaximized();
     settle(m_screens->login.get());
@@ -375,6 +387,45 @@ void TestLayout::resizeLaysOutAgainAndKeepsEntries()
     frame->hide();
 }
 
+void TestLayout::doubleSizePictureOnDenseScreens_data()
+{
+    QTest::addColumn<bool>("doubled"); // a name@2x file stands beside the picture
+    QTest::newRow("with @2x") << true;
+    QTest::newRow("1x only") << false;
+}
+
+void TestLayout::doubleSizePictureOnDenseScreens()
+{
+    QFETCH(bool, doubled);
+    QTemporaryDir root;
+    QDir().mkpath(root.filePath(u"img/gen"_s));
+    QImage small(40, 20, QImage::Format_RGB32);
+    small.fill(Qt::red);
+    QVERIFY(small.save(root.filePath(u"img/gen/tile.png"_s)));
+    if (doubled) {
+        QImage large(80, 40, QImage::Format_RGB32);
+        large.fill(Qt::blue);
+        QVERIFY(large.save(root.filePath(u"img/gen/tile@2x.png"_s)));
+    }
+    base::AssetPath::setRootForTesting(root.path());
+    QWidget window;
+    window.resize(200, 100);
+    window.show();
+    shell::Picture autoSized(u"AutoPicture"_s, shell::Picture::Sizing::Auto, &window);
+    shell::Picture fitted(u"FitPicture"_s, shell::Picture::Sizing::Fit, &window);
+    fitted.resize(100, 50);
+    const bool loaded = autoSized.load(u"img/gen/tile.png"_s) && fitted.load(u"img/gen/tile.png"_s);
+    base::AssetPath::setRootForTesting({});
+    QVERIFY(loaded);
+    QCOMPARE(autoSized.size(), QSize(40, 20)); // logical size whatever the file
+    QCOMPARE(fitted.size(), QSize(100, 50));
+    const bool sharp = doubled && m_ratio > 1;
+    QCOMPARE(autoSized.pixmap().devicePixelRatio(), sharp ? 2.0 : 1.0);
+    QCOMPARE(autoSized.pixmap().toImage().pixelColor(0, 0), sharp ? QColor(Qt::blue) : QColor(Qt::red));
+    QCOMPARE(fitted.pixmap().devicePixelRatio(), qreal(m_ratio));
+    QCOMPARE(fitted.pixmap().deviceIndependentSize().toSize(), QSize(100, 50));
+}
+
 void TestLayout::qtDialogsSpeakTheChosenLanguage_data()
 {
     QTest::addColumn<int>("language");
@@ -415,14 +466,15 @@ int main(int argc, char **argv)
         QCoreApplication app(argc, argv);
         QTemporaryDir scratch;
         int failed = 0;
-        for (const QSize size : kSizes) {
-            const QString tag = u"%1x%2"_s.arg(size.width()).arg(size.height());
+        for (const auto &[size, ratio] : kSizes) {
+            const QString tag = u"%1x%2"_s.arg(size.width()).arg(size.height())
+                + (ratio > 1 ? u"x%1"_s.arg(ratio) : QString());
             const QString config = scratch.filePath(tag + u".json"_s);
             QFile json(config);
             if (!json.open(QIODevice::WriteOnly))
                 return 1;
-            json.write(u"{\"screens\":[{\"name\":\"s\",\"x\":0,\"y\":0,\"width\":%1,\"height\":%2,\"logicalDpi\":96,\"dpr\":1}]}"_s
-                           .arg(size.width()).arg(size.height()).toUtf8());
+            json.write(u"{\"screens\":[{\"name\":\"s\",\"x\":0,\"y\":0,\"width\":%1,\"height\":%2,\"logicalDpi\":96,\"dpr\":%3}]}"_s
+                           .arg(size.width()).arg(size.height()).arg(ratio).toUtf8());
             json.close();
             QProcess child;
             QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
