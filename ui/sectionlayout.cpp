@@ -41,19 +41,30 @@ int widestWord(const QFontMetrics &metrics, const QString &text)
     return widest;
 }
 
-// A column header within its column: whole, wrapped at word boundaries; a
-// word wider than the column takes a slightly smaller font.
-void fitColumnHeader(QLabel *label, int room)
+// The point size at which a column header's words each fit its column: the
+// standard one, or a little smaller for a word wider than the column.
+qreal headerPointSize(const QLabel *label, int room)
 {
     QFont font = baseHeaderFont(label);
-    const qreal largest = font.pointSizeF();
-    const bool oneLine = QFontMetrics(font).horizontalAdvance(label->text()) <= room;
-    for (qreal size = largest; !oneLine; size -= 0.5) {
-        font.setPointSizeF(std::max(size, kSmallestHeaderPointSize));
-        if (size <= kSmallestHeaderPointSize || widestWord(QFontMetrics(font), label->text()) <= room)
+    if (QFontMetrics(font).horizontalAdvance(label->text()) <= room)
+        return font.pointSizeF();
+    qreal size = font.pointSizeF();
+    for (; size > kSmallestHeaderPointSize; size -= 0.5) {
+        font.setPointSizeF(size);
+        if (widestWord(QFontMetrics(font), label->text()) <= room)
             break;
     }
+    return std::max(size, kSmallestHeaderPointSize);
+}
+
+// A column header within its column at that size: whole, wrapped at word
+// boundaries when one line is not enough.
+void fitColumnHeader(QLabel *label, int room, qreal pointSize)
+{
+    QFont font = baseHeaderFont(label);
+    font.setPointSizeF(pointSize);
     label->setFont(font);
+    const bool oneLine = label->fontMetrics().horizontalAdvance(label->text()) <= room;
     label->setWordWrap(!oneLine);
     label->setToolTip(oneLine ? QString() : label->text());
     if (oneLine) {
@@ -213,10 +224,14 @@ int SectionScreen::placeGroup(int tab, const GroupSpec &group, int Wt, int &shif
     const int headerBottom = bottom;
     const int rowTop = 35 * group.firstRow + layout.rowBase + shift;
     int rowShift = std::max(0, headerBottom + kGap - rowTop);
+    // The headers of a group share one size: the smallest any of them needs.
+    qreal pointSize = 1000;
+    for (int k = 1; k <= int(labels.size()); ++k)
+        pointSize = std::min(pointSize, headerPointSize(labels[k - 1], std::max(place(k, h).width, 20)));
     for (int k = 1; k <= int(labels.size()); ++k) {
         QLabel *label = labels[k - 1];
         const CellPlace at = place(k, h);
-        fitColumnHeader(label, std::max(at.width, 20));
+        fitColumnHeader(label, std::max(at.width, 20), pointSize);
         const int columnTop = layout.columnHeaderTop + shift;
         const int rise = std::max(0, label->height() - (rowTop - columnTop - 1));
         const int top = std::max(columnTop - rise, headerBottom + kGap);

@@ -66,7 +66,7 @@ public:
     int passCount() const { return m_passes; }
 
     QString caption() const { return windowTitle(); }
-    // The whole text a control shows (a column header may wrap, a tab title may be shortened).
+    // The whole text a control shows (a column header or a tab title may wrap).
     QString controlText(const QString &name) const;
     QString cellText(int tab, int row, int column) const;
 
