@@ -9,6 +9,7 @@
 #include "report/budgetoutput.h"
 #include "ui/budgetcontroller.h"
 #include "ui/budgettexts.h"
+#include "ui/shell/code_login.h"
 #include "ui/shell/code_main.h"
 #include "ui/shell/picture.h"
 
@@ -20,6 +21,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScrollArea>
+#include <QVBoxLayout>
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QToolButton>
@@ -44,6 +47,8 @@ constexpr LocalizedText kWaiting{u"en attente d’une correction", u"ждёт и
 
 const QString kPanelStyle = u"#BudgetPanel { background: rgba(255, 255, 255, 235); border: 1px solid #c9d6e2; border-radius: 10px; }"
                             u"#BudgetPanel QLabel { color: #0b2545; }"_s;
+constexpr int kBelowHeight = 180;
+
 const QString kBadStyle = u"QLineEdit { background: #ffe1e1; border: 1px solid #c62828; }"_s;
 const QString kTileStyle = u"QLabel { background: rgba(255, 255, 255, 225); color: #0b2545; border-radius: 6px; padding: 1px 6px; font-weight: bold; }"_s;
 
@@ -71,15 +76,27 @@ BudgetPanel::BudgetPanel(BudgetController &document, shell::TForm_main *menu)
 {
     setObjectName(u"BudgetPanel"_s);
     setStyleSheet(kPanelStyle);
+    // A low or narrow window scrolls the overview instead of cutting it.
+    auto *scroll = new QScrollArea(this);
+    scroll->setObjectName(u"BudgetPanelScroll"_s);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setStyleSheet(u"QScrollArea, #BudgetPanelContent { background: transparent; }"_s);
+    auto *content = new QWidget;
+    content->setObjectName(u"BudgetPanelContent"_s);
+    scroll->setWidget(content);
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(2, 2, 2, 2);
+    outer->addWidget(scroll);
 
-    const auto label = [this] { return new QLabel(this); };
-    const auto field = [this](const QString &name) {
-        auto *edit = new QLineEdit(this);
+    const auto label = [content] { return new QLabel(content); };
+    const auto field = [content](const QString &name) {
+        auto *edit = new QLineEdit(content);
         edit->setObjectName(name);
         return edit;
     };
 
-    RecoveryBar = new QFrame(this);
+    RecoveryBar = new QFrame(content);
     RecoveryBar->setObjectName(u"RecoveryBar"_s);
     RecoveryBar->setStyleSheet(u"#RecoveryBar { background: #fff4d6; border: 1px solid #e0b44c; border-radius: 6px; }"_s);
     auto *recovery = new QHBoxLayout(RecoveryBar);
@@ -109,7 +126,7 @@ BudgetPanel::BudgetPanel(BudgetController &document, shell::TForm_main *menu)
     static const char16_t *const actions[] = {u"actionNewBudget", u"actionOpenBudget", u"actionSaveBudget", u"actionSaveBudgetAs",
                                               u"actionExportBudget", u"actionPrintBudget", u"actionPdfBudget"};
     for (std::size_t i = 0; i < m_buttons.size(); ++i) {
-        auto *button = new QToolButton(this);
+        auto *button = new QToolButton(content);
         if (auto *action = menu->findChild<QAction *>(QString::fromUtf16(actions[i]), Qt::FindDirectChildrenOnly))
             button->setDefaultAction(action);
         button->setToolButtonStyle(Qt::ToolButtonTextOnly);
@@ -131,12 +148,12 @@ BudgetPanel::BudgetPanel(BudgetController &document, shell::TForm_main *menu)
         recent->setEnabled(!recent->isEmpty());
     });
 
-    m_chart = new BudgetChartView(this);
+    m_chart = new BudgetChartView(content);
     m_chart->setObjectName(u"BudgetChart"_s);
     m_chart->setMinimumSize(160, 90);
 
     m_contingencyCaption = label();
-    ContingencyPercent = new QDoubleSpinBox(this);
+    ContingencyPercent = new QDoubleSpinBox(content);
     ContingencyPercent->setObjectName(u"ContingencyPercent"_s);
     ContingencyPercent->setRange(0, 50);
     ContingencyPercent->setDecimals(1);
@@ -154,8 +171,6 @@ BudgetPanel::BudgetPanel(BudgetController &document, shell::TForm_main *menu)
     bold.setPointSizeF(bold.pointSizeF() * 1.25);
     BudgetTotal->setFont(bold);
     m_currencyCaption = label();
-    m_currencyCaption->setWordWrap(true);
-    m_contingencyCaption->setWordWrap(true);
     CurrencyCode = field(u"CurrencyCode"_s);
     CurrencyCode->setMaxLength(8);
     CurrencyCode->setPlaceholderText(u"EUR"_s);
@@ -191,7 +206,8 @@ BudgetPanel::BudgetPanel(BudgetController &document, shell::TForm_main *menu)
     right->addLayout(figures);
     right->addStretch(1);
 
-    auto *grid = new QGridLayout(this);
+    auto *grid = new QGridLayout(content);
+    grid->setSizeConstraint(QLayout::SetMinimumSize); // scrolls rather than squeezes
     grid->setContentsMargins(10, 6, 10, 6);
     grid->setVerticalSpacing(4);
     grid->addWidget(RecoveryBar, 0, 0, 1, 2);
@@ -221,6 +237,7 @@ BudgetPanel::BudgetPanel(BudgetController &document, shell::TForm_main *menu)
     connect(&budget, &model::Budget::settingsChanged, this, &BudgetPanel::refresh);
     connect(&m_document, &BudgetController::documentChanged, this, &BudgetPanel::refresh);
     connect(&m_document, &BudgetController::recoveryChanged, this, &BudgetPanel::refresh);
+    menu->roomBelowTiles = [this] { return besideTiles() ? 0 : kBelowHeight; };
     connect(menu, &shell::TForm_main::laidOut, this, [this] {
         retranslate();
         place();
@@ -313,6 +330,15 @@ void BudgetPanel::refresh()
         m_recoveryText->setText(budgettexts::recoveryOffer(m_document.recoveryTime(), L));
 }
 
+bool BudgetPanel::besideTiles() const
+{
+    // Where the tiles stand at their full size, and what that leaves on their right.
+    const int W = m_menu->login()->width();
+    const int panel = m_menu->Background2->width();
+    const int tilesRight = (W - panel - 630) / 2 + panel + 630;
+    return W - tilesRight - 60 >= 520;
+}
+
 void BudgetPanel::place()
 {
     QRect tiles;
@@ -321,13 +347,13 @@ void BudgetPanel::place()
     // Beside the tiles where a wide screen leaves room, else below them
     // across the whole area right of the left panel.
     const int roomRight = m_menu->width() - tiles.right() - 60;
-    if (roomRight >= 520) {
+    if (besideTiles()) {
         setGeometry(tiles.right() + 30, tiles.top(), std::min(roomRight, 640),
                     std::max(tiles.height(), std::min(m_menu->height() - tiles.top() - 40, 560)));
     } else {
         const int top = tiles.bottom() + 16;
         const int left = m_menu->Background2->width() + 30;
-        setGeometry(left, top, std::max(m_menu->width() - left - 30, tiles.width()), std::max(m_menu->height() - top - 12, 180));
+        setGeometry(left, top, std::max(m_menu->width() - left - 30, 0), std::max(m_menu->height() - top - 12, 0));
     }
     raise();
     refresh();

@@ -47,6 +47,7 @@ public:
     void retranslate();
 
 private:
+    bool besideTiles() const;
     void applySettings();
     int language() const;
 

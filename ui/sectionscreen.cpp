@@ -90,6 +90,7 @@ void SectionScreen::buildDesignControls()
         auto *button = new TabButton(this);
         button->setObjectName(ControlName::tabButton(t));
         button->setFocusPolicy(Qt::TabFocus);
+        button->setChecked(t == 1);
         connect(button, &QPushButton::clicked, this, [this, t] { guarded([&] { ButtonClick(t); }); });
         Button.append(button);
         addControl(button);
@@ -340,8 +341,11 @@ void SectionScreen::fitTotal()
 
 void SectionScreen::ButtonClick(int tab)
 {
-    for (int t = 1; t <= ScrollBox.size(); ++t)
+    for (int t = 1; t <= ScrollBox.size(); ++t) {
         ScrollBox[t - 1]->setVisible(t == tab);
+        // A click toggles a checkable button: the shown tab's stays checked.
+        Button[t - 1]->setChecked(t == tab);
+    }
 }
 
 void SectionScreen::Image1Click()

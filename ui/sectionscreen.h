@@ -68,7 +68,7 @@ public:
     int passCount() const { return m_passes; }
 
     QString caption() const { return windowTitle(); }
-    // The whole text a control shows (a column header may wrap, a tab title may be shortened).
+    // The whole text a control shows (a column header or a tab title may wrap).
     QString controlText(const QString &name) const;
     QString cellText(int tab, int row, int column) const;
 
@@ -79,7 +79,8 @@ private:
     void addControl(QWidget *widget);
     void buildDesignControls();
     void placeControls();                                   // sectionlayout.cpp
-    void placeGroup(int tab, const model::GroupSpec &group, int Wt);
+    // Places one group below what stands above it; returns the group's bottom.
+    int placeGroup(int tab, const model::GroupSpec &group, int Wt, int &shift, int above);
     bool localise();                                        // sectionlocalisation.cpp
     void showFailure(const model::PassFailure &failure);
     void clearFailure();

@@ -8,6 +8,7 @@
 #include <QLabel>
 
 #include <algorithm>
+#include <tuple>
 
 namespace torvane::shell {
 
@@ -88,6 +89,13 @@ void TForm_consult::Timer1Timer()
         label->move(Image1->x() + 40, label->y());
     for (QLabel *label : {Label5, Label2})
         label->move(Image1->x() + 130, label->y());
+    // A contact too wide for the card beside its caption stands under it.
+    for (auto [value, caption, top] : {std::tuple{Label2, Label6, 226}, std::tuple{Label5, Label4, 297}}) {
+        if (Image1->x() + 130 + value->width() > Image1->geometry().right() - 10)
+            value->move(caption->x(), caption->y() + caption->height() + 2);
+        else
+            value->move(Image1->x() + 130, top);
+    }
     Timer1->switchOff();
 }
 

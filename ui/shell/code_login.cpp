@@ -2,6 +2,7 @@
 
 #include "ui/errorreporter.h"
 #include "ui/oneshottimer.h"
+#include "ui/qttranslations.h"
 #include "ui/shell/picture.h"
 #include "ui/shell/screenframe.h"
 
@@ -15,6 +16,7 @@ using namespace Qt::StringLiterals;
 
 TForm_login::TForm_login(QWidget *parent)
     : QWidget(parent)
+    , m_qtTranslations(std::make_unique<ui::QtTranslations>())
 {
     setObjectName(u"Form_login"_s);
     setWindowTitle(u"Torvane"_s);
@@ -66,6 +68,8 @@ TForm_login::TForm_login(QWidget *parent)
     FormCreate();
 }
 
+TForm_login::~TForm_login() = default;
+
 int TForm_login::language() const
 {
     return Edit1->text().toInt();
@@ -111,6 +115,8 @@ void TForm_login::chooseLanguage(int code, ClickableLabel *bold)
 {
     Edit1->setText(QString::number(code));
     ui::ErrorReporter::instance().setLanguage(code);
+    // Qt's own buttons and dialogs follow the chosen language.
+    m_qtTranslations->use(code);
     for (ClickableLabel *label : {Label1, Label2, Label3}) {
         QFont font = label->font();
         font.setBold(label == bold);

@@ -3,11 +3,13 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 class QLineEdit;
 
 namespace torvane::ui {
 class OneShotTimer;
+class QtTranslations;
 }
 
 namespace torvane::shell {
@@ -23,6 +25,7 @@ class TForm_login : public QWidget
     Q_OBJECT
 public:
     explicit TForm_login(QWidget *parent = nullptr);
+    ~TForm_login() override;
 
     // The language code held in Edit1.
     int language() const;
@@ -64,6 +67,7 @@ private:
 
     bool m_laidOut = false;
     std::function<bool()> m_closeGuard;
+    std::unique_ptr<ui::QtTranslations> m_qtTranslations;
 };
 
 } // namespace torvane::shell

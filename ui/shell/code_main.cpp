@@ -7,6 +7,8 @@
 #include "ui/shell/code_login.h"
 #include "ui/shell/picture.h"
 
+#include <algorithm>
+
 namespace torvane::shell {
 
 using namespace Qt::StringLiterals;
@@ -72,12 +74,19 @@ void TForm_main::Timer1Timer()
 {
     layoutFrame();
     ww = W() - Background2->width();
-    const int tileWidth = Image[0]->width();
+    // Tiles keep their 300x90 unless two columns of them would not fit
+    // beside the left panel; then they shrink, keeping their proportions.
+    const int tileWidth = std::clamp((ww - 30 - 60) / 2, 60, 300);
+    const int tileHeight = tileWidth * 90 / 300;
+    for (Picture *tile : Image)
+        tile->resize(tileWidth, tileHeight);
+    const int below = roomBelowTiles ? roomBelowTiles() : 0;
+    const int step = std::min(110, std::max(tileHeight + 10, (H() - 20 - tileHeight - below) / 4));
     const int left = (ww - 2 * tileWidth) / 2 + Background2->width();
     for (int k = 1; k <= 4; ++k)
-        Image[k - 1]->move(left, 110 * k);
+        Image[k - 1]->move(left, step * k);
     for (int k = 5; k <= 8; ++k)
-        Image[k - 1]->move(left + tileWidth + 30, 110 * (k - 4));
+        Image[k - 1]->move(left + tileWidth + 30, step * (k - 4));
     emit laidOut();
     Timer1->switchOff();
 }

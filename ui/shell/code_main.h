@@ -3,6 +3,7 @@
 #include "ui/shell/screenframe.h"
 
 #include <array>
+#include <functional>
 
 namespace torvane::shell {
 
@@ -21,6 +22,10 @@ public:
     void ImageClick(int k);
     void ImageMouseMove(int k);
     void ImageMouseLeave(int k);
+
+    // Height wanted below the tiles by what stands there (the budget
+    // overview); the tiles move closer together when the window is low.
+    std::function<int()> roomBelowTiles;
 
     // Screen opened by tile k (1..8).
     static QString sectionOfTile(int k);

@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QImageReader>
 
+#include <algorithm>
+
 namespace torvane::shell {
 
 using namespace Qt::StringLiterals;
@@ -36,6 +38,20 @@ bool Picture::load(const QString &relativeName)
     m_source = relativeName;
     m_source.replace(QLatin1Char('\\'), QLatin1Char('/'));
     const QString path = base::AssetPath::of(m_source);
+    // On a high density screen the double size picture beside the file, when
+    // there is one, keeps the picture sharp at the same logical size.
+    if (devicePixelRatioF() > 1) {
+        const QFileInfo info(path);
+        const QString doubled = info.path() + u'/' + info.completeBaseName() + u"@2x."_s + info.suffix();
+        if (QFileInfo::exists(doubled)) {
+            QImage image = QImageReader(doubled).read();
+            if (!image.isNull()) {
+                image.setDevicePixelRatio(2);
+                show(QPixmap::fromImage(image));
+                return true;
+            }
+        }
+    }
     QImageReader reader(path);
     const QImage image = reader.read();
     if (image.isNull()) {
@@ -59,7 +75,7 @@ void Picture::show(const QPixmap &pixmap)
     m_original = pixmap;
     if (m_sizing == Sizing::Auto) {
         if (!pixmap.isNull())
-            resize(pixmap.size());
+            resize(pixmap.deviceIndependentSize().toSize());
         else if (m_fallback.isValid())
             resize(m_fallback);
     }
@@ -68,9 +84,13 @@ void Picture::show(const QPixmap &pixmap)
 
 void Picture::refit()
 {
-    if (m_sizing == Sizing::Fit && !m_original.isNull() && !size().isEmpty())
-        setPixmap(m_original.scaled(size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    else
+    if (m_sizing == Sizing::Fit && !m_original.isNull() && !size().isEmpty()) {
+        // Scaled in device pixels, so a double size picture stays sharp.
+        const qreal ratio = std::max(devicePixelRatioF(), m_original.devicePixelRatio());
+        QPixmap scaled = m_original.scaled(size() * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        scaled.setDevicePixelRatio(ratio);
+        setPixmap(scaled);
+    } else
         setPixmap(m_original);
 }
 

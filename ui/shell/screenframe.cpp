@@ -45,8 +45,15 @@ ScreenFrame::ScreenFrame(const QString &name, TForm_login *login)
     });
 }
 
-QPixmap ScreenFrame::builtInPanel()
+QPixmap ScreenFrame::builtInPanel(qreal devicePixelRatio)
 {
+    if (devicePixelRatio > 1) {
+        QPixmap doubled(u":/torvane/leftpanel@2x.png"_s);
+        if (!doubled.isNull()) {
+            doubled.setDevicePixelRatio(2);
+            return doubled;
+        }
+    }
     return QPixmap(u":/torvane/leftpanel.png"_s);
 }
 
@@ -92,7 +99,7 @@ void ScreenFrame::loadFramePictures()
         if (scr >= thresholds[k])
             chosen = k + 1;
     if (chosen == 0 || !Background2->load(u"img/gen/arka%1.png"_s.arg(chosen)))
-        Background2->setBuiltIn(builtInPanel());
+        Background2->setBuiltIn(builtInPanel(devicePixelRatioF()));
     Background1->load(u"img/gen/background1.jpg"_s);
     ImageTitle->load(u"img/gen/title.png"_s);
     ImageLogo->load(u"img/gen/logotype.png"_s);

@@ -46,7 +46,8 @@ public:
 
     // Screen height read by the last show step of any inner screen.
     static inline int scr = 0;
-    static QPixmap builtInPanel();
+    // The built-in left panel; its double size variant on high density screens.
+    static QPixmap builtInPanel(qreal devicePixelRatio = 1);
 
 protected:
     virtual void FormShow() = 0;
