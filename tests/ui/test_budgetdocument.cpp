@@ -1,0 +1,395 @@
+// The budget as a document on the screens: entries kept, saved, reopened,
+// locked, recovered, and the question before unsaved changes are lost.
+
+#include "testsupport.h"
+
+#include "model/budgetfile.h"
+#include "model/sections/code_construct.h"
+#include "ui/shell/code_main.h"
+#include "ui/budgetcontroller.h"
+#include "ui/budgetpanel.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QDir>
+#include <QFile>
+#include <QLockFile>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <csignal>
+
+#include <sys/resource.h>
+
+using namespace torvane;
+using namespace torvane::test;
+using Answer = ui::ErrorReporter::Answer;
+
+namespace {
+
+ui::BudgetController *documentOf(const Screens &screens)
+{
+    return app::budgetDocument(*screens.login);
+}
+
+// Logistics Astana to Almaty for 2 adults, and one construction row.
+void fillStory(Screens &screens)
+{
+    ui::SectionScreen *logistics = screens.openSection(u"Form_logistic"_s, 2);
+    choose(logistics, 1, 1, 1, 0);
+    choose(logistics, 1, 1, 2, 0);
+    type(logistics, 1, 1, 3, u"2"_s);
+    settle(logistics);
+    ui::SectionScreen *construction = screens.openSection(u"Form_construct"_s, 2);
+    choose(construction, 1, 1, 3, 0);
+    type(construction, 1, 1, 2, u"10"_s);
+    settle(construction);
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestBudgetDocument : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_home;
+    std::unique_ptr<QTemporaryDir> m_folder;
+
+private slots:
+    void initTestCase()
+    {
+        // Settings, recovery copies and documents of this run stay in a folder of its own.
+        qputenv("XDG_DATA_HOME", m_home.filePath(u"data"_s).toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", m_home.filePath(u"config"_s).toLocal8Bit());
+        base::DecimalFormat::setRegionalForTesting(QLocale::c());
+    }
+    void init()
+    {
+        m_folder = std::make_unique<QTemporaryDir>();
+        ui::BudgetController::setFileChooserForTesting({});
+        ui::ErrorReporter::instance().setAnswersForTesting({});
+    }
+    void cleanup() { ui::BudgetController::setFileChooserForTesting({}); }
+
+    void storyOfAPavilionBudget();
+    void entriesSurviveClosingTheWindowAndAChangeOfLanguage();
+    void clearAsksFirstAndEmptiesOneSection();
+    void actionsAndShortcutsOnEveryScreen();
+    void badFilesLeaveTheOpenBudgetUntouched_data();
+    void badFilesLeaveTheOpenBudgetUntouched();
+    void skippedEntriesAreToldOnce();
+    void failedSaveKeepsThePreviousFileAndTheChanges();
+    void budgetOpenInAnotherCopyIsRefused();
+    void endingWithUnsavedChangesAsks();
+    void recoveryIsOfferedAfterAnEndThatSavedNothing();
+};
+
+void TestBudgetDocument::storyOfAPavilionBudget()
+{
+    const QString path = m_folder->filePath(u"Astana pavilion.torvane"_s);
+    {
+        Screens screens;
+        fillStory(screens);
+        ui::BudgetController *document = documentOf(screens);
+        QVERIFY(document->budget().isModified());
+        ui::BudgetController::setFileChooserForTesting([&](auto, bool save, const QString &, const QString &) {
+            return save ? m_folder->filePath(u"Astana pavilion"_s) : QString(); // the ending is added
+        });
+        QVERIFY(document->saveAs());
+        QCOMPARE(document->filePath(), path);
+        QVERIFY(!document->budget().isModified());
+        auto *panel = screens.screen<shell::TForm_main>(u"Form_main"_s)->findChild<ui::BudgetPanel *>(u"BudgetPanel"_s);
+        QVERIFY(panel);
+        QCOMPARE(panel->BudgetFileName->text(), u"Astana pavilion.torvane"_s);
+        QCOMPARE(QSettings().value(u"recentBudgets"_s).toStringList().value(0), path);
+    }
+    // The next day: the program starts again and opens the file.
+    Screens screens;
+    ui::BudgetController *document = documentOf(screens);
+    QVERIFY(document->openFile(path));
+    QVERIFY(ui::ErrorReporter::instance().recorded().isEmpty());
+    ui::SectionScreen *logistics = screens.openSection(u"Form_logistic"_s, 2);
+    QCOMPARE(logistics->comboBox(1, 1, 2)->currentText(), u"Almaty"_s);
+    QCOMPARE(logistics->edit(1, 1, 5)->text(), u"50000"_s);
+    QCOMPARE(logistics->Edit1->text(), u"50000"_s);
+    ui::SectionScreen *construction = screens.openSection(u"Form_construct"_s, 2);
+    const QString constructionTotal = construction->Edit1->text();
+    QVERIFY(constructionTotal != u"0"_s);
+
+    // A change, saved with the shortcut's action: the file follows.
+    type(logistics, 1, 1, 3, u"3"_s);
+    settle(logistics);
+    QVERIFY(document->budget().isModified());
+    logistics->findChild<QAction *>(u"actionSaveBudget"_s)->trigger();
+    QVERIFY(!document->budget().isModified());
+    const model::budgetfile::ReadResult saved = model::budgetfile::readFile(path, model::allCatalogues());
+    QVERIFY(saved.ok());
+    QCOMPARE(saved.content.sections[0].text(1, 1, 3), u"3"_s);
+
+    // New budget: everything empty again, no question since nothing is unsaved.
+    QVERIFY(document->newBudget());
+    QVERIFY(document->budget().isEmpty());
+    settle(logistics);
+    QCOMPARE(logistics->Edit1->text(), u"0"_s);
+    QCOMPARE(logistics->comboBox(1, 1, 2)->currentIndex(), -1);
+    QVERIFY(document->filePath().isEmpty());
+}
+
+void TestBudgetDocument::entriesSurviveClosingTheWindowAndAChangeOfLanguage()
+{
+    Screens screens;
+    fillStory(screens);
+    ui::SectionScreen *construction = screens.screen<ui::SectionScreen>(u"Form_construct"_s);
+    const QString total = construction->Edit1->text();
+    construction->close(); // hides it
+    QVERIFY(construction->isHidden());
+    construction = screens.openSection(u"Form_construct"_s, 0); // again from its tile, now in French
+    QCOMPARE(construction->comboBox(1, 1, 3)->currentIndex(), 0);
+    QCOMPARE(construction->edit(1, 1, 2)->text(), u"10"_s);
+    QCOMPARE(construction->Edit1->text(), total);
+    QCOMPARE(construction->windowTitle(), sections::constructCatalogue().caption.in(0));
+    ui::SectionScreen *logistics = screens.openSection(u"Form_logistic"_s, 1);
+    QCOMPARE(logistics->comboBox(1, 1, 2)->currentText(), u"Алматы"_s);
+    QCOMPARE(logistics->Edit1->text(), u"50000"_s);
+}
+
+void TestBudgetDocument::clearAsksFirstAndEmptiesOneSection()
+{
+    Screens screens;
+    fillStory(screens);
+    ui::SectionScreen *logistics = screens.screen<ui::SectionScreen>(u"Form_logistic"_s);
+    auto *clear = logistics->findChild<QPushButton *>(u"ClearSection"_s);
+    QVERIFY(clear);
+    ui::ErrorReporter::instance().setAnswersForTesting({Answer::No});
+    clear->click();
+    QCOMPARE(logistics->Edit1->text(), u"50000"_s);
+    ui::ErrorReporter::instance().setAnswersForTesting({Answer::Yes});
+    clear->click();
+    settle(logistics);
+    QCOMPARE(logistics->Edit1->text(), u"0"_s);
+    QCOMPARE(logistics->edit(1, 1, 3)->text(), u"0"_s);
+    QVERIFY(ui::ErrorReporter::instance().recorded().value(0).startsWith(u"question: "_s));
+    // The other section keeps its rows.
+    QVERIFY(screens.screen<ui::SectionScreen>(u"Form_construct"_s)->Edit1->text() != u"0"_s);
+    // An empty section clears without asking.
+    ui::ErrorReporter::instance().clearRecorded();
+    clear->click();
+    QVERIFY(ui::ErrorReporter::instance().recorded().isEmpty());
+}
+
+void TestBudgetDocument::actionsAndShortcutsOnEveryScreen()
+{
+    Screens screens;
+    const QList<std::pair<QString, QKeySequence>> expected{
+        {u"actionNewBudget"_s, QKeySequence(u"Ctrl+N"_s)},   {u"actionOpenBudget"_s, QKeySequence(u"Ctrl+O"_s)},
+        {u"actionSaveBudget"_s, QKeySequence(u"Ctrl+S"_s)},  {u"actionSaveBudgetAs"_s, QKeySequence(u"Ctrl+Shift+S"_s)},
+        {u"actionExportBudget"_s, QKeySequence(u"Ctrl+E"_s)}, {u"actionPrintBudget"_s, QKeySequence(u"Ctrl+P"_s)},
+    };
+    QList<QWidget *> windows{screens.login.get()};
+    for (QWidget *child : screens.login->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+        if (child->isWindow())
+            windows << child;
+    QCOMPARE(windows.size(), 12);
+    for (QWidget *window : windows) {
+        for (const auto &[name, keys] : expected) {
+            auto *action = window->findChild<QAction *>(name, Qt::FindDirectChildrenOnly);
+            QVERIFY2(action, qPrintable(window->objectName() + u' ' + name));
+            QCOMPARE(action->shortcut(), keys);
+            QVERIFY(window->actions().contains(action));
+        }
+        QVERIFY(window->findChild<QAction *>(u"actionPdfBudget"_s, Qt::FindDirectChildrenOnly));
+    }
+}
+
+void TestBudgetDocument::badFilesLeaveTheOpenBudgetUntouched_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("reason"); // part of the message (English)
+    QTest::newRow("empty") << QByteArray() << u"the file is empty"_s;
+    QTest::newRow("invalid JSON") << QByteArray("{\"format\": ") << u"damaged or incomplete"_s;
+    QTest::newRow("spreadsheet renamed") << QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1\x00\x00", 10) << u"damaged or incomplete"_s;
+    QTest::newRow("JSON of another kind") << QByteArray("{\"name\": \"x\"}") << u"not a Torvane budget"_s;
+    QTest::newRow("newer version") << QByteArray("{\"format\": \"torvane-budget\", \"version\": 3}") << u"newer version"_s;
+    QTest::newRow("no such folder") << QByteArray("missing") << u"cannot be read"_s;
+}
+
+void TestBudgetDocument::badFilesLeaveTheOpenBudgetUntouched()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, reason);
+    Screens screens;
+    fillStory(screens);
+    ui::BudgetController *document = documentOf(screens);
+    const model::Budget::Content before = document->budget().content();
+    QString path = m_folder->filePath(u"bad.torvane"_s);
+    if (bytes == "missing") {
+        path = m_folder->filePath(u"gone/bad.torvane"_s);
+    } else {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    ui::ErrorReporter::instance().clearRecorded();
+    QVERIFY(!document->openFile(path));
+    const QStringList reported = ui::ErrorReporter::instance().recorded();
+    QCOMPARE(reported.size(), 1);
+    QVERIFY2(reported.front().contains(QDir::toNativeSeparators(path)) && reported.front().contains(reason),
+             qPrintable(reported.front()));
+    const model::Budget::Content after = document->budget().content();
+    for (std::size_t i = 0; i < before.sections.size(); ++i)
+        QVERIFY(after.sections[i] == before.sections[i]);
+    QVERIFY(document->budget().isModified());
+    QCOMPARE(screens.screen<ui::SectionScreen>(u"Form_logistic"_s)->Edit1->text(), u"50000"_s);
+}
+
+void TestBudgetDocument::skippedEntriesAreToldOnce()
+{
+    Screens screens;
+    const QString path = m_folder->filePath(u"odd.torvane"_s);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(R"({"format": "torvane-budget", "version": 1, "sections": {
+        "Form_logistic": {"cells": {"ComboBox112": 0, "ComboBox111": 0, "Edit113": "2", "ComboBox121": 7}},
+        "Form_garden": {"cells": {}}}})");
+    file.close();
+    QVERIFY(documentOf(screens)->openFile(path));
+    const QStringList reported = ui::ErrorReporter::instance().recorded();
+    QCOMPARE(reported.size(), 1);
+    QVERIFY(reported.front().startsWith(u"notice: "_s));
+    QVERIFY(reported.front().contains(u"Form_garden"_s) && reported.front().contains(u"Form_logistic/ComboBox121"_s));
+    ui::SectionScreen *logistics = screens.openSection(u"Form_logistic"_s, 2);
+    QCOMPARE(logistics->Edit1->text(), u"50000"_s);
+}
+
+void TestBudgetDocument::failedSaveKeepsThePreviousFileAndTheChanges()
+{
+    Screens screens;
+    fillStory(screens);
+    ui::BudgetController *document = documentOf(screens);
+    const QString path = m_folder->filePath(u"pavilion.torvane"_s);
+    QVERIFY(document->saveTo(path));
+    const QByteArray good = contents(path);
+
+    ui::SectionScreen *logistics = screens.screen<ui::SectionScreen>(u"Form_logistic"_s);
+    type(logistics, 1, 2, 3, u"5"_s);
+    QVERIFY(document->budget().isModified());
+    ui::ErrorReporter::instance().clearRecorded();
+    {
+        // A full disk: every write beyond a few bytes fails.
+        rlimit old{};
+        getrlimit(RLIMIT_FSIZE, &old);
+        auto handler = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit tiny{64, old.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &tiny);
+        const bool saved = document->save();
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, handler);
+        QVERIFY(!saved);
+    }
+    QCOMPARE(contents(path), good);
+    QVERIFY(document->budget().isModified());
+    QCOMPARE(ui::ErrorReporter::instance().recorded().size(), 1);
+    QVERIFY(ui::ErrorReporter::instance().recorded().front().contains(u"earlier file is intact"_s));
+
+    // A folder that no longer exists, and a file that may not be replaced.
+    QVERIFY(!document->saveTo(m_folder->filePath(u"gone/pavilion.torvane"_s)));
+    QFile::setPermissions(m_folder->path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const bool intoReadOnly = document->saveTo(m_folder->filePath(u"other.torvane"_s));
+    QFile::setPermissions(m_folder->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    if (::geteuid() != 0) // an administrator may write anywhere
+        QVERIFY(!intoReadOnly);
+    QVERIFY(document->budget().isModified() || intoReadOnly);
+    QCOMPARE(document->filePath(), intoReadOnly ? m_folder->filePath(u"other.torvane"_s) : path);
+}
+
+void TestBudgetDocument::budgetOpenInAnotherCopyIsRefused()
+{
+    const QString path = m_folder->filePath(u"shared.torvane"_s);
+    {
+        model::Budget budget;
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(model::budgetfile::write(budget, 2));
+    }
+    // Another copy holds the budget: its lock stands beside the file.
+    QLockFile other(m_folder->filePath(u".shared.torvane.lock"_s));
+    QVERIFY(other.tryLock(0));
+    Screens screens;
+    screens.setLanguage(2);
+    QVERIFY(!documentOf(screens)->openFile(path));
+    const QStringList reported = ui::ErrorReporter::instance().recorded();
+    QCOMPARE(reported.size(), 1);
+    QVERIFY2(reported.front().contains(u"process %1"_s.arg(QCoreApplication::applicationPid())), qPrintable(reported.front()));
+    other.unlock();
+    QVERIFY(documentOf(screens)->openFile(path));
+}
+
+void TestBudgetDocument::endingWithUnsavedChangesAsks()
+{
+    Screens screens;
+    screens.login->show();
+    fillStory(screens);
+    ui::BudgetController *document = documentOf(screens);
+
+    // Cancel: the program goes on, nothing lost.
+    ui::ErrorReporter::instance().clearRecorded();
+    ui::ErrorReporter::instance().setAnswersForTesting({Answer::Cancel});
+    QVERIFY(!screens.login->close());
+    QVERIFY(screens.login->isVisible());
+    QCOMPARE(ui::ErrorReporter::instance().recorded().size(), 1);
+    QVERIFY(ui::ErrorReporter::instance().recorded().front().startsWith(u"question: The budget “Untitled budget” has been changed."_s));
+    QVERIFY(document->budget().isModified());
+
+    // Save: asks for a name, saves, then ends.
+    const QString path = m_folder->filePath(u"at exit.torvane"_s);
+    ui::BudgetController::setFileChooserForTesting([&](auto, bool, const QString &, const QString &) { return path; });
+    ui::ErrorReporter::instance().setAnswersForTesting({Answer::Save});
+    QVERIFY(screens.login->close());
+    QVERIFY(model::budgetfile::readFile(path, model::allCatalogues()).ok());
+}
+
+void TestBudgetDocument::recoveryIsOfferedAfterAnEndThatSavedNothing()
+{
+    QString recovery;
+    {
+        Screens screens;
+        fillStory(screens);
+        ui::BudgetController *document = documentOf(screens);
+        document->writeRecovery(); // what the 30 s timer does
+        recovery = document->recoveryPath();
+        QVERIFY(QFile::exists(recovery));
+        // The machine loses power here: the program never ends cleanly.
+    }
+    Screens screens;
+    ui::BudgetController *document = documentOf(screens);
+    QVERIFY(document->hasRecovery());
+    QVERIFY(document->budget().isEmpty());
+    auto *menu = screens.screen<shell::TForm_main>(u"Form_main"_s);
+    menu->present();
+    settle(menu);
+    auto *panel = menu->findChild<ui::BudgetPanel *>(u"BudgetPanel"_s);
+    QVERIFY(panel->RecoveryBar->isVisible());
+    QVERIFY(ui::ErrorReporter::instance().recorded().isEmpty()); // offered on the menu, no dialog
+
+    QVERIFY(document->restoreRecovery());
+    QVERIFY(document->budget().isModified());
+    QVERIFY(document->filePath().isEmpty());
+    QVERIFY(!panel->RecoveryBar->isVisible());
+    ui::SectionScreen *logistics = screens.openSection(u"Form_logistic"_s, 2);
+    QCOMPARE(logistics->Edit1->text(), u"50000"_s);
+
+    // Saved, then ended cleanly: nothing is offered at the next start.
+    QVERIFY(document->saveTo(m_folder->filePath(u"restored.torvane"_s)));
+    document->programEnds(false);
+    QVERIFY(!QFile::exists(document->recoveryPath()));
+}
+
+QTEST_MAIN(TestBudgetDocument)
+#include "test_budgetdocument.moc"
