@@ -5,6 +5,8 @@
 //
 //   torvane-assetgen --out DIR --panel FILE [--icon FILE] [--icon-theme DIR]
 
+#include "base/picturetexts.h"
+
 #include <QCommandLineParser>
 #include <QDir>
 #include <QElapsedTimer>
@@ -26,6 +28,10 @@
 #include <functional>
 #include <numbers>
 #include <vector>
+
+// The words on the pictures and their sizes are the program's own.
+using torvane::base::LocalizedText;
+namespace pictures = torvane::base::pictures;
 
 using namespace Qt::StringLiterals;
 
@@ -531,7 +537,7 @@ QImage innerBackground()
 QImage leftPanel(int height)
 {
     constexpr int bodyWidth = 278;
-    QImage img = canvas(292, height);
+    QImage img = canvas(pictures::kPanelSize.width(), height);
     QPainter p(&img);
     smooth(p);
     // Only the right-hand corners are rounded; the left ones lie off the picture.
@@ -748,7 +754,7 @@ enum class State { Normal, Hover };
 
 QImage navButton(const QString &text, const Icon &icon, int px, State state)
 {
-    QImage img = canvas(200, 44);
+    QImage img = canvas(pictures::kNavigationSize.width(), pictures::kNavigationSize.height());
     QPainter p(&img);
     smooth(p);
     const bool hover = state == State::Hover;
@@ -790,7 +796,7 @@ QImage navButton(const QString &text, const Icon &icon, int px, State state)
 
 QImage sectionTile(const QString &text, const Icon &icon, int px, State state)
 {
-    QImage img = canvas(300, 90);
+    QImage img = canvas(pictures::kTileSize.width(), pictures::kTileSize.height());
     QPainter p(&img);
     smooth(p);
     const bool hover = state == State::Hover;
@@ -834,7 +840,7 @@ QImage sectionTile(const QString &text, const Icon &icon, int px, State state)
 
 QImage saveButton(const QString &text, int px)
 {
-    QImage img = canvas(150, 26);
+    QImage img = canvas(pictures::kSaveButtonSize.width(), pictures::kSaveButtonSize.height());
     QPainter p(&img);
     smooth(p);
     const QRectF body(0.5, 0.5, 149, 25);
@@ -853,44 +859,33 @@ QImage saveButton(const QString &text, int px)
 
 // ---------------------------------------------------------------- texts
 
-struct Words {
-    QString fr, ru, en;
-    const QString &in(int lang) const { return lang == 0 ? fr : lang == 1 ? ru : en; }
-};
 
 const std::array<const char16_t *, 3> kLanguages{u"fr", u"ru", u"en"};
 
 struct Entry {
-    Words words;
+    LocalizedText words;
     Icon icon;
 };
 
 std::vector<Entry> navEntries()
 {
-    return {
-        {{u"Menu principal"_s, u"Главное меню"_s, u"Main menu"_s}, iconHouse},
-        {{u"Consultant"_s, u"Консультант"_s, u"Consultant"_s}, iconHeadset},
-        {{u"FAQ"_s, u"Вопросы и ответы"_s, u"FAQ"_s}, iconQuestion},
-        {{u"Ouvrage de référence"_s, u"Справочник"_s, u"Reference book"_s}, iconBook},
-        {{u"Quitter"_s, u"Выход"_s, u"Exit"_s}, iconPower},
-    };
+    const Icon icons[] = {iconHouse, iconHeadset, iconQuestion, iconBook, iconPower};
+    std::vector<Entry> entries;
+    for (std::size_t i = 0; i < pictures::kNavigation.size(); ++i)
+        entries.push_back({pictures::kNavigation[i], icons[i]});
+    return entries;
 }
 
 std::vector<Entry> sectionEntries()
 {
-    return {
-        {{u"Logistique et transport"_s, u"Логистика и транспорт"_s, u"Logistics and transport"_s}, iconTruck},
-        {{u"Construction et réparation"_s, u"Строительство и ремонт"_s, u"Construction and repair"_s}, iconCrane},
-        {{u"Hébergement"_s, u"Размещение и проживание"_s, u"Accommodation"_s}, iconBed},
-        {{u"Restauration et loisirs"_s, u"Питание и досуг"_s, u"Food and leisure"_s}, iconCup},
-        {{u"Charges d’exploitation"_s, u"Операционные расходы"_s, u"Running expenses"_s}, iconReceipt},
-        {{u"Événements"_s, u"Организация мероприятий"_s, u"Events and entertainment"_s}, iconMic},
-        {{u"Publicité"_s, u"Реклама"_s, u"Advertising"_s}, iconMegaphone},
-        {{u"Services aux entreprises"_s, u"Услуги для бизнеса"_s, u"Business services"_s}, iconBriefcase},
-    };
+    const Icon icons[] = {iconTruck, iconCrane, iconBed, iconCup, iconReceipt, iconMic, iconMegaphone, iconBriefcase};
+    std::vector<Entry> entries;
+    for (std::size_t i = 0; i < pictures::kTiles.size(); ++i)
+        entries.push_back({pictures::kTiles[i], icons[i]});
+    return entries;
 }
 
-const Words kSaveExcel{u"Enregistrer en Excel"_s, u"Сохранить в Excel"_s, u"Save to Excel"_s};
+const LocalizedText kSaveExcel = pictures::kSaveButton;
 
 // ---------------------------------------------------------------- output
 
@@ -1011,10 +1006,10 @@ int main(int argc, char *argv[])
     out.png(u"img/gen/title.png"_s, [&] { return panelTitle(problems); });
     out.png(u"img/gen/logotype.png"_s, [&] { return bottomLogotype(problems); });
     out.png(u"img/gen/faqfon.png"_s, consultantCard);
-    const std::array<int, 7> heights{768, 800, 864, 900, 1024, 1050, 1080};
+    const auto &heights = pictures::kPanelHeights;
     for (size_t i = 0; i < heights.size(); ++i)
         out.png(u"img/gen/arka"_s + QString::number(i + 1) + u".png"_s, [&] { return leftPanel(heights[i]); });
-    out.both(parser.value(panelOpt), [] { return leftPanel(760); }, "PNG", -1);
+    out.both(parser.value(panelOpt), [] { return leftPanel(pictures::kPanelSize.height()); }, "PNG", -1);
     if (parser.isSet(iconOpt))
         out.write(parser.value(iconOpt), applicationIcon(256), "PNG", -1);
     if (parser.isSet(themeOpt)) {

@@ -1,5 +1,6 @@
 #include "ui/shell/code_login.h"
 
+#include "base/picturetexts.h"
 #include "ui/errorreporter.h"
 #include "ui/oneshottimer.h"
 #include "ui/qttranslations.h"
@@ -26,7 +27,7 @@ TForm_login::TForm_login(QWidget *parent)
     Image1 = new Picture(u"Image1"_s, Picture::Sizing::Auto, this);
     Image2 = new Picture(u"Image2"_s, Picture::Sizing::Auto, this);
     Image2->setClickable(true);
-    Image2->setFallbackSize(QSize(200, 50)); // still enterable without its picture
+    Image2->setFallbackSize(base::pictures::kEnterButtonSize); // still enterable without its picture
     Image2->setAccessibleName(u"Enter"_s);
     Image3 = new Picture(u"Image3"_s, Picture::Sizing::Auto, this);
 

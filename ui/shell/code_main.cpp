@@ -1,5 +1,8 @@
 #include "ui/shell/code_main.h"
 
+#include "base/picturetexts.h"
+#include "model/catalogue.h"
+#include "model/sectionlist.h"
 #include "ui/errorreporter.h"
 #include "base/language.h"
 #include "base/localizedtext.h"
@@ -15,21 +18,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 constexpr base::LocalizedText kCaption{u"Menu principal", u"Главное меню", u"Main menu"};
-
-struct Tile {
-    const char16_t *screen;
-    base::LocalizedText name; // spoken name of the tile picture
-};
-constexpr Tile kTiles[8] = {
-    {u"Form_logistic", {u"Logistique et transport", u"Логистика и транспорт", u"Logistics and transport"}},
-    {u"Form_construct", {u"Construction et réparation", u"Строительство и ремонт", u"Construction and repair"}},
-    {u"Form_living", {u"Hébergement", u"Размещение и проживание", u"Accommodation"}},
-    {u"Form_food", {u"Restauration et loisirs", u"Питание и досуг", u"Food and leisure"}},
-    {u"Form_expenses", {u"Charges d’exploitation", u"Операционные расходы", u"Running expenses"}},
-    {u"Form_event", {u"Événements", u"Организация мероприятий", u"Events and entertainment"}},
-    {u"Form_reclame", {u"Publicité", u"Реклама", u"Advertising"}},
-    {u"Form_service", {u"Services aux entreprises", u"Услуги для бизнеса", u"Business services"}},
-};
 } // namespace
 
 TForm_main::TForm_main(TForm_login *login)
@@ -39,7 +27,7 @@ TForm_main::TForm_main(TForm_login *login)
     for (int k = 1; k <= 8; ++k) {
         Picture *tile = new Picture(u"Image%1"_s.arg(k), Picture::Sizing::Fit, this);
         tile->setClickable(true);
-        tile->resize(300, 90);
+        tile->resize(base::pictures::kTileSize);
         connect(tile, &ClickableLabel::clicked, this, [this, k] { ui::guarded([&] { ImageClick(k); }); });
         connect(tile, &ClickableLabel::entered, this, [this, k] { ui::guarded([&] { ImageMouseMove(k); }); });
         connect(tile, &ClickableLabel::left, this, [this, k] { ui::guarded([&] { ImageMouseLeave(k); }); });
@@ -50,7 +38,8 @@ TForm_main::TForm_main(TForm_login *login)
 
 QString TForm_main::sectionOfTile(int k)
 {
-    return (k >= 1 && k <= 8) ? QString::fromUtf16(kTiles[k - 1].screen) : QString();
+    const model::SectionInfo *section = model::sectionOfTile(k);
+    return section ? QString::fromUtf16(section->catalogue().screenName) : QString();
 }
 
 void TForm_main::FormShow()
@@ -62,9 +51,9 @@ void TForm_main::FormShow()
         loadNavigationPictures();
         const QString folder = base::languageFolder(langin);
         for (int k = 1; k <= 8; ++k) {
-            Image[k - 1]->resize(300, 90);
+            Image[k - 1]->resize(base::pictures::kTileSize);
             Image[k - 1]->load(folder + u"calcmenu%1.png"_s.arg(k));
-            Image[k - 1]->setAccessibleName(kTiles[k - 1].name.in(langin));
+            Image[k - 1]->setAccessibleName(base::pictures::kTiles[std::size_t(k - 1)].in(langin));
         }
     }
     Timer1->switchOn();

@@ -1,5 +1,6 @@
 #include "ui/shell/screenframe.h"
 
+#include "base/picturetexts.h"
 #include "ui/display.h"
 #include "ui/errorreporter.h"
 #include "base/language.h"
@@ -31,7 +32,7 @@ ScreenFrame::ScreenFrame(const QString &name, TForm_login *login)
     for (int k = 1; k <= 5; ++k) {
         Picture *button = new Picture(u"MenuImage%1"_s.arg(k), Picture::Sizing::Auto, this);
         button->setClickable(true);
-        button->setFallbackSize(QSize(200, 44));
+        button->setFallbackSize(base::pictures::kNavigationSize);
         connect(button, &ClickableLabel::clicked, this, [this, k] { ui::guarded([&] { MenuImageClick(k); }); });
         connect(button, &ClickableLabel::entered, this, [this, k] { ui::guarded([&] { MenuImageMouseMove(k); }); });
         connect(button, &ClickableLabel::left, this, [this, k] { ui::guarded([&] { MenuImageMouseLeave(k); }); });
@@ -93,11 +94,11 @@ void ScreenFrame::loadFramePictures()
     scr = ui::Display::screenHeight(m_login);
     // Only the one panel picture for this screen height is read; below the
     // first threshold, or when that file is missing, the built-in panel stays.
-    static constexpr int thresholds[] = {768, 800, 864, 900, 1024, 1050, 1080};
+    const auto &thresholds = base::pictures::kPanelHeights;
     int chosen = 0;
-    for (int k = 0; k < 7; ++k)
+    for (std::size_t k = 0; k < thresholds.size(); ++k)
         if (scr >= thresholds[k])
-            chosen = k + 1;
+            chosen = int(k) + 1;
     if (chosen == 0 || !Background2->load(u"img/gen/arka%1.png"_s.arg(chosen)))
         Background2->setBuiltIn(builtInPanel(devicePixelRatioF()));
     Background1->load(u"img/gen/background1.jpg"_s);
@@ -110,16 +111,9 @@ void ScreenFrame::loadNavigationPictures()
     const QString folder = base::languageFolder(langin);
     if (folder.isEmpty())
         return;
-    static constexpr base::LocalizedText names[] = {
-        {u"Menu principal", u"Главное меню", u"Main menu"},
-        {u"Consultant", u"Консультант", u"Consultant"},
-        {u"FAQ", u"Вопросы и ответы", u"FAQ"},
-        {u"Ouvrage de référence", u"Справочник", u"Reference book"},
-        {u"Quitter", u"Выход", u"Exit"},
-    };
     for (int k = 1; k <= 5; ++k) {
         MenuImage[k - 1]->load(folder + u"menu%1.png"_s.arg(k));
-        MenuImage[k - 1]->setAccessibleName(names[k - 1].in(langin));
+        MenuImage[k - 1]->setAccessibleName(base::pictures::kNavigation[std::size_t(k - 1)].in(langin));
     }
 }
 
