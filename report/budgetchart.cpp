@@ -25,8 +25,18 @@ void BudgetChart::paint(QPainter &painter, const QRectF &area, const BudgetDocum
         return;
     painter.save();
     const qreal rowHeight = area.height() / sections.size();
+    // Rows share the height, but the text never grows past the painter's own
+    // size, and shrinks a little before a caption would be cut.
     QFont font = painter.font();
-    font.setPixelSize(std::max(1, int(rowHeight * 0.42)));
+    const QFontMetricsF own(font, painter.device());
+    const qreal largestText = own.height() * 0.8;
+    qreal pixels = std::min(rowHeight * 0.42, largestText);
+    qreal widest = 0;
+    for (const BudgetSectionData &section : sections)
+        widest = std::max(widest, own.horizontalAdvance(section.caption) * pixels / largestText);
+    if (widest > area.width() * 0.45)
+        pixels = std::max(pixels * 0.75, pixels * area.width() * 0.45 / widest);
+    font.setPixelSize(std::max(1, int(pixels)));
     painter.setFont(font);
     const QFontMetricsF metrics(font, painter.device());
     const qreal gap = metrics.height() * 0.5;
@@ -37,7 +47,7 @@ void BudgetChart::paint(QPainter &painter, const QRectF &area, const BudgetDocum
         labelWidth = std::max(labelWidth, metrics.horizontalAdvance(section.caption));
         largest = std::max(largest, section.shareTenths);
     }
-    labelWidth = std::min(labelWidth + gap, area.width() * 0.38);
+    labelWidth = std::min(labelWidth + gap, area.width() * 0.45);
     const qreal valueWidth = metrics.horizontalAdvance(shareText(1000, document.language)) + gap;
     const qreal barRoom = std::max<qreal>(0, area.width() - labelWidth - valueWidth);
 

@@ -353,7 +353,7 @@ void BudgetPanel::place()
     } else {
         const int top = tiles.bottom() + 16;
         const int left = m_menu->Background2->width() + 30;
-        setGeometry(left, top, std::max(m_menu->width() - left - 30, 0), std::max(m_menu->height() - top - 12, 0));
+        setGeometry(left, top, std::max(m_menu->width() - left - 30, 0), std::clamp(m_menu->height() - top - 12, 0, 360));
     }
     raise();
     refresh();

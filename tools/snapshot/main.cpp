@@ -22,6 +22,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -105,6 +106,8 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", u"offscreen:configfile=%1"_s.arg(config).toLocal8Bit());
 
     ui::TorvaneApplication application(argc, argv);
+    // Settings and recovery copies of a snapshot run never mix with the user's.
+    QStandardPaths::setTestModeEnabled(true);
     ui::ErrorReporter::instance().setRecording(true);
     QDir().mkpath(out);
     if (reports) {
@@ -150,6 +153,12 @@ int main(int argc, char **argv)
             }
             section->hide();
         }
+        // The main menu once more, its overview following what the sections hold.
+        auto *menu = login->findChild<shell::ScreenFrame *>(u"Form_main"_s, Qt::FindDirectChildrenOnly);
+        menu->present();
+        ui::runPendingSteps(menu);
+        ok &= save(menu, out + u"/main_filled"_s + suffix + u".png"_s);
+        menu->hide();
     }
     for (const QString &message : ui::ErrorReporter::instance().recorded())
         std::fprintf(stderr, "reported: %s\n", qUtf8Printable(message));
