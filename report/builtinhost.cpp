@@ -23,10 +23,11 @@ constexpr qint64 kLargestExactInteger = qint64(1) << 53;
 constexpr double kDefaultColumnWidth = 8.43;
 constexpr double kLineHeight = 12.75; // points, for the default 10-point font
 
+// Reports are written as .xls too, so every cell must fit its smaller grid.
 void checkCell(int row, int column)
 {
-    if (row < 1 || row > 65536 || column < 1 || column > 256)
-        throw HostError(u"The cell at row %1, column %2 lies outside the sheet."_s.arg(row).arg(column));
+    if (const QString problem = cellProblem(row, column, kXlsLimits); !problem.isEmpty())
+        throw HostError(problem);
 }
 
 } // namespace

@@ -65,4 +65,20 @@ QString cellName(int row, int column);
 // case); empty when it can.
 QString sheetNameProblem(const QString &name, const QStringList &earlier = {});
 
+// What a file format can hold.
+struct WorkbookLimits {
+    QString format; // ".xls", ".xlsx"
+    int rows = 0;
+    int columns = 0;
+};
+inline const WorkbookLimits kXlsLimits{QStringLiteral(".xls"), 65536, 256};
+inline const WorkbookLimits kXlsxLimits{QStringLiteral(".xlsx"), 1048576, 16384};
+
+// The one check of a workbook before it is written, for every writer and the
+// host: sheets and their names, cells inside the grid, texts and numbers that
+// can be stored, merges, column widths, row heights, frozen and repeated rows.
+// Empty when the book can be written; else what stands in the way.
+QString workbookProblem(const Workbook &book, const WorkbookLimits &limits);
+QString cellProblem(int row, int column, const WorkbookLimits &limits, const QString &sheet = {});
+
 } // namespace torvane::report

@@ -62,9 +62,7 @@ enum RecordType : quint16 {
 };
 
 constexpr qsizetype maxRecordData = 8224;
-constexpr int maxRows = 65536;
 constexpr int maxColumns = 256;
-constexpr int maxTextUnits = 32767;
 constexpr int maxFormatUnits = 255;
 constexpr int maxXfCount = 4050;
 constexpr int maxMergesPerRecord = 1026;
@@ -170,17 +168,6 @@ void bof(Bytes &out, quint16 substream)
     body.u32(0);      // file history flags
     body.u32(0x0006); // lowest BIFF version that can read the file
     record(out, recBof, body);
-}
-
-void checkPosition(const QString &sheet, int row, int column)
-{
-    if (row < 1 || row > maxRows || column < 1 || column > maxColumns)
-        fail(u"sheet \"%1\": cell at row %2, column %3 lies outside the %4 x %5 grid of an .xls file"_s
-                 .arg(sheet)
-                 .arg(row)
-                 .arg(column)
-                 .arg(maxRows)
-                 .arg(maxColumns));
 }
 
 // Distinct cell styles become XF records from index 16; the default style
@@ -403,26 +390,16 @@ struct PreparedSheet {
     std::vector<CellRange> merges;
 };
 
-bool overlaps(const CellRange &a, const CellRange &b)
-{
-    return a.firstRow <= b.lastRow && b.firstRow <= a.lastRow && a.firstColumn <= b.lastColumn
-        && b.firstColumn <= a.lastColumn;
-}
-
 PreparedSheet prepare(const Sheet &sheet, StyleTable &styles, SharedStrings &strings)
 {
     PreparedSheet prepared;
     prepared.sheet = &sheet;
     for (const auto &[position, cell] : sheet.cells) {
         const auto [row, column] = position;
-        checkPosition(sheet.name, row, column);
         Entry entry;
         entry.xf = styles.xfFor(cell.style);
         switch (cell.kind) {
         case Cell::Kind::Text:
-            if (cell.text.size() > maxTextUnits)
-                fail(u"sheet \"%1\", cell %2: text longer than %3 characters"_s.arg(sheet.name, cellName(row, column))
-                         .arg(maxTextUnits));
             // An empty string reads as no value at all, so store a blank.
             if (!cell.text.isEmpty()) {
                 entry.kind = Cell::Kind::Text;
@@ -430,9 +407,6 @@ PreparedSheet prepare(const Sheet &sheet, StyleTable &styles, SharedStrings &str
             }
             break;
         case Cell::Kind::Number:
-            if (!std::isfinite(cell.number))
-                fail(u"sheet \"%1\", cell %2: %3 cannot be stored"_s.arg(sheet.name, cellName(row, column))
-                         .arg(cell.number));
             entry.kind = Cell::Kind::Number;
             entry.number = cell.number;
             break;
@@ -443,19 +417,8 @@ PreparedSheet prepare(const Sheet &sheet, StyleTable &styles, SharedStrings &str
     }
 
     for (const CellRange &range : sheet.merges) {
-        checkPosition(sheet.name, range.firstRow, range.firstColumn);
-        checkPosition(sheet.name, range.lastRow, range.lastColumn);
-        if (range.firstRow > range.lastRow || range.firstColumn > range.lastColumn)
-            fail(u"sheet \"%1\": merged range %2:%3 is reversed"_s.arg(
-                sheet.name, cellName(range.firstRow, range.firstColumn), cellName(range.lastRow, range.lastColumn)));
         if (range.firstRow == range.lastRow && range.firstColumn == range.lastColumn)
             continue; // a one-cell merge means nothing and upsets some readers
-        for (const CellRange &earlier : prepared.merges) {
-            if (overlaps(range, earlier))
-                fail(u"sheet \"%1\": merged range %2:%3 overlaps another one"_s.arg(
-                    sheet.name, cellName(range.firstRow, range.firstColumn),
-                    cellName(range.lastRow, range.lastColumn)));
-        }
         prepared.merges.push_back(range);
 
         // Cells the model leaves out take the anchor's look, so its borders
@@ -480,10 +443,8 @@ PreparedSheet prepare(const Sheet &sheet, StyleTable &styles, SharedStrings &str
     return prepared;
 }
 
-quint16 columnWidthUnits(const QString &sheet, int column, double width)
+quint16 columnWidthUnits(double width)
 {
-    if (!std::isfinite(width) || width < 0 || width > 255)
-        fail(u"sheet \"%1\": column %2 width %3 is outside 0..255"_s.arg(sheet).arg(column).arg(width));
     // Excel adds five pixels of padding to the width in digits of a 7-pixel font.
     return width == 0 ? 0 : quint16(std::lround((width + 5.0 / 7.0) * 256.0));
 }
@@ -497,9 +458,7 @@ void writeColumns(Bytes &out, const Sheet &sheet)
     };
     std::vector<Span> spans;
     for (const auto &[column, width] : sheet.columnWidths) {
-        if (column < 1 || column > maxColumns)
-            fail(u"sheet \"%1\": column %2 is outside 1..%3"_s.arg(sheet.name).arg(column).arg(maxColumns));
-        const quint16 units = columnWidthUnits(sheet.name, column, width);
+        const quint16 units = columnWidthUnits(width);
         if (!spans.empty() && spans.back().last == column - 2 && spans.back().units == units)
             spans.back().last = column - 1;
         else
@@ -536,10 +495,6 @@ std::map<int, RowInfo> rowInfos(const PreparedSheet &prepared)
         info.lastColumn = position.second;
     }
     for (const auto &[row, points] : sheet.rowHeights) {
-        if (row < 1 || row > maxRows)
-            fail(u"sheet \"%1\": row %2 is outside 1..%3"_s.arg(sheet.name).arg(row).arg(maxRows));
-        if (!std::isfinite(points) || points < 0 || points > 409)
-            fail(u"sheet \"%1\": row %2 height %3 pt is outside 0..409"_s.arg(sheet.name).arg(row).arg(points));
         RowInfo &info = rows[row - 1];
         info.custom = true;
         info.twips = quint16(std::lround(points * 20));
@@ -703,8 +658,6 @@ QByteArray sheetStream(const PreparedSheet &prepared, bool active)
     // first sheet is also selected and shown. Frozen rows are frozen panes
     // without a movable split.
     const bool frozen = sheet.frozenRows > 0;
-    if (sheet.frozenRows >= maxRows)
-        fail(u"sheet \"%1\": cannot freeze %2 rows"_s.arg(sheet.name).arg(sheet.frozenRows));
     window2.u16(quint16((active ? 0x06B6 : 0x00B6) | (frozen ? 0x0108 : 0)));
     window2.u16(0);
     window2.u16(0);
@@ -816,9 +769,6 @@ void writePrintTitles(Bytes &out, const Workbook &book)
         const Sheet &sheet = book.sheets[i];
         if (!titled(sheet))
             continue;
-        if (sheet.printTitleLastRow < sheet.printTitleFirstRow || sheet.printTitleLastRow > maxRows)
-            fail(u"sheet \"%1\": rows %2 to %3 cannot repeat on printed pages"_s.arg(sheet.name)
-                     .arg(sheet.printTitleFirstRow).arg(sheet.printTitleLastRow));
         Bytes formula;
         formula.u8(0x3B); // tArea3d, reference class
         formula.u16(i);   // EXTERNSHEET entry of the sheet
@@ -848,16 +798,14 @@ void writePrintTitles(Bytes &out, const Workbook &book)
 
 QByteArray XlsWriter::write(const Workbook &book)
 {
-    if (book.sheets.empty())
-        fail(u"a workbook needs at least one sheet"_s);
+    if (const QString problem = workbookProblem(book, kXlsLimits); !problem.isEmpty())
+        fail(problem);
 
     StyleTable styles;
     SharedStrings strings;
     std::vector<PreparedSheet> prepared;
     QStringList names;
     for (const Sheet &sheet : book.sheets) {
-        if (const QString problem = sheetNameProblem(sheet.name, names); !problem.isEmpty())
-            fail(problem);
         names.append(sheet.name);
         prepared.push_back(prepare(sheet, styles, strings));
     }
