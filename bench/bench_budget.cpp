@@ -114,6 +114,10 @@ int main(int argc, char **argv)
             for (int s = 0; s < budget.sectionCount(); ++s)
                 budget.figures(s);
         }, [&] { budget.clearAll(); });
+        if (filledCells(budget) != filledCells(full) || budget.content().settings != full.settings()) {
+            std::printf("the budget read back is not the one written\n");
+            return 1;
+        }
         print("open: read + load + figures of 8 sections", f, "target <= 50 ms");
     }
 
