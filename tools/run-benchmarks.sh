@@ -3,9 +3,9 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$root/build" -j "$(nproc)" --target torvane bench_bare_window bench_startup bench_recalculation bench_export >/dev/null
+cmake --build "$root/build" -j "$(nproc)" --target torvane bench_bare_window bench_startup bench_recalculation bench_export bench_budget >/dev/null
 export QT_QPA_PLATFORM=offscreen
-for bench in bench_startup bench_recalculation bench_export; do
+for bench in bench_startup bench_recalculation bench_export bench_budget; do
     echo "== $bench"
     "$root/build/bin/$bench" 2>/dev/null
 done

@@ -1,0 +1,200 @@
+// `torvane --export BUDGET OUT`, run as the real program: the whole budget
+// written in each format and read back, and every failure ending with its
+// own exit code, one line on stderr and no file left behind.
+
+#include "reportsupport.h"
+
+#include "base/decimalformat.h"
+#include "base/safefile.h"
+#include "model/budget.h"
+#include "model/budgetfile.h"
+#include "report/amountformat.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace torvane;
+using torvane::test::cellOf;
+using torvane::test::readBack;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A flight to Almaty for 2 adults and 1 child: 2 x 25000 + 13000 = 63000,
+// with 10 % contingency 69300 in all.
+constexpr qint64 kGrandTotal = 69300;
+
+enum class Budget { Good, Empty, Missing, NotJson };
+
+struct Run {
+    int exitCode = -1;
+    QStringList errorLines;
+};
+
+Run runProgram(const QStringList &arguments)
+{
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    // As in a desktop session; without it Qt warns on stderr before the program says anything.
+    static QTemporaryDir runtime;
+    environment.insert(u"XDG_RUNTIME_DIR"_s, runtime.path());
+    program.setProcessEnvironment(environment);
+    program.start(QCoreApplication::applicationDirPath() + u"/torvane"_s, arguments);
+    Run run;
+    if (!program.waitForFinished(120000) || program.exitStatus() != QProcess::NormalExit) {
+        qWarning("the program did not end normally: %s", qPrintable(program.errorString()));
+        return run;
+    }
+    run.exitCode = program.exitCode();
+    run.errorLines = QString::fromUtf8(program.readAllStandardError()).split(u'\n', Qt::SkipEmptyParts);
+    return run;
+}
+
+// Writes a budget file as the program saves it; returns its path.
+QString budgetFile(const QTemporaryDir &folder, Budget kind, int language)
+{
+    const QString path = folder.filePath(u"fair.torvane"_s);
+    model::Budget budget;
+    switch (kind) {
+    case Budget::Missing: return folder.filePath(u"absent.torvane"_s);
+    case Budget::NotJson:
+        return base::writeFileAtomically(path, "{\"format\": \"torvane-budget\", \"version\": 1,").ok ? path : QString();
+    case Budget::Good: {
+        const int section = budget.indexOf(u"Form_logistic"_s);
+        const model::SectionGrid &grid = budget.entries(section).grid();
+        budget.setPosition(section, grid.indexOf(1, 1, 1), 0);
+        budget.setPosition(section, grid.indexOf(1, 1, 2), 0);
+        budget.setText(section, grid.indexOf(1, 1, 3), u"2"_s);
+        budget.setText(section, grid.indexOf(1, 1, 4), u"1"_s);
+        budget.setSettings({u"Spring fair"_s, 100, {}, {}, {}});
+        break;
+    }
+    case Budget::Empty: budget.setSettings({u"Nothing yet"_s, 100, {}, {}, {}}); break;
+    }
+    return base::writeFileAtomically(path, model::budgetfile::write(budget, language)).ok ? path : QString();
+}
+
+QString pdfText(const QString &path)
+{
+    QProcess pdftotext;
+    pdftotext.start(u"pdftotext"_s, {u"-enc"_s, u"UTF-8"_s, path, u"-"_s});
+    if (!pdftotext.waitForFinished(60000) || pdftotext.exitCode() != 0)
+        return {};
+    // No-break spaces of either width read as plain ones.
+    return QString::fromUtf8(pdftotext.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Budget)
+
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(QFileInfo(QCoreApplication::applicationDirPath() + u"/torvane"_s).isExecutable(),
+                 "the program lies beside the test");
+    }
+
+    void exportWritesTheWholeBudget_data()
+    {
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<int>("language");
+        QTest::newRow("xlsx, English") << u"budget.xlsx"_s << 2;
+        QTest::newRow("xls, Russian") << u"budget.xls"_s << 1;
+        QTest::newRow("upper-case XLSX, French") << u"BUDGET.XLSX"_s << 0;
+        QTest::newRow("pdf, French") << u"budget.pdf"_s << 0;
+        QTest::newRow("pdf, English") << u"budget.pdf"_s << 2;
+    }
+    void exportWritesTheWholeBudget()
+    {
+        QFETCH(QString, out);
+        QFETCH(int, language);
+        QTemporaryDir folder;
+        const QString budget = budgetFile(folder, Budget::Good, language);
+        QVERIFY(!budget.isEmpty());
+        const QString path = folder.filePath(out);
+
+        const Run run = runProgram({u"--export"_s, budget, path});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.errorLines, QStringList());
+        QVERIFY(QFileInfo(path).isFile());
+
+        if (out.endsWith(u".pdf"_s)) {
+            const QString text = pdfText(path);
+            QVERIFY2(text.contains(report::tengeAmount(kGrandTotal, language).normalized(QString::NormalizationForm_KC)),
+                     qPrintable(text));
+            QVERIFY(text.contains(u"Spring fair"_s));
+            return;
+        }
+        const QJsonObject book = readBack(path);
+        const QJsonObject summary = book.value(u"sheets"_s).toArray().first().toObject();
+        QCOMPARE(cellOf(summary, u"A1"_s).value(u"value"_s).toString(), u"Spring fair"_s);
+        // The grand total, below the eight sections, their total and the contingency.
+        QCOMPARE(cellOf(summary, u"B16"_s).value(u"type"_s).toString(), u"number"_s);
+        QCOMPARE(cellOf(summary, u"B16"_s).value(u"value"_s).toDouble(), double(kGrandTotal));
+        QCOMPARE(cellOf(summary, u"B6"_s).value(u"value"_s).toDouble(), 63000.0);
+    }
+
+    void failedExportSaysWhyOnOneLine_data()
+    {
+        QTest::addColumn<Budget>("budget");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("says"); // part of the one line on stderr
+        QTest::newRow("missing budget") << Budget::Missing << u"budget.xlsx"_s << 3 << u"absent.torvane"_s;
+        QTest::newRow("invalid JSON") << Budget::NotJson << u"budget.pdf"_s << 3 << u"fair.torvane"_s;
+        QTest::newRow("folder that does not exist, xlsx") << Budget::Good << u"nowhere/budget.xlsx"_s << 4 << u""_s;
+        QTest::newRow("folder that does not exist, pdf") << Budget::Good << u"nowhere/budget.pdf"_s << 4 << u""_s;
+        QTest::newRow("wrong extension") << Budget::Good << u"budget.csv"_s << 2 << u".xlsx, .xls or .pdf"_s;
+        QTest::newRow("no extension") << Budget::Good << u"budget"_s << 2 << u".xlsx, .xls or .pdf"_s;
+        QTest::newRow("empty budget, xlsx") << Budget::Empty << u"budget.xlsx"_s << 4 << u"nothing to save"_s;
+        QTest::newRow("empty budget, pdf") << Budget::Empty << u"budget.pdf"_s << 4 << u"nothing to save"_s;
+    }
+    void failedExportSaysWhyOnOneLine()
+    {
+        QFETCH(Budget, budget);
+        QFETCH(QString, out);
+        QFETCH(int, exitCode);
+        QFETCH(QString, says);
+        QTemporaryDir folder;
+        const QString budgetPath = budgetFile(folder, budget, 2);
+        QVERIFY(!budgetPath.isEmpty());
+        const QStringList before = QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+
+        const Run run = runProgram({u"--export"_s, budgetPath, folder.filePath(out)});
+        QCOMPARE(run.exitCode, exitCode);
+        QCOMPARE(run.errorLines.size(), 1);
+        QVERIFY2(run.errorLines.first().startsWith(u"torvane: "_s), qPrintable(run.errorLines.first()));
+        QVERIFY2(run.errorLines.first().contains(says, Qt::CaseInsensitive), qPrintable(run.errorLines.first()));
+        // Nothing written, not even a temporary file.
+        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), before);
+    }
+
+    void wrongUsageIsRefused_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("no output") << QStringList{u"--export"_s, u"fair.torvane"_s};
+        QTest::newRow("one too many") << QStringList{u"--export"_s, u"fair.torvane"_s, u"a.xlsx"_s, u"b.xlsx"_s};
+    }
+    void wrongUsageIsRefused()
+    {
+        QFETCH(QStringList, arguments);
+        const Run run = runProgram(arguments);
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.errorLines.size(), 1);
+        QVERIFY2(run.errorLines.first().startsWith(u"torvane: usage"_s), qPrintable(run.errorLines.first()));
+    }
+};
+
+QTEST_MAIN(TestCommandLine)
+#include "test_commandline.moc"
