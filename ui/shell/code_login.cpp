@@ -66,6 +66,8 @@ TForm_login::TForm_login(QWidget *parent)
     connect(Label2, &ClickableLabel::clicked, this, [this] { Label2Click(); });
     connect(Label3, &ClickableLabel::clicked, this, [this] { Label3Click(); });
 
+    // Qt's own buttons speak the start language until another is chosen.
+    m_qtTranslations->use(language());
     FormCreate();
 }
 
