@@ -3,10 +3,68 @@
 #include "ui/errorreporter.h"
 
 #include <QCoreApplication>
+#include <QEvent>
+#include <QPointer>
+#include <QWidget>
 
 #include <algorithm>
 
 namespace torvane::ui {
+
+namespace {
+
+bool held = false;
+QList<QPointer<OneShotTimer>> &heldTimers()
+{
+    static QList<QPointer<OneShotTimer>> timers;
+    return timers;
+}
+
+class ReleaseOnFirstPaint : public QObject
+{
+public:
+    ReleaseOnFirstPaint(QWidget *window, std::function<void()> release)
+        : QObject(window), m_release(std::move(release))
+    {
+        window->installEventFilter(this);
+    }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        // Released from the event loop, once the paint is done.
+        if (event->type() == QEvent::Paint && !m_done) {
+            m_done = true;
+            QTimer::singleShot(0, this, [this] { m_release(); deleteLater(); });
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_release;
+    bool m_done = false;
+};
+
+} // namespace
+
+void OneShotTimer::hold()
+{
+    held = true;
+}
+
+void OneShotTimer::releaseAfterFirstPaint(QWidget *window)
+{
+    new ReleaseOnFirstPaint(window, &OneShotTimer::releaseHeld);
+    // A window that is never painted (hidden, minimised) must not stop them for good.
+    QTimer::singleShot(3000, window, &OneShotTimer::releaseHeld);
+}
+
+void OneShotTimer::releaseHeld()
+{
+    held = false;
+    const QList<QPointer<OneShotTimer>> timers = std::exchange(heldTimers(), {});
+    for (OneShotTimer *timer : timers)
+        if (timer && timer->m_on && !timer->m_running && !timer->m_timer.isActive())
+            timer->m_timer.start();
+}
 
 OneShotTimer::OneShotTimer(const QString &name, int intervalMs, QObject *parent)
     : QObject(parent)
@@ -22,7 +80,9 @@ void OneShotTimer::switchOn()
     if (m_on)
         return;
     m_on = true;
-    if (!m_running)
+    if (held)
+        heldTimers().append(this);
+    else if (!m_running)
         m_timer.start();
 }
 

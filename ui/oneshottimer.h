@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QTimer>
 
+class QWidget;
+
 #include <functional>
 
 namespace torvane::ui {
@@ -31,8 +33,14 @@ public:
 
     int remainingMs() const { return m_timer.remainingTime(); }
 
+    // Steps switched on between hold() and the first paint of the window
+    // wait until then (counting from that moment), so none delays the paint.
+    static void hold();
+    static void releaseAfterFirstPaint(QWidget *window);
+
 private:
     void fire();
+    static void releaseHeld();
 
     QTimer m_timer;
     std::function<void()> m_handler;
