@@ -52,6 +52,17 @@ void OneShotTimer::hold()
 
 void OneShotTimer::releaseAfterFirstPaint(QWidget *window)
 {
+    QList<QPointer<OneShotTimer>> &timers = heldTimers();
+    for (auto it = timers.begin(); it != timers.end();) {
+        OneShotTimer *timer = *it;
+        if (timer && timer->parent() == window) {
+            if (timer->m_on && !timer->m_running && !timer->m_timer.isActive())
+                timer->m_timer.start(int(timer->m_heldDue.remainingTime())); // once: see switchOn
+            it = timers.erase(it);
+        } else {
+            ++it;
+        }
+    }
     new ReleaseOnFirstPaint(window, &OneShotTimer::releaseHeld);
     // A window that is never painted (hidden, minimised) must not stop them for good.
     QTimer::singleShot(3000, window, &OneShotTimer::releaseHeld);
@@ -71,7 +82,7 @@ OneShotTimer::OneShotTimer(const QString &name, int intervalMs, QObject *parent)
 {
     setObjectName(name);
     m_timer.setSingleShot(true);
-    m_timer.setInterval(intervalMs);
+    setInterval(intervalMs);
     connect(&m_timer, &QTimer::timeout, this, &OneShotTimer::fire);
 }
 
@@ -80,10 +91,13 @@ void OneShotTimer::switchOn()
     if (m_on)
         return;
     m_on = true;
-    if (held)
+    m_timer.setInterval(m_interval); // a held step may have run on its remaining time
+    if (held) {
+        m_heldDue.setRemainingTime(m_timer.interval());
         heldTimers().append(this);
-    else if (!m_running)
+    } else if (!m_running) {
         m_timer.start();
+    }
 }
 
 void OneShotTimer::switchOff()
