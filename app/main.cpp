@@ -3,6 +3,7 @@
 #include "app/startup.h"
 #include "ui/budgetcontroller.h"
 #include "ui/errorreporter.h"
+#include "ui/oneshottimer.h"
 #include "ui/torvaneapplication.h"
 #include "report/hostsession.h"
 #include "ui/shell/code_login.h"
@@ -43,7 +44,10 @@ int main(int argc, char **argv)
     if (!QImageReader::supportedImageFormats().contains("jpeg"))
         std::fprintf(stderr, "torvane: this Qt installation cannot read JPEG pictures; backgrounds will stay empty\n");
 
+    // The screens' deferred steps (layout, localisation) wait for the first paint.
+    torvane::ui::OneShotTimer::hold();
     auto login = torvane::app::createScreens();
+    torvane::ui::OneShotTimer::releaseAfterFirstPaint(login.get());
     QuitOnFirstPaint quitOnFirstPaint;
     if (qEnvironmentVariableIntValue("TORVANE_QUIT_AFTER_FIRST_PAINT") == 1)
         login->installEventFilter(&quitOnFirstPaint);

@@ -4,12 +4,12 @@
 # the process does before main() and after quitting. Both run headless on a
 # 1366 x 768 screen, alternately, so drift on the machine hits both alike.
 #
-#   bench/startup-vs-bare.sh [BUILD-DIR] [RUNS]     (defaults: build, 15)
+#   bench/startup-vs-bare.sh [BUILD-DIR] [RUNS] [PROGRAM]   (defaults: build, 15, torvane)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build}
 runs=${2:-15}
-program=$build/bin/torvane
+program=${3:-$build/bin/torvane} # or another program to weigh against the bare window
 bare=$build/bin/bench_bare_window
 for exe in "$program" "$bare"; do
     [ -x "$exe" ] || { echo "missing $exe; build first (cmake --build $build)" >&2; exit 1; }

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QObject>
+#include <QDeadlineTimer>
 #include <QTimer>
+
+class QWidget;
 
 #include <functional>
 
@@ -19,8 +22,8 @@ public:
     OneShotTimer(const QString &name, int intervalMs, QObject *parent);
 
     void setHandler(std::function<void()> handler) { m_handler = std::move(handler); }
-    void setInterval(int ms) { m_timer.setInterval(ms); }
-    int interval() const { return m_timer.interval(); }
+    void setInterval(int ms) { m_interval = ms; m_timer.setInterval(ms); }
+    int interval() const { return m_interval; }
 
     void switchOn();
     void switchOff();
@@ -31,10 +34,19 @@ public:
 
     int remainingMs() const { return m_timer.remainingTime(); }
 
+    // Steps of other screens switched on between hold() and the first paint
+    // of the window wait until then (counting from that moment), so none
+    // delays the paint; the window's own steps keep their time.
+    static void hold();
+    static void releaseAfterFirstPaint(QWidget *window);
+
 private:
     void fire();
+    static void releaseHeld();
 
     QTimer m_timer;
+    QDeadlineTimer m_heldDue;
+    int m_interval = 0;
     std::function<void()> m_handler;
     bool m_on = false;
     bool m_running = false;

@@ -1,5 +1,6 @@
 #include "ui/sectiongridview.h"
 
+#include "ui/optionbox.h"
 #include "ui/quantityedit.h"
 
 #include <QComboBox>
@@ -36,7 +37,7 @@ void SectionGridView::create(int index, QWidget *parent, QValidator *digits)
     switch (cell.spec->role) {
     case ColumnRole::Choice: {
         // Not editable: the priced position always matches the shown text.
-        auto *box = new QComboBox(parent);
+        auto *box = new OptionBox(parent);
         box->setEditable(false);
         box->setFocusPolicy(Qt::StrongFocus);
         box->setCurrentIndex(-1);

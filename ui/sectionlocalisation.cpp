@@ -4,6 +4,7 @@
 #include "ui/sectionscreen.h"
 
 #include "base/language.h"
+#include "ui/optionbox.h"
 #include "ui/sectiongridview.h"
 
 #include <QAbstractItemView>
@@ -60,7 +61,10 @@ bool SectionScreen::localise()
             // every language).
             const int entry = m_budget.entries(m_index).position(i);
             box->setCurrentIndex(entry < box->count() ? entry : -1);
-            box->view()->setMinimumWidth(widest);
+            if (auto *options = qobject_cast<OptionBox *>(box))
+                options->setPopupMinimumWidth(widest);
+            else
+                box->view()->setMinimumWidth(widest);
             selectionLost |= box->currentIndex() != position && position != -1;
         } else if (cell.spec->role == ColumnRole::Name && cell.spec->nameOfRow) {
             QLineEdit *field = m_grid->edit(i);

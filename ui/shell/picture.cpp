@@ -3,16 +3,69 @@
 #include "base/assetpath.h"
 #include "ui/errorreporter.h"
 
+#include <QDateTime>
 #include <QEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QCoreApplication>
+#include <QHash>
 #include <QImageReader>
+#include <QScreen>
 
 #include <algorithm>
 
 namespace torvane::shell {
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// Largest area any window can show, in device pixels: a background drawn
+// from the top left is never seen beyond it, so the rest is not decoded.
+QSize visibleArea(qreal ratio)
+{
+    QSize area;
+    for (const QScreen *screen : QGuiApplication::screens())
+        area = area.expandedTo(screen->availableSize() * std::max(ratio, screen->devicePixelRatio()));
+    return area;
+}
+
+// Every screen shows the same few files: each is decoded once per process.
+// The file's time and size are in the key, so a replaced file is read again.
+QPixmap readShared(const QString &path, bool clipToVisible, qreal ratio, QString *error)
+{
+    const QFileInfo info(path);
+    const QSize clip = clipToVisible ? visibleArea(ratio) : QSize();
+    const QString key = u"%1|%2|%3x%4|%5|%6"_s.arg(path).arg(ratio).arg(clip.width()).arg(clip.height())
+                            .arg(info.lastModified().toMSecsSinceEpoch()).arg(info.size());
+    // Emptied with the application: a pixmap must not outlive it.
+    static QHash<QString, QPixmap> *cache = [] {
+        auto *pictures = new QHash<QString, QPixmap>;
+        qAddPostRoutine([] { cache->clear(); });
+        return pictures;
+    }();
+    if (const auto found = cache->constFind(key); found != cache->cend())
+        return *found;
+    QImageReader reader(path);
+    if (clip.isValid()) {
+        const QSize full = reader.size();
+        if (full.isValid() && (full.width() > clip.width() || full.height() > clip.height()))
+            reader.setClipRect(QRect(QPoint(0, 0), full.boundedTo(clip)));
+    }
+    QImage image = reader.read();
+    if (image.isNull()) {
+        if (error)
+            *error = reader.errorString();
+        return QPixmap();
+    }
+    image.setDevicePixelRatio(ratio);
+    QPixmap pixmap = QPixmap::fromImage(std::move(image));
+    cache->insert(key, pixmap);
+    return pixmap;
+}
+
+} // namespace
 
 Picture::Picture(const QString &name, Sizing sizing, QWidget *parent)
     : ClickableLabel(name, parent)
@@ -44,23 +97,22 @@ bool Picture::load(const QString &relativeName)
         const QFileInfo info(path);
         const QString doubled = info.path() + u'/' + info.completeBaseName() + u"@2x."_s + info.suffix();
         if (QFileInfo::exists(doubled)) {
-            QImage image = QImageReader(doubled).read();
-            if (!image.isNull()) {
-                image.setDevicePixelRatio(2);
-                show(QPixmap::fromImage(image));
+            const QPixmap pixmap = readShared(doubled, m_sizing == Sizing::Background, 2, nullptr);
+            if (!pixmap.isNull()) {
+                show(pixmap);
                 return true;
             }
         }
     }
-    QImageReader reader(path);
-    const QImage image = reader.read();
-    if (image.isNull()) {
-        const QString reason = QFileInfo::exists(path) ? reader.errorString() : u"No such file."_s;
+    QString error;
+    const QPixmap pixmap = readShared(path, m_sizing == Sizing::Background, 1, &error);
+    if (pixmap.isNull()) {
+        const QString reason = QFileInfo::exists(path) ? error : u"No such file."_s;
         ui::ErrorReporter::instance().reportMissingFile(path, reason);
         show(QPixmap());
         return false;
     }
-    show(QPixmap::fromImage(image));
+    show(pixmap);
     return true;
 }
 
