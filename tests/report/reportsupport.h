@@ -3,6 +3,9 @@
 // Shared fixtures of the report tests: a written workbook read back by an
 // independent reader.
 
+#include "model/reportplan.h"
+
+#include <QHash>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -10,6 +13,27 @@
 namespace torvane::test {
 
 using namespace Qt::StringLiterals;
+
+// A section as a report reads it: control texts by name, cells by place.
+class MapSource : public model::ReportSource
+{
+public:
+    QString title;
+    QHash<QString, QString> controls;
+    QHash<QString, QString> cells;
+
+    QString caption() const override { return title; }
+    QString controlText(const QString &name) const override { return controls.value(name, u"0"_s); }
+    QString cellText(int tab, int row, int column) const override
+    {
+        return cells.value(u"%1/%2/%3"_s.arg(tab).arg(row).arg(column), u"0"_s);
+    }
+    void row(int tab, int row, const QStringList &texts)
+    {
+        for (int c = 0; c < texts.size(); ++c)
+            cells.insert(u"%1/%2/%3"_s.arg(tab).arg(row).arg(c + 1), texts[c]);
+    }
+};
 
 // A written workbook as an independent reader sees it (xlrd for .xls,
 // openpyxl for .xlsx), as JSON; empty on failure, with the reason warned.

@@ -31,31 +31,11 @@
 
 using namespace torvane;
 using namespace torvane::report;
+using torvane::test::MapSource;
 using torvane::test::readBack;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// A section as a report reads it: control texts by name, cells by place.
-class MapSource : public model::ReportSource
-{
-public:
-    QString title;
-    QHash<QString, QString> controls;
-    QHash<QString, QString> cells;
-
-    QString caption() const override { return title; }
-    QString controlText(const QString &name) const override { return controls.value(name, u"0"_s); }
-    QString cellText(int tab, int row, int column) const override
-    {
-        return cells.value(u"%1/%2/%3"_s.arg(tab).arg(row).arg(column), u"0"_s);
-    }
-    void row(int tab, int row, const QStringList &texts)
-    {
-        for (int c = 0; c < texts.size(); ++c)
-            cells.insert(u"%1/%2/%3"_s.arg(tab).arg(row).arg(c + 1), texts[c]);
-    }
-};
 
 const QString kLongFood = u"Divertissement et de la nourriture"_s; // 34 characters
 

@@ -70,27 +70,6 @@ private:
     QStringList &m_log;
 };
 
-// A section as the export reads it: control texts by name, cells by place.
-class MapSource : public model::ReportSource
-{
-public:
-    QString title;
-    QHash<QString, QString> controls;
-    QHash<QString, QString> cells;
-
-    QString caption() const override { return title; }
-    QString controlText(const QString &name) const override { return controls.value(name, u"0"_s); }
-    QString cellText(int tab, int row, int column) const override
-    {
-        return cells.value(u"%1/%2/%3"_s.arg(tab).arg(row).arg(column), u"0"_s);
-    }
-    void row(int tab, int row, const QStringList &texts)
-    {
-        for (int c = 0; c < texts.size(); ++c)
-            cells.insert(u"%1/%2/%3"_s.arg(tab).arg(row).arg(c + 1), texts[c]);
-    }
-};
-
 // Logistics with only tab 3 filled: one transfer, one road freight row.
 MapSource trucking()
 {

@@ -348,11 +348,12 @@ void TestLayout::resizeLaysOutAgainAndKeepsEntries()
     const auto entries = [&] {
         QStringList texts;
         if (section)
-            for (QWidget *widget : section->findChildren<QWidget *>())
+            for (QWidget *widget : section->findChildren<QWidget *>()) {
                 if (auto *box = qobject_cast<QComboBox *>(widget))
                     texts << box->objectName() + u'=' + QString::number(box->currentIndex());
                 else if (auto *field = qobject_cast<QLineEdit *>(widget))
                     texts << field->objectName() + u'=' + field->text();
+            }
         texts.sort();
         return texts;
     };
