@@ -2,8 +2,6 @@
 
 #include "model/budgetfile.h"
 #include "report/budgetoutput.h"
-#include "report/budgetpdf.h"
-#include "report/budgetworkbook.h"
 #include "ui/budgettexts.h"
 
 #include <QFileInfo>
@@ -45,8 +43,7 @@ int exportFromCommandLine(int argc, char **argv)
     model::Budget budget;
     budget.load(read.content, false);
     const report::BudgetDocumentData document = report::budgetDocument(budget, language);
-    const report::BudgetWriteResult written =
-        suffix == u"pdf"_s ? report::writeBudgetPdf(document, out) : report::writeBudgetWorkbook(document, out);
+    const report::BudgetWriteResult written = report::writeBudget(document, out);
     if (!written.ok())
         return fail(written.message(language), 4);
     return 0;

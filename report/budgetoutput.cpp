@@ -2,7 +2,11 @@
 
 #include "model/budgetsummary.h"
 #include "model/sectionlist.h"
+#include "report/budgetpdf.h"
+#include "report/budgetworkbook.h"
 #include "report/sectionsource.h"
+
+#include <QFileInfo>
 
 namespace torvane::report {
 
@@ -84,9 +88,8 @@ BudgetSectionData sectionData(const Budget &budget, int index, const BudgetSumma
 } // namespace
 
 namespace {
-BudgetDocumentData collect(const Budget &budget, int language, const QDateTime &date, bool rows)
+BudgetDocumentData collect(const Budget &budget, const BudgetSummary &summary, int language, const QDateTime &date, bool rows)
 {
-    const BudgetSummary summary = summarize(budget);
     BudgetDocumentData data;
     data.title = budget.settings().title;
     data.date = date;
@@ -115,12 +118,18 @@ BudgetDocumentData collect(const Budget &budget, int language, const QDateTime &
 
 BudgetDocumentData budgetDocument(const Budget &budget, int language, const QDateTime &date)
 {
-    return collect(budget, language, date, true);
+    return collect(budget, summarize(budget), language, date, true);
 }
 
-BudgetDocumentData budgetOverview(const Budget &budget, int language)
+BudgetDocumentData budgetOverview(const Budget &budget, const BudgetSummary &summary, int language)
 {
-    return collect(budget, language, {}, false);
+    return collect(budget, summary, language, {}, false);
+}
+
+BudgetWriteResult writeBudget(const BudgetDocumentData &document, const QString &path)
+{
+    return QFileInfo(path).suffix().compare(u"pdf", Qt::CaseInsensitive) == 0 ? writeBudgetPdf(document, path)
+                                                                               : writeBudgetWorkbook(document, path);
 }
 
 } // namespace torvane::report

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/budget.h"
+#include "model/budgetsummary.h"
 #include "report/budgetdocument.h"
 
 namespace torvane::report {
@@ -11,6 +12,9 @@ namespace torvane::report {
 BudgetDocumentData budgetDocument(const model::Budget &budget, int language,
                                   const QDateTime &date = QDateTime::currentDateTime());
 // The same without the sections' rows and sheets: what the overview and its chart show.
-BudgetDocumentData budgetOverview(const model::Budget &budget, int language);
+BudgetDocumentData budgetOverview(const model::Budget &budget, const model::BudgetSummary &summary, int language);
+
+// Writes the document as the path's ending says: .pdf a PDF, .xlsx or .xls a workbook.
+BudgetWriteResult writeBudget(const BudgetDocumentData &document, const QString &path);
 
 } // namespace torvane::report

@@ -4,7 +4,6 @@
 #include "model/budgetfile.h"
 #include "report/budgetoutput.h"
 #include "report/budgetpdf.h"
-#include "report/budgetworkbook.h"
 #include "report/spreadsheethost.h"
 #include "ui/budgettexts.h"
 #include "ui/errorreporter.h"
@@ -182,8 +181,7 @@ bool BudgetController::exportTo(const QString &chosen)
     }
     const int L = language();
     const report::BudgetDocumentData document = report::budgetDocument(m_budget, L);
-    const report::BudgetWriteResult written =
-        suffix == u"pdf"_s ? report::writeBudgetPdf(document, path) : report::writeBudgetWorkbook(document, path);
+    const report::BudgetWriteResult written = report::writeBudget(document, path);
     if (!written.ok()) {
         ErrorReporter::instance().report(written.message(L), written.status == report::BudgetWriteResult::Status::Failed
                                                                  ? ErrorReporter::Severity::Error

@@ -302,7 +302,7 @@ void BudgetPanel::refresh()
     BudgetFileName->setToolTip(m_document.filePath());
 
     const model::BudgetSummary summary = model::summarize(budget);
-    m_chart->document = report::budgetOverview(budget, L);
+    m_chart->document = report::budgetOverview(budget, summary, L);
     m_chart->update();
     for (int k = 1; k <= 8; ++k) {
         QLabel *total = TileTotal[std::size_t(k - 1)];

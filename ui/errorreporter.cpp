@@ -36,14 +36,6 @@ void ErrorReporter::report(const QString &message, Severity severity)
         showNext();
 }
 
-void ErrorReporter::reportOnce(const QString &key, const QString &message)
-{
-    if (m_onceKeys.contains(key))
-        return;
-    m_onceKeys.insert(key);
-    report(message);
-}
-
 ErrorReporter::Answer ErrorReporter::ask(const QString &question, const QList<Answer> &answers, Answer preferred)
 {
     std::fprintf(stderr, "torvane: %s\n", qUtf8Printable(question));
@@ -101,7 +93,6 @@ ErrorReporter::Batch::~Batch()
 void ErrorReporter::setRecording(bool on)
 {
     m_recording = on;
-    m_onceKeys.clear();
     m_missingReported.clear();
 }
 

@@ -25,9 +25,6 @@ public:
     static ErrorReporter &instance();
 
     void report(const QString &message, Severity severity = Severity::Error);
-    // At most once per key for the whole run.
-    void reportOnce(const QString &key, const QString &message);
-
     // A file the program could not read (a picture): reported at most once
     // per file for the whole run. While a batch is open (one start-up, one
     // show of a screen) such files are gathered into one message.
@@ -75,7 +72,6 @@ private:
     void flushMissingFiles();
 
     QList<Answer> m_answers;
-    QSet<QString> m_onceKeys;
     QSet<QString> m_missingReported;
     QStringList m_missingPaths;
     QStringList m_missingReasons;

@@ -249,7 +249,7 @@ private slots:
     {
         QFETCH(int, language);
         QFETCH(QStringList, names);
-        const BudgetDocumentData overview = budgetOverview(m_budget, language);
+        const BudgetDocumentData overview = budgetOverview(m_budget, model::summarize(m_budget), language);
         const BudgetDocumentData document = budgetDocument(m_budget, language);
         QStringList read;
         for (const BudgetSectionData &section : overview.sections)
