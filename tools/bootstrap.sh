@@ -16,7 +16,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 packages=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n
-    libgsf-1-dev libxlsxwriter-dev
+    libgsf-1-dev libxlsxwriter-dev libjpeg-dev
     fonts-dejavu-core
     python3 python3-xlrd python3-openpyxl python3-olefile poppler-utils
     desktop-file-utils appstream

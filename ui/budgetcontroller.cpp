@@ -336,6 +336,12 @@ void BudgetController::programEnds(bool discardedUnsaved)
     m_recoveryTimer.stop();
     if (!discardedUnsaved)
         QFile::remove(m_recoveryPath);
+    releaseLocks();
+}
+
+void BudgetController::releaseLocks()
+{
+    m_recoveryTimer.stop();
     m_lock.reset();
     m_recoveryLock.reset();
 }

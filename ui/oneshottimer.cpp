@@ -63,9 +63,14 @@ void OneShotTimer::releaseAfterFirstPaint(QWidget *window)
             ++it;
         }
     }
-    new ReleaseOnFirstPaint(window, &OneShotTimer::releaseHeld);
+    afterFirstPaint(window, &OneShotTimer::releaseHeld);
     // A window that is never painted (hidden, minimised) must not stop them for good.
     QTimer::singleShot(3000, window, &OneShotTimer::releaseHeld);
+}
+
+void OneShotTimer::afterFirstPaint(QWidget *window, std::function<void()> step)
+{
+    new ReleaseOnFirstPaint(window, std::move(step));
 }
 
 void OneShotTimer::releaseHeld()

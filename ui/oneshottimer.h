@@ -39,6 +39,8 @@ public:
     // delays the paint; the window's own steps keep their time.
     static void hold();
     static void releaseAfterFirstPaint(QWidget *window);
+    // Runs a step from the event loop once the window's first paint is done.
+    static void afterFirstPaint(QWidget *window, std::function<void()> step);
 
 private:
     void fire();

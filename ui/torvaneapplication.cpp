@@ -22,13 +22,17 @@ bool TorvaneApplication::notify(QObject *receiver, QEvent *event)
     return handled;
 }
 
+void TorvaneApplication::setIcon(QApplication &app)
+{
+    app.setWindowIcon(QIcon(u":/torvane/icon.png"_s));
+}
+
 void TorvaneApplication::configure(QApplication &app)
 {
     app.setApplicationName(u"Torvane"_s);
     app.setApplicationDisplayName(u"Torvane"_s);
     app.setApplicationVersion(QStringLiteral("1.0.0"));
     app.setDesktopFileName(u"com.example.Torvane"_s);
-    app.setWindowIcon(QIcon(u":/torvane/icon.png"_s));
     // Tahoma is rarely installed on this platform; fall back to fonts that carry
     // Cyrillic and French accents.
     QFont font(QStringList{u"Tahoma"_s, u"DejaVu Sans"_s, u"Liberation Sans"_s}, 8);

@@ -14,6 +14,9 @@ public:
 
     // Font, styling and quit rule shared by the program and its tools.
     static void configure(QApplication &app);
+    // Decodes and sets the window icon; the program does it after the first
+    // paint, which does not need it.
+    static void setIcon(QApplication &app);
 };
 
 } // namespace torvane::ui

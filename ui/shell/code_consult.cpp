@@ -31,7 +31,6 @@ QLabel *contactLabel(QWidget *parent, const QString &name, int pixelSize, QPoint
     font.setPixelSize(pixelSize);
     label->setFont(font);
     label->move(designPosition);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
 }
 } // namespace
@@ -51,8 +50,6 @@ TForm_consult::TForm_consult(TForm_login *login)
     Label2->setText(kPhone);
     Label4->setText(u"E-mail:"_s);
     Label5->setText(kEmail);
-    for (QLabel *label : {Label1, Label2, Label4, Label5, Label6})
-        label->adjustSize();
     Timer1->setHandler([this] { Timer1Timer(); });
     FormCreate();
 }
@@ -72,8 +69,12 @@ void TForm_consult::FormShow()
         loadNavigationPictures();
         Label1->setText(kHeading.in(langin));
         Label6->setText(kPhoneCaption.in(langin));
-        Label1->adjustSize();
-        Label6->adjustSize();
+    }
+    // Sized and made selectable when first shown, not at start-up, where
+    // each would cost a font or a text document.
+    for (QLabel *label : {Label1, Label2, Label4, Label5, Label6}) {
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        label->adjustSize();
     }
     Timer1->switchOn();
 }

@@ -86,7 +86,6 @@ TForm_faq::TForm_faq(TForm_login *login)
     for (int i = 1; i <= 22; ++i) {
         auto *label = new QLabel(panel);
         label->setObjectName(u"Label%1"_s.arg(i));
-        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
         Label[i - 1] = label;
     }
     // Design texts until the first show: the Russian ones.
@@ -99,7 +98,6 @@ TForm_faq::TForm_faq(TForm_login *login)
     heading.setBold(true);
     Label[21]->setFont(heading);
     Label[21]->setText(u"F. A. Q."_s);
-    Label[21]->adjustSize();
     Label[21]->move(0, 9);
 
     Timer1->setHandler([this] { Timer1Timer(); });
@@ -120,6 +118,11 @@ void TForm_faq::FormShow()
 {
     readLanguage();
     loadFramePictures();
+    // Selectable text and the heading's size are made at the first show
+    // rather than at start-up: each costs a text document or a font.
+    for (QLabel *label : Label)
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Label[21]->adjustSize();
     if (base::isLanguage(langin)) {
         setWindowTitle(kTitle.in(langin));
         loadNavigationPictures();
@@ -162,6 +165,7 @@ void TForm_faq::Timer1Timer()
         label->setGeometry(left, top, width, std::max(height, label->fontMetrics().height()));
         previousBottom = label->geometry().bottom();
     }
+    Label[21]->adjustSize();
     Label[21]->move((panelWidth - Label[21]->width()) / 2, 9);
     ScrollBox1->widget()->setMinimumSize(0, Label[20]->geometry().bottom() + 20);
     Timer1->switchOff();

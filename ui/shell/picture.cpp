@@ -2,10 +2,12 @@
 
 #include "base/assetpath.h"
 #include "ui/errorreporter.h"
+#include "ui/shell/clippedjpeg.h"
 
 #include <QDateTime>
 #include <QEvent>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QCoreApplication>
@@ -47,6 +49,19 @@ QPixmap readShared(const QString &path, bool clipToVisible, qreal ratio, QString
     }();
     if (const auto found = cache->constFind(key); found != cache->cend())
         return *found;
+    if (clip.isValid() && (path.endsWith(u".jpg"_s, Qt::CaseInsensitive) || path.endsWith(u".jpeg"_s, Qt::CaseInsensitive))) {
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly)) {
+            QImage image = decodeClippedJpeg(file.readAll(), clip);
+            if (!image.isNull()) {
+                image.setDevicePixelRatio(ratio);
+                QPixmap pixmap = QPixmap::fromImage(std::move(image));
+                cache->insert(key, pixmap);
+                return pixmap;
+            }
+        }
+        // Not one the clipped decoder takes: read the general way below.
+    }
     QImageReader reader(path);
     if (clip.isValid()) {
         const QSize full = reader.size();

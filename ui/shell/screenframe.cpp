@@ -26,7 +26,9 @@ ScreenFrame::ScreenFrame(const QString &name, TForm_login *login)
 
     Background1 = new Picture(u"Background1"_s, Picture::Sizing::Background, this);
     Background2 = new Picture(u"Background2"_s, Picture::Sizing::Auto, this);
-    Background2->setBuiltIn(builtInPanel());
+    // The built-in panel takes its place now; its picture is decoded when
+    // the screen is first shown (loadFramePictures), not at start-up.
+    Background2->resize(base::pictures::kPanelSize);
     ImageTitle = new Picture(u"ImageTitle"_s, Picture::Sizing::Auto, this);
     ImageLogo = new Picture(u"ImageLogo"_s, Picture::Sizing::Auto, this);
     for (int k = 1; k <= 5; ++k) {
