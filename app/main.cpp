@@ -7,6 +7,7 @@
 #include "ui/torvaneapplication.h"
 #include "report/hostsession.h"
 #include "ui/shell/code_login.h"
+#include "ui/shell/picture.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -44,6 +45,7 @@ int main(int argc, char **argv)
 
     // The screens' deferred steps (layout, localisation) wait for the first paint.
     torvane::ui::OneShotTimer::hold();
+    torvane::shell::TForm_login::prefetchPictures();
     auto login = torvane::app::createScreens();
     torvane::ui::OneShotTimer::releaseAfterFirstPaint(login.get());
     torvane::ui::OneShotTimer::afterFirstPaint(login.get(), [&app] { torvane::ui::TorvaneApplication::setIcon(app); });
@@ -54,6 +56,7 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIntValue("TORVANE_QUIT_AFTER_FIRST_PAINT") == 1)
         login->installEventFilter(&quitOnFirstPaint);
     torvane::ui::showMaximizedOnScreen(login.get());
+    torvane::shell::Picture::endPrefetch();
     // A budget named on the command line (a double-click in the file
     // manager) opens once the start screen is up.
     const QStringList arguments = QCoreApplication::arguments().mid(1);

@@ -34,6 +34,7 @@ dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./||' >"$scratch/contents"
 for path in \
     usr/bin/torvane \
     "$home/torvane" \
+    "$home/torvane_writers.so" \
     "$home/sprav.xlsx" \
     "$home/img/gen/background.jpg" \
     "$home/img/gen/background@2x.jpg" \

@@ -5,7 +5,7 @@
 #include <gsf/gsf-output.h>
 #include <gsf/gsf-utils.h>
 
-#include "report/xlswriter.h"
+#include "report/writermodule.h"
 
 #include <QHash>
 #include <QString>
@@ -796,7 +796,7 @@ void writePrintTitles(Bytes &out, const Workbook &book)
 
 } // namespace
 
-QByteArray XlsWriter::write(const Workbook &book)
+QByteArray writeXlsBytes(const Workbook &book)
 {
     if (const QString problem = workbookProblem(book, kXlsLimits); !problem.isEmpty())
         fail(problem);

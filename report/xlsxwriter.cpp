@@ -1,6 +1,6 @@
 #include <xlsxwriter.h>
 
-#include "report/xlsxwriter.h"
+#include "report/writermodule.h"
 
 #include <QFile>
 #include <QString>
@@ -165,7 +165,7 @@ void writeSheet(lxw_workbook *book, const Sheet &sheet, Formats &formats)
 
 } // namespace
 
-QByteArray XlsxWriter::write(const Workbook &book)
+QByteArray writeXlsxBytes(const Workbook &book)
 {
     if (const QString problem = workbookProblem(book, kXlsxLimits); !problem.isEmpty())
         fail(problem);

@@ -78,16 +78,31 @@ int TForm_login::language() const
     return Edit1->text().toInt();
 }
 
+namespace {
+const QString kBackground = u"img/gen/background.jpg"_s;
+const QString kLogo = u"img/gen/logo.png"_s;
+const QString kEnter = u"img/gen/enter.png"_s;
+const QString kLanguageBar = u"img/gen/lang.png"_s;
+} // namespace
+
+void TForm_login::prefetchPictures()
+{
+    Picture::prefetch({{kBackground, Picture::Sizing::Background},
+                       {kLogo, Picture::Sizing::Auto},
+                       {kEnter, Picture::Sizing::Auto},
+                       {kLanguageBar, Picture::Sizing::Auto}});
+}
+
 void TForm_login::FormCreate()
 {
     const ui::ErrorReporter::Batch pictures;
     langin = 1;
     // A missing picture is reported and left empty; the start screen still
     // lays itself out, so the program can always be entered.
-    Background1->load(u"img/gen/background.jpg"_s);
-    Image1->load(u"img/gen/logo.png"_s);
-    Image2->load(u"img/gen/enter.png"_s);
-    Image3->load(u"img/gen/lang.png"_s);
+    Background1->load(kBackground);
+    Image1->load(kLogo);
+    Image2->load(kEnter);
+    Image3->load(kLanguageBar);
     Timer1->switchOn();
 }
 

@@ -29,6 +29,9 @@ public:
 
     // The language code held in Edit1.
     int language() const;
+    // Starts decoding this screen's pictures on a worker before the screens
+    // are made, so the decode runs beside the making of every other screen.
+    static void prefetchPictures();
 
     Picture *Background1;
     Picture *Image1; // logo

@@ -16,6 +16,10 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <future>
+#include <memory>
+#include <thread>
+#include <vector>
 
 namespace torvane::shell {
 
@@ -33,54 +37,135 @@ QSize visibleArea(qreal ratio)
     return area;
 }
 
-// Every screen shows the same few files: each is decoded once per process.
-// The file's time and size are in the key, so a replaced file is read again.
-QPixmap readShared(const QString &path, bool clipToVisible, qreal ratio, QString *error)
+// One file to decode: everything a decode needs, so it can run on any thread.
+struct Request {
+    QString path;
+    qreal ratio = 1;
+    QSize clip; // invalid: the whole picture
+    QString key;
+};
+
+Request requestFor(const QString &path, bool clipToVisible, qreal ratio)
+{
+    Request request{path, ratio, clipToVisible ? visibleArea(ratio) : QSize(), {}};
+    // The file's time and size are in the key, so a replaced file is read again.
+    const QFileInfo info(path);
+    request.key = u"%1|%2|%3x%4|%5|%6"_s.arg(path).arg(ratio).arg(request.clip.width()).arg(request.clip.height())
+                      .arg(info.lastModified().toMSecsSinceEpoch()).arg(info.size());
+    return request;
+}
+
+// On a high density screen the double size picture beside the file, when
+// there is one, keeps the picture sharp at the same logical size.
+QString doubledPath(const QString &path)
 {
     const QFileInfo info(path);
-    const QSize clip = clipToVisible ? visibleArea(ratio) : QSize();
-    const QString key = u"%1|%2|%3x%4|%5|%6"_s.arg(path).arg(ratio).arg(clip.width()).arg(clip.height())
-                            .arg(info.lastModified().toMSecsSinceEpoch()).arg(info.size());
-    // Emptied with the application: a pixmap must not outlive it.
-    static QHash<QString, QPixmap> *cache = [] {
-        auto *pictures = new QHash<QString, QPixmap>;
-        qAddPostRoutine([] { cache->clear(); });
-        return pictures;
-    }();
-    if (const auto found = cache->constFind(key); found != cache->cend())
-        return *found;
-    if (clip.isValid() && (path.endsWith(u".jpg"_s, Qt::CaseInsensitive) || path.endsWith(u".jpeg"_s, Qt::CaseInsensitive))) {
-        QFile file(path);
+    return info.path() + u'/' + info.completeBaseName() + u"@2x."_s + info.suffix();
+}
+
+QImage decode(const Request &request, QString *error)
+{
+    if (request.clip.isValid()
+        && (request.path.endsWith(u".jpg"_s, Qt::CaseInsensitive) || request.path.endsWith(u".jpeg"_s, Qt::CaseInsensitive))) {
+        QFile file(request.path);
         if (file.open(QIODevice::ReadOnly)) {
-            QImage image = decodeClippedJpeg(file.readAll(), clip);
+            QImage image = decodeClippedJpeg(file.readAll(), request.clip);
             if (!image.isNull()) {
-                image.setDevicePixelRatio(ratio);
-                QPixmap pixmap = QPixmap::fromImage(std::move(image));
-                cache->insert(key, pixmap);
-                return pixmap;
+                image.setDevicePixelRatio(request.ratio);
+                return image;
             }
         }
         // Not one the clipped decoder takes: read the general way below.
     }
-    QImageReader reader(path);
-    if (clip.isValid()) {
+    QImageReader reader(request.path);
+    if (request.clip.isValid()) {
         const QSize full = reader.size();
-        if (full.isValid() && (full.width() > clip.width() || full.height() > clip.height()))
-            reader.setClipRect(QRect(QPoint(0, 0), full.boundedTo(clip)));
+        if (full.isValid() && (full.width() > request.clip.width() || full.height() > request.clip.height()))
+            reader.setClipRect(QRect(QPoint(0, 0), full.boundedTo(request.clip)));
     }
     QImage image = reader.read();
     if (image.isNull()) {
         if (error)
             *error = reader.errorString();
-        return QPixmap();
+        return {};
     }
-    image.setDevicePixelRatio(ratio);
+    image.setDevicePixelRatio(request.ratio);
+    return image;
+}
+
+// Every screen shows the same few files: each is decoded once per process.
+// Emptied with the application: a pixmap must not outlive it.
+QHash<QString, QPixmap> &pixmapCache()
+{
+    static QHash<QString, QPixmap> *cache = [] {
+        auto *pictures = new QHash<QString, QPixmap>;
+        qAddPostRoutine([] { cache->clear(); });
+        return pictures;
+    }();
+    return *cache;
+}
+
+// Decodes started ahead of their load(), by key; each is taken once.
+QHash<QString, std::shared_future<QImage>> &prefetched()
+{
+    static QHash<QString, std::shared_future<QImage>> decodes;
+    return decodes;
+}
+
+QPixmap readShared(const Request &request, QString *error)
+{
+    QHash<QString, QPixmap> &cache = pixmapCache();
+    if (const auto found = cache.constFind(request.key); found != cache.cend())
+        return *found;
+    QImage image;
+    if (const auto ahead = prefetched().find(request.key); ahead != prefetched().end()) {
+        image = ahead->get();
+        prefetched().erase(ahead);
+    }
+    if (image.isNull())
+        image = decode(request, error); // also words the error of a prefetch that failed
+    if (image.isNull())
+        return {};
     QPixmap pixmap = QPixmap::fromImage(std::move(image));
-    cache->insert(key, pixmap);
+    cache.insert(request.key, pixmap);
     return pixmap;
 }
 
+// The request load() makes for a relative name at a device pixel ratio.
+Request requestForName(const QString &relativeName, bool clip, qreal ratio)
+{
+    const QString path = base::AssetPath::of(relativeName);
+    if (ratio > 1) {
+        const QString doubled = doubledPath(path);
+        if (QFileInfo::exists(doubled))
+            return requestFor(doubled, clip, 2);
+    }
+    return requestFor(path, clip, 1);
+}
+
 } // namespace
+
+void Picture::prefetch(const QList<std::pair<QString, Sizing>> &pictures)
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const qreal ratio = screen ? screen->devicePixelRatio() : 1;
+    QList<Request> requests;
+    for (const auto &[name, sizing] : pictures) {
+        Request request = requestForName(name, sizing == Sizing::Background, ratio);
+        if (QFileInfo::exists(request.path) && !prefetched().contains(request.key))
+            requests.append(request);
+    }
+    if (requests.isEmpty())
+        return;
+    // One worker decodes them in order; each load() waits only for its own.
+    auto promises = std::make_shared<std::vector<std::promise<QImage>>>(requests.size());
+    for (qsizetype i = 0; i < requests.size(); ++i)
+        prefetched().insert(requests[i].key, (*promises)[std::size_t(i)].get_future().share());
+    std::thread([requests, promises] {
+        for (qsizetype i = 0; i < requests.size(); ++i)
+            (*promises)[std::size_t(i)].set_value(decode(requests[i], nullptr));
+    }).detach();
+}
 
 Picture::Picture(const QString &name, Sizing sizing, QWidget *parent)
     : ClickableLabel(name, parent)
@@ -105,23 +190,32 @@ bool Picture::load(const QString &relativeName)
 {
     m_source = relativeName;
     m_source.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    const QString path = base::AssetPath::of(m_source);
-    // On a high density screen the double size picture beside the file, when
-    // there is one, keeps the picture sharp at the same logical size.
-    if (devicePixelRatioF() > 1) {
-        const QFileInfo info(path);
-        const QString doubled = info.path() + u'/' + info.completeBaseName() + u"@2x."_s + info.suffix();
-        if (QFileInfo::exists(doubled)) {
-            const QPixmap pixmap = readShared(doubled, m_sizing == Sizing::Background, 2, nullptr);
-            if (!pixmap.isNull()) {
+    m_pending = {};
+    const bool clip = m_sizing == Sizing::Background;
+    const Request request = requestForName(m_source, clip, devicePixelRatioF());
+    if (const auto ahead = prefetched().find(request.key); ahead != prefetched().end()) {
+        // Decoding on the worker: the control takes its size from the file's
+        // header now and its pixels when it is first shown.
+        const QSize size = m_sizing == Sizing::Auto ? QImageReader(request.path).size() : QSize();
+        if (size.isValid() || m_sizing != Sizing::Auto) {
+            m_pending = [this, request] {
+                QString error;
+                const QPixmap pixmap = readShared(request, &error);
+                if (pixmap.isNull())
+                    ui::ErrorReporter::instance().reportMissingFile(request.path, error);
                 show(pixmap);
-                return true;
-            }
+            };
+            if (m_sizing == Sizing::Auto)
+                resize((QSizeF(size) / request.ratio).toSize());
+            return true;
         }
     }
     QString error;
-    const QPixmap pixmap = readShared(path, m_sizing == Sizing::Background, 1, &error);
+    QPixmap pixmap = readShared(request, &error);
+    if (pixmap.isNull() && request.ratio > 1) // a double size file that cannot be read: the plain one
+        pixmap = readShared(requestFor(base::AssetPath::of(m_source), clip, 1), &error);
     if (pixmap.isNull()) {
+        const QString path = base::AssetPath::of(m_source);
         const QString reason = QFileInfo::exists(path) ? error : u"No such file."_s;
         ui::ErrorReporter::instance().reportMissingFile(path, reason);
         show(QPixmap());
@@ -131,9 +225,34 @@ bool Picture::load(const QString &relativeName)
     return true;
 }
 
+void Picture::endPrefetch()
+{
+    prefetched().clear(); // a decode no load asked for (another screen's ratio, say)
+}
+
+bool Picture::hasPicture() const
+{
+    const_cast<Picture *>(this)->takePending();
+    return !m_original.isNull();
+}
+
+void Picture::takePending()
+{
+    if (m_pending)
+        std::exchange(m_pending, {})();
+}
+
+bool Picture::event(QEvent *event)
+{
+    if (event->type() == QEvent::Show || event->type() == QEvent::Paint)
+        takePending();
+    return ClickableLabel::event(event);
+}
+
 void Picture::setBuiltIn(const QPixmap &pixmap)
 {
     m_source.clear();
+    m_pending = {};
     show(pixmap);
 }
 

@@ -4,6 +4,9 @@
 
 #include <QPixmap>
 
+#include <functional>
+#include <utility>
+
 namespace torvane::shell {
 
 // A picture control that loads its file by relative name from beside the
@@ -24,6 +27,11 @@ public:
 
     // Loads a picture file; returns false (after reporting) when it cannot be read.
     bool load(const QString &relativeName);
+    // Starts decoding pictures on a worker thread, for loads that follow:
+    // such a load sizes the control at once and waits for its pixels only
+    // when the control is first shown.
+    static void prefetch(const QList<std::pair<QString, Sizing>> &pictures);
+    static void endPrefetch();
     // Shows a picture compiled into the program.
     void setBuiltIn(const QPixmap &pixmap);
     // Size kept by an auto-sized control whose picture is missing, so a button stays usable.
@@ -31,20 +39,23 @@ public:
 
     // Relative name of the last file asked for (with forward slashes).
     QString source() const { return m_source; }
-    bool hasPicture() const { return !m_original.isNull(); }
+    bool hasPicture() const;
 
 protected:
+    bool event(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void show(const QPixmap &pixmap);
     void refit();
+    void takePending();
 
     Sizing m_sizing;
     QPixmap m_original;
     QString m_source;
     QSize m_fallback;
+    std::function<void()> m_pending; // shows a picture decoded on the worker
 };
 
 } // namespace torvane::shell
