@@ -1,5 +1,6 @@
 #include "ui/sectiongridview.h"
 
+#include "ui/flatfield.h"
 #include "ui/optionbox.h"
 #include "ui/quantityedit.h"
 
@@ -15,8 +16,6 @@ using namespace model;
 
 namespace {
 const QString kInvalidStyle = u"QLineEdit { background: #ffe1e1; border: 1px solid #c62828; }"_s;
-// Fields the user cannot type into look like text on a tinted ground.
-const QString kFixedStyle = u"QLineEdit { background: #eef2f6; border: 1px solid #d3dbe3; color: #1b2b3a; }"_s;
 const QString kStaleStyle = u"QLineEdit { background: #f4f4f4; border: 1px dashed #b0892c; color: #8a8a8a; font-style: italic; }"_s;
 } // namespace
 
@@ -63,11 +62,8 @@ void SectionGridView::create(int index, QWidget *parent, QValidator *digits)
         break;
     }
     case ColumnRole::Name: {
-        auto *field = new QLineEdit(parent);
-        field->setReadOnly(true);
-        field->setFocusPolicy(Qt::ClickFocus);
-        field->setStyleSheet(kFixedStyle);
-        widget = field;
+        // Fields the user cannot type into look like text on a tinted ground.
+        widget = new FlatField(QColor(0xee, 0xf2, 0xf6), QColor(0xd3, 0xdb, 0xe3), QColor(0x1b, 0x2b, 0x3a), parent);
         break;
     }
     }

@@ -7,6 +7,7 @@
 #include "report/sectionsource.h"
 #include "ui/budgettexts.h"
 #include "ui/errorreporter.h"
+#include "ui/flatfield.h"
 #include "ui/messages.h"
 #include "ui/oneshottimer.h"
 #include "ui/sectiongridview.h"
@@ -28,18 +29,14 @@ namespace {
 
 constexpr base::LocalizedText kTotalCaption{u"Résultat:", u"Итог:", u"Result:"};
 
-const QString kAmountStyle = u"QLineEdit { background: #eef7f5; border: 1px solid #b9d9d3; color: #0b2545; }"_s;
 const QString kStaleAmountStyle =
     u"QLineEdit { background: #fff6e0; border: 1px dashed #b0892c; color: #8a6d1f; font-style: italic; }"_s;
 const QString kStaleTabStyle = u"QPushButton { color: #b3261e; font-weight: bold; }"_s;
 
 QLineEdit *amountField(const QString &name, QWidget *parent)
 {
-    auto *field = new QLineEdit(parent);
+    auto *field = new FlatField(QColor(0xee, 0xf7, 0xf5), QColor(0xb9, 0xd9, 0xd3), QColor(0x0b, 0x25, 0x45), parent);
     field->setObjectName(name);
-    field->setReadOnly(true);
-    field->setFocusPolicy(Qt::ClickFocus);
-    field->setStyleSheet(kAmountStyle);
     field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     QFont bold = field->font();
     bold.setBold(true);
@@ -317,7 +314,7 @@ void SectionScreen::clearFailure()
     m_grid->clearInvalid();
     m_grid->markFigures(false, {});
     for (QLineEdit *field : SumEdit + QVector<QLineEdit *>{Edit1}) {
-        field->setStyleSheet(kAmountStyle);
+        field->setStyleSheet(QString());
         field->setToolTip(QString());
     }
     for (QPushButton *button : std::as_const(Button)) {
