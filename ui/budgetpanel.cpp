@@ -19,6 +19,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QScrollArea>
@@ -166,10 +167,6 @@ BudgetPanel::BudgetPanel(BudgetController &document, shell::TForm_main *menu)
     BudgetTotal->setReadOnly(true);
     BudgetTotal->setFocusPolicy(Qt::ClickFocus);
     BudgetTotal->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QFont bold = BudgetTotal->font();
-    bold.setBold(true);
-    bold.setPointSizeF(bold.pointSizeF() * 1.25);
-    BudgetTotal->setFont(bold);
     m_currencyCaption = label();
     CurrencyCode = field(u"CurrencyCode"_s);
     CurrencyCode->setMaxLength(8);
@@ -221,7 +218,6 @@ BudgetPanel::BudgetPanel(BudgetController &document, shell::TForm_main *menu)
     for (int k = 0; k < 8; ++k) {
         auto *total = new QLabel(menu->Image[std::size_t(k)]);
         total->setObjectName(u"TileTotal%1"_s.arg(k + 1));
-        total->setStyleSheet(kTileStyle);
         total->setAttribute(Qt::WA_TransparentForMouseEvents);
         TileTotal[std::size_t(k)] = total;
     }
@@ -238,6 +234,7 @@ BudgetPanel::BudgetPanel(BudgetController &document, shell::TForm_main *menu)
     connect(&m_document, &BudgetController::documentChanged, this, &BudgetPanel::refresh);
     connect(&m_document, &BudgetController::recoveryChanged, this, &BudgetPanel::refresh);
     menu->roomBelowTiles = [this] { return besideTiles() ? 0 : kBelowHeight; };
+    menu->installEventFilter(this);
     connect(menu, &shell::TForm_main::laidOut, this, [this] {
         retranslate();
         place();
@@ -283,6 +280,20 @@ void BudgetPanel::refresh()
 {
     const int L = language();
     const model::Budget &budget = m_document.budget();
+    BudgetFileName->setText(budget.isModified() ? m_document.displayName() + u" — "_s + budgettexts::kModified.in(L) + u" ●"_s
+                                                : m_document.displayName());
+    BudgetFileName->setToolTip(m_document.filePath());
+    RecoveryBar->setVisible(m_document.hasRecovery());
+    if (RecoveryBar->isVisibleTo(this))
+        m_recoveryText->setText(budgettexts::recoveryOffer(m_document.recoveryTime(), L));
+
+    // The figures and fields are laid out text, each with its font to load:
+    // while the menu is not on screen they wait for its next show.
+    if (!m_menu->isVisible()) {
+        m_figuresWaiting = true;
+        return;
+    }
+    m_figuresWaiting = false;
     const model::BudgetSettings &settings = budget.settings();
     m_updating = true;
     if (BudgetTitle->text() != settings.title)
@@ -296,10 +307,6 @@ void BudgetPanel::refresh()
     if (CurrencyRate->text() != settings.currencyRate)
         CurrencyRate->setText(settings.currencyRate);
     m_updating = false;
-
-    BudgetFileName->setText(budget.isModified() ? m_document.displayName() + u" — "_s + budgettexts::kModified.in(L) + u" ●"_s
-                                                : m_document.displayName());
-    BudgetFileName->setToolTip(m_document.filePath());
 
     const model::BudgetSummary summary = model::summarize(budget);
     m_chart->document = report::budgetOverview(budget, summary, L);
@@ -324,10 +331,26 @@ void BudgetPanel::refresh()
     CurrencyTotal->setText(summary.currencyHundredths
                                ? kConverted.in(L).arg(report::currencyAmount(*summary.currencyHundredths, settings.currencyCode, L))
                                : QString());
+}
 
-    RecoveryBar->setVisible(m_document.hasRecovery());
-    if (RecoveryBar->isVisibleTo(this))
-        m_recoveryText->setText(budgettexts::recoveryOffer(m_document.recoveryTime(), L));
+bool BudgetPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_menu && event->type() == QEvent::Show) {
+        if (!m_styled) {
+            // The bold and larger fonts of the totals are loaded when the
+            // menu first shows, not before the start screen.
+            m_styled = true;
+            QFont bold = BudgetTotal->font();
+            bold.setBold(true);
+            bold.setPointSizeF(bold.pointSizeF() * 1.25);
+            BudgetTotal->setFont(bold);
+            for (QLabel *total : TileTotal)
+                total->setStyleSheet(kTileStyle);
+        }
+        if (m_figuresWaiting)
+            refresh();
+    }
+    return QFrame::eventFilter(watched, event);
 }
 
 bool BudgetPanel::besideTiles() const

@@ -42,9 +42,13 @@ public:
 
     // Places the panel below or beside the tiles and the totals on them.
     void place();
-    // Figures and texts from the budget now.
+    // Figures and texts from the budget: now while the menu is on screen,
+    // else at its next show.
     void refresh();
     void retranslate();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     bool besideTiles() const;
@@ -64,6 +68,8 @@ private:
     QToolButton *m_discard;
     std::array<QToolButton *, 7> m_buttons;
     bool m_updating = false;
+    bool m_figuresWaiting = false;
+    bool m_styled = false;
 };
 
 } // namespace torvane::ui

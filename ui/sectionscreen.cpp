@@ -38,10 +38,7 @@ QLineEdit *amountField(const QString &name, QWidget *parent)
     auto *field = new FlatField(QColor(0xee, 0xf7, 0xf5), QColor(0xb9, 0xd9, 0xd3), QColor(0x0b, 0x25, 0x45), parent);
     field->setObjectName(name);
     field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QFont bold = field->font();
-    bold.setBold(true);
-    field->setFont(bold);
-    return field;
+    return field; // set in bold at the screen's first show
 }
 
 QLabel *makeLabel(const QString &name, QWidget *parent)
@@ -199,6 +196,16 @@ void SectionScreen::FormShow()
 {
     readLanguage();
     loadFramePictures();
+    if (!m_amountsInBold) {
+        // Bold is a font of its own to load: done when a section is first
+        // seen, not for all eight before the start screen shows.
+        m_amountsInBold = true;
+        for (QLineEdit *field : SumEdit + QVector<QLineEdit *>{Edit1}) {
+            QFont bold = field->font();
+            bold.setBold(true);
+            field->setFont(bold);
+        }
+    }
     if (base::isLanguage(langin)) {
         loadNavigationPictures();
         Label1->setText(kTotalCaption.in(langin));

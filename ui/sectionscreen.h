@@ -95,6 +95,7 @@ private:
     QString m_lastReported;
     int m_layouts = 0;
     int m_passes = 0;
+    bool m_amountsInBold = false;
 };
 
 } // namespace torvane::ui
