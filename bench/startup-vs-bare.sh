@@ -51,11 +51,11 @@ median() { # file column
 }
 pt=$(median "$scratch/program" 1); pm=$(median "$scratch/program" 2)
 bt=$(median "$scratch/bare" 1); bm=$(median "$scratch/bare" 2)
-awk -v pt="$pt" -v pm="$pm" -v bt="$bt" -v bm="$bm" -v n="$runs" 'BEGIN {
+awk -v pt="$pt" -v pm="$pm" -v bt="$bt" -v bm="$bm" -v n="$runs" -v name="$(basename "$program")" 'BEGIN {
     printf "start-up to first paint, median of %d whole-process runs, 1366x768 offscreen\n", n
-    printf "  torvane     : %7.1f ms  %6.1f MiB peak\n", pt, pm / 1024
+    printf "  %-12s: %7.1f ms  %6.1f MiB peak\n", name, pt, pm / 1024
     printf "  bare window : %7.1f ms  %6.1f MiB peak\n", bt, bm / 1024
     printf "  time ratio  : %7.2f    (target <= 2.0)\n", pt / bt
     printf "  memory ratio: %7.2f\n", pm / bm
-    printf "  torvane peak: %7.1f MiB (target <= 45)\n", pm / 1024
+    printf "  peak        : %7.1f MiB (target <= 45)\n", pm / 1024
 }'

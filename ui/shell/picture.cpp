@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <future>
+#include <map>
 #include <memory>
 #include <thread>
 #include <vector>
@@ -89,6 +90,10 @@ QImage decode(const Request &request, QString *error)
             *error = reader.errorString();
         return {};
     }
+    // The form a pixmap keeps pictures with transparency in, made here in
+    // place (and on the worker, for a prefetch) rather than as a copy later.
+    if (image.format() == QImage::Format_ARGB32)
+        image.convertTo(QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(request.ratio);
     return image;
 }
@@ -106,9 +111,9 @@ QHash<QString, QPixmap> &pixmapCache()
 }
 
 // Decodes started ahead of their load(), by key; each is taken once.
-QHash<QString, std::shared_future<QImage>> &prefetched()
+std::map<QString, std::future<QImage>> &prefetched()
 {
-    static QHash<QString, std::shared_future<QImage>> decodes;
+    static std::map<QString, std::future<QImage>> decodes;
     return decodes;
 }
 
@@ -119,7 +124,7 @@ QPixmap readShared(const Request &request, QString *error)
         return *found;
     QImage image;
     if (const auto ahead = prefetched().find(request.key); ahead != prefetched().end()) {
-        image = ahead->get();
+        image = ahead->second.get(); // moved out: the pixmap below takes the pixels without a copy
         prefetched().erase(ahead);
     }
     if (image.isNull())
@@ -152,7 +157,7 @@ void Picture::prefetch(const QList<std::pair<QString, Sizing>> &pictures)
     QList<Request> requests;
     for (const auto &[name, sizing] : pictures) {
         Request request = requestForName(name, sizing == Sizing::Background, ratio);
-        if (QFileInfo::exists(request.path) && !prefetched().contains(request.key))
+        if (QFileInfo::exists(request.path) && !prefetched().count(request.key))
             requests.append(request);
     }
     if (requests.isEmpty())
@@ -160,7 +165,7 @@ void Picture::prefetch(const QList<std::pair<QString, Sizing>> &pictures)
     // One worker decodes them in order; each load() waits only for its own.
     auto promises = std::make_shared<std::vector<std::promise<QImage>>>(requests.size());
     for (qsizetype i = 0; i < requests.size(); ++i)
-        prefetched().insert(requests[i].key, (*promises)[std::size_t(i)].get_future().share());
+        prefetched().emplace(requests[i].key, (*promises)[std::size_t(i)].get_future());
     std::thread([requests, promises] {
         for (qsizetype i = 0; i < requests.size(); ++i)
             (*promises)[std::size_t(i)].set_value(decode(requests[i], nullptr));
