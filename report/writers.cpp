@@ -12,6 +12,8 @@
 
 namespace torvane::report {
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The module sits beside the running program, like its pictures.
@@ -29,7 +31,7 @@ const WriterModule &writerModule()
     const std::lock_guard lock(guard);
     if (loaded)
         return *loaded;
-    QLibrary library(programFolder() + u'/' + QLatin1StringView(kWriterModuleName));
+    QLibrary library(programFolder() + u'/' + QLatin1StringView(kWriterModuleName) + u".so"_s);
     library.setLoadHints(QLibrary::PreventUnloadHint);
     using Entry = const WriterModule *(*)();
     const auto entry = reinterpret_cast<Entry>(library.resolve(kWriterModuleEntry));

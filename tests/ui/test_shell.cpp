@@ -5,11 +5,15 @@
 #include "ui/shell/code_consult.h"
 #include "ui/shell/code_faq.h"
 #include "ui/shell/code_main.h"
+#include "ui/shell/clippedjpeg.h"
 #include "ui/shell/picture.h"
 
 #include <QDir>
 #include <QDirIterator>
+#include <QBuffer>
 #include <QFile>
+#include <QImageReader>
+#include <QImageWriter>
 #include <QLabel>
 #include <QScrollArea>
 #include <QTemporaryDir>
@@ -21,6 +25,41 @@ using namespace torvane::shell;
 namespace {
 
 bool isBold(const QLabel *label) { return label->font().bold(); }
+
+// A picture with detail everywhere, so a misplaced block or column shows.
+QImage busyPicture(QSize size, QImage::Format format)
+{
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            image.setPixel(x, y, qRgb((x * 7 + y) % 256, (y * 5) % 256, (x * y) % 256));
+    return image.convertToFormat(format);
+}
+
+QByteArray jpegOf(const QImage &image, int quality = 90)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setQuality(quality);
+    writer.write(image);
+    return bytes;
+}
+
+// Largest difference of one colour channel between two pictures of one size.
+int largestDifference(const QImage &a, const QImage &b)
+{
+    int largest = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            largest = std::max({largest, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                                std::abs(qBlue(p) - qBlue(q))});
+        }
+    return largest;
+}
 
 // A copy of the picture tree beside the test, with some files left out.
 struct PictureTree {
@@ -72,6 +111,10 @@ private slots:
     void missingPictureIsReportedOnceAndShowCarriesOn();
     void missingEnterPictureKeepsAClickableButton();
     void timerSwitchedOnAgainKeepsItsCountdown();
+    void clippedJpegMatchesTheWholeDecode_data();
+    void clippedJpegMatchesTheWholeDecode();
+    void clippedJpegRefusesWhatItCannotRead();
+    void prefetchedPicturesLoadAsReadDirectly();
 };
 
 void TestShell::screensAreCreatedInOrder()
@@ -452,6 +495,78 @@ void TestShell::timerSwitchedOnAgainKeepsItsCountdown()
     QVERIFY(!timer.isOn());
     QTest::qWait(150);
     QCOMPARE(runs, 1);
+}
+
+void TestShell::clippedJpegMatchesTheWholeDecode_data()
+{
+    QTest::addColumn<QSize>("picture");
+    QTest::addColumn<bool>("grey");
+    QTest::addColumn<QSize>("clip");
+    QTest::newRow("colour, clip off the blocks") << QSize(301, 203) << false << QSize(123, 77);
+    QTest::newRow("colour, clip wider than the picture") << QSize(64, 48) << false << QSize(100, 20);
+    QTest::newRow("colour, clip larger both ways") << QSize(64, 48) << false << QSize(1000, 1000);
+    QTest::newRow("grey, clip off the blocks") << QSize(200, 120) << true << QSize(99, 61);
+}
+
+void TestShell::clippedJpegMatchesTheWholeDecode()
+{
+    QFETCH(QSize, picture);
+    QFETCH(bool, grey);
+    QFETCH(QSize, clip);
+    const QByteArray bytes = jpegOf(busyPicture(picture, grey ? QImage::Format_Grayscale8 : QImage::Format_RGB32));
+    QBuffer buffer;
+    buffer.setData(bytes);
+    const QImage whole = QImageReader(&buffer, "jpeg").read();
+    QVERIFY(!whole.isNull());
+    const QImage clipped = shell::decodeClippedJpeg(bytes, clip);
+    QCOMPARE(clipped.size(), picture.boundedTo(clip));
+    QCOMPARE(clipped.format(), QImage::Format_RGB888);
+    // The same decoder underneath: only rounding may differ, never a block.
+    QVERIFY(largestDifference(clipped, whole.copy(QRect(QPoint(0, 0), clipped.size()))) <= 2);
+}
+
+void TestShell::clippedJpegRefusesWhatItCannotRead()
+{
+    const QByteArray good = jpegOf(busyPicture(QSize(64, 64), QImage::Format_RGB32));
+    QVERIFY(shell::decodeClippedJpeg({}, QSize(10, 10)).isNull());
+    QVERIFY(shell::decodeClippedJpeg(QByteArray("not a picture at all"), QSize(10, 10)).isNull());
+    QVERIFY(shell::decodeClippedJpeg(good.left(20), QSize(10, 10)).isNull()); // header cut short
+    QVERIFY(shell::decodeClippedJpeg(good, QSize()).isNull());
+    QVERIFY(!shell::decodeClippedJpeg(good, QSize(10, 10)).isNull());
+}
+
+void TestShell::prefetchedPicturesLoadAsReadDirectly()
+{
+    PictureTree tree({});
+    QFile damaged(tree.dir.filePath(u"img/gen/lang.png"_s));
+    QVERIFY(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    damaged.write("\x89PNG but nothing after it");
+    damaged.close();
+    ui::ErrorReporter::instance().setRecording(true);
+    ui::ErrorReporter::instance().clearRecorded();
+
+    QWidget window;
+    Picture::prefetch({{u"img/gen/background.jpg"_s, Picture::Sizing::Background},
+                       {u"img/gen/logo.png"_s, Picture::Sizing::Auto},
+                       {u"img/gen/lang.png"_s, Picture::Sizing::Auto}});
+    Picture background(u"Background"_s, Picture::Sizing::Background, &window);
+    Picture logo(u"Logo"_s, Picture::Sizing::Auto, &window);
+    Picture bar(u"Bar"_s, Picture::Sizing::Auto, &window);
+    QVERIFY(background.load(u"img/gen/background.jpg"_s));
+    QVERIFY(logo.load(u"img/gen/logo.png"_s));
+    // Sized from the file at once; a damaged file is found and told as without a prefetch.
+    const QImage expected = QImage(tree.dir.filePath(u"img/gen/logo.png"_s)).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QCOMPARE(logo.size(), expected.size());
+    QVERIFY(!bar.load(u"img/gen/lang.png"_s));
+    QCOMPARE(ui::ErrorReporter::instance().recorded().size(), 1);
+    Picture::endPrefetch();
+
+    window.resize(400, 300);
+    window.show();
+    QVERIFY(background.hasPicture() && logo.hasPicture());
+    QCOMPARE(logo.pixmap().toImage(), expected);
+    QVERIFY(!background.pixmap().isNull());
+    QCOMPARE(ui::ErrorReporter::instance().recorded().size(), 1);
 }
 
 QTEST_MAIN(TestShell)

@@ -48,7 +48,7 @@ bool decodeInto(const unsigned char *bytes, unsigned long size, QSize clip, unsi
         jpeg_destroy_decompress(&info);
         return false;
     }
-    info.out_color_space = JCS_EXT_BGRX; // the byte order of QImage::Format_RGB32 on little-endian machines
+    info.out_color_space = JCS_EXT_RGB; // the byte order of QImage::Format_RGB888
     jpeg_start_decompress(&info);
     const JDIMENSION wanted = std::min<JDIMENSION>(info.output_width, JDIMENSION(clip.width()));
     const JDIMENSION rows = std::min<JDIMENSION>(info.output_height, JDIMENSION(clip.height()));
@@ -63,7 +63,7 @@ bool decodeInto(const unsigned char *bytes, unsigned long size, QSize clip, unsi
     while (info.output_scanline < rows) {
         JSAMPROW target = row;
         jpeg_read_scanlines(&info, &target, 1);
-        std::memcpy(pixels + qsizetype(info.output_scanline - 1) * stride, row, std::size_t(wanted) * 4);
+        std::memcpy(pixels + qsizetype(info.output_scanline - 1) * stride, row, std::size_t(wanted) * 3);
     }
     // The rows below the clip are never decoded.
     jpeg_abort_decompress(&info);
@@ -97,18 +97,20 @@ bool headerSize(const QByteArray &data, int *width, int *height)
 
 QImage decodeClippedJpeg(const QByteArray &data, QSize clip)
 {
-    if (Q_BYTE_ORDER != Q_LITTLE_ENDIAN || data.size() < 4 || !clip.isValid() || clip.isEmpty())
+    if (data.size() < 4 || !clip.isValid() || clip.isEmpty())
         return {};
     int fullWidth = 0;
     int fullHeight = 0;
     if (!headerSize(data, &fullWidth, &fullHeight) || fullWidth <= 0 || fullHeight <= 0)
         return {};
     const QSize size = QSize(fullWidth, fullHeight).boundedTo(clip);
-    QImage image(size, QImage::Format_RGB32);
+    // Three bytes a pixel: a background as large as the screen is the
+    // program's largest picture, and a fourth byte would only be padding.
+    QImage image(size, QImage::Format_RGB888);
     if (image.isNull())
         return {};
     // A whole row of the picture: the crop is widened to whole blocks.
-    std::vector<unsigned char> row(std::size_t(fullWidth) * 4);
+    std::vector<unsigned char> row(std::size_t(fullWidth) * 3);
     int width = 0;
     int height = 0;
     if (!decodeInto(reinterpret_cast<const unsigned char *>(data.constData()), (unsigned long)data.size(), size,

@@ -8,7 +8,7 @@ class QByteArray;
 namespace torvane::shell {
 
 // Decodes the top left corner of a JPEG picture, at most clip in size,
-// straight into 32-bit pixels. Only the rows and column blocks inside the
+// straight into 24-bit pixels (QImage::Format_RGB888). Only the rows and column blocks inside the
 // clip are decoded: a background made for the largest screens costs on a
 // small one only what it shows. Returns a null image when the data is not
 // a JPEG this decoder handles (CMYK, say) or is damaged; the caller then

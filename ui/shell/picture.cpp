@@ -131,7 +131,9 @@ QPixmap readShared(const Request &request, QString *error)
         image = decode(request, error); // also words the error of a prefetch that failed
     if (image.isNull())
         return {};
-    QPixmap pixmap = QPixmap::fromImage(std::move(image));
+    // A 24-bit background stays 24-bit rather than padded to 32.
+    const Qt::ImageConversionFlags flags = image.format() == QImage::Format_RGB888 ? Qt::NoFormatConversion : Qt::AutoColor;
+    QPixmap pixmap = QPixmap::fromImage(std::move(image), flags);
     cache.insert(request.key, pixmap);
     return pixmap;
 }
