@@ -35,6 +35,7 @@ for path in \
     usr/bin/torvane \
     "$home/torvane" \
     "$home/torvane_writers.so" \
+    "$home/torvane_print.so" \
     "$home/sprav.xlsx" \
     "$home/img/gen/background.jpg" \
     "$home/img/gen/background@2x.jpg" \

@@ -1,5 +1,6 @@
 #include "ui/budgetcontroller.h"
 
+#include "base/programmodule.h"
 #include "base/safefile.h"
 #include "model/budgetfile.h"
 #include "report/budgetoutput.h"
@@ -7,6 +8,7 @@
 #include "report/spreadsheethost.h"
 #include "ui/budgettexts.h"
 #include "ui/errorreporter.h"
+#include "ui/printpreview.h"
 #include "ui/shell/code_login.h"
 
 #include <QAction>
@@ -15,8 +17,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QWidget>
@@ -203,14 +203,13 @@ void BudgetController::printBudget()
         ErrorReporter::instance().report(nothing.message(language()), ErrorReporter::Severity::Notice);
         return;
     }
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setDocName(outputName({}).trimmed());
-    QPrintPreviewDialog preview(&printer, QApplication::activeWindow());
-    preview.setWindowTitle(texts::kPrint.in(language()));
-    connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-            [&document](QPrinter *target) { report::paintBudget(*target, document); });
-    preview.exec();
+    try {
+        const auto &print = base::programModule<PrintModule>(kPrintModuleName, kPrintModuleEntry, kPrintModuleVersion);
+        print.preview(QApplication::activeWindow(), texts::kPrint.in(language()), outputName({}).trimmed(),
+                      [&document](QPagedPaintDevice &device) { report::paintBudget(device, document); });
+    } catch (const std::exception &failure) {
+        ErrorReporter::instance().report(texts::printUnavailable(QString::fromStdString(failure.what()), language()));
+    }
 }
 
 bool BudgetController::newBudget()

@@ -94,6 +94,13 @@ QString saveFailure(const QString &path, const QString &reason, int language)
     return text.in(language).arg(native(path), reason);
 }
 
+QString printUnavailable(const QString &reason, int language)
+{
+    constexpr LocalizedText text{u"L’impression n’est pas disponible : %1.", u"Печать недоступна: %1.",
+                                 u"Printing is not available: %1."};
+    return text.in(language).arg(reason);
+}
+
 QString lockedElsewhere(const QString &path, qint64 pid, const QString &host, const QString &application, int language)
 {
     constexpr LocalizedText text{u"Le budget « %1 » est déjà ouvert dans une autre copie de %2 (processus %3 sur %4). Fermez-le là-bas d’abord.",

@@ -38,6 +38,7 @@ QString clearSection(const QString &caption, int language);
 QString readFailure(const model::budgetfile::ReadResult &result, const QString &path, int language);
 QString skipped(const QStringList &entries, const QString &path, int language);
 QString saveFailure(const QString &path, const QString &reason, int language);
+QString printUnavailable(const QString &reason, int language);
 QString lockedElsewhere(const QString &path, qint64 pid, const QString &host, const QString &application, int language);
 QString recoveryOffer(const QDateTime &saved, int language);
 

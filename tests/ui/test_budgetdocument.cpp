@@ -8,8 +8,11 @@
 #include "ui/shell/code_main.h"
 #include "ui/budgetcontroller.h"
 #include "ui/budgetpanel.h"
+#include "ui/budgettexts.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QTimer>
 #include <QLabel>
 #include <QDir>
 #include <QFile>
@@ -89,6 +92,7 @@ private slots:
     void budgetOpenInAnotherCopyIsRefused();
     void endingWithUnsavedChangesAsks();
     void recoveryIsOfferedAfterAnEndThatSavedNothing();
+    void printShowsThePreviewOfTheBudget();
 };
 
 void TestBudgetDocument::storyOfAPavilionBudget()
@@ -389,6 +393,25 @@ void TestBudgetDocument::recoveryIsOfferedAfterAnEndThatSavedNothing()
     QVERIFY(document->saveTo(m_folder->filePath(u"restored.torvane"_s)));
     document->programEnds(false);
     QVERIFY(!QFile::exists(document->recoveryPath()));
+}
+
+void TestBudgetDocument::printShowsThePreviewOfTheBudget()
+{
+    Screens screens;
+    fillStory(screens);
+    screens.setLanguage(2);
+    ui::BudgetController *document = documentOf(screens);
+    // Printing lives in a module loaded on the first Print…: its preview
+    // comes up, modal, and is closed here as a user would.
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        QTRY_VERIFY_WITH_TIMEOUT(QApplication::activeModalWidget(), 10000);
+        shown = QApplication::activeModalWidget()->windowTitle();
+        QApplication::activeModalWidget()->close();
+    });
+    document->printBudget();
+    QCOMPARE(shown, ui::budgettexts::kPrint.in(2));
+    QVERIFY(ui::ErrorReporter::instance().recorded().isEmpty());
 }
 
 QTEST_MAIN(TestBudgetDocument)
