@@ -27,10 +27,26 @@ struct ErrorManager
 
 void ignoreMessage(j_common_ptr) {}
 
-// Plain C state only between setjmp and longjmp: nothing here has a
+// Where the decoded rows go, made once the header has given the size; it
+// lives in the caller's frame, which a failed decode returns to normally.
+struct Target
+{
+    QImage image;
+    std::vector<unsigned char> row; // one whole row: the crop widens to whole blocks
+};
+
+unsigned char *prepare(Target &target, QSize size, int fullWidth)
+{
+    // Three bytes a pixel: a background as large as the screen is the
+    // program's largest picture, and a fourth byte would only be padding.
+    target.image = QImage(size, QImage::Format_RGB888);
+    target.row.resize(std::size_t(fullWidth) * 3);
+    return target.image.isNull() ? nullptr : target.image.bits();
+}
+
+// Plain C state only between setjmp and longjmp: nothing in this frame has a
 // destructor that a failed decode would skip.
-bool decodeInto(const unsigned char *bytes, unsigned long size, QSize clip, unsigned char *pixels, qsizetype stride,
-                unsigned char *row, JDIMENSION rowCapacity, int *width, int *height)
+bool decodeInto(const unsigned char *bytes, unsigned long size, QSize clip, Target &target)
 {
     jpeg_decompress_struct info;
     ErrorManager errors;
@@ -44,7 +60,8 @@ bool decodeInto(const unsigned char *bytes, unsigned long size, QSize clip, unsi
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, bytes, size);
     jpeg_read_header(&info, TRUE);
-    if (info.jpeg_color_space != JCS_YCbCr && info.jpeg_color_space != JCS_RGB && info.jpeg_color_space != JCS_GRAYSCALE) {
+    if ((info.jpeg_color_space != JCS_YCbCr && info.jpeg_color_space != JCS_RGB && info.jpeg_color_space != JCS_GRAYSCALE)
+        || info.image_width == 0 || info.image_height == 0) {
         jpeg_destroy_decompress(&info);
         return false;
     }
@@ -52,43 +69,23 @@ bool decodeInto(const unsigned char *bytes, unsigned long size, QSize clip, unsi
     jpeg_start_decompress(&info);
     const JDIMENSION wanted = std::min<JDIMENSION>(info.output_width, JDIMENSION(clip.width()));
     const JDIMENSION rows = std::min<JDIMENSION>(info.output_height, JDIMENSION(clip.height()));
+    unsigned char *pixels = prepare(target, QSize(int(wanted), int(rows)), int(info.output_width));
+    const qsizetype stride = target.image.bytesPerLine();
     JDIMENSION left = 0;
     JDIMENSION cropped = wanted;
     if (wanted < info.output_width)
         jpeg_crop_scanline(&info, &left, &cropped); // widened to whole blocks
-    if (cropped > rowCapacity || left != 0) {
+    if (!pixels || left != 0) {
         jpeg_destroy_decompress(&info);
         return false;
     }
     while (info.output_scanline < rows) {
-        JSAMPROW target = row;
-        jpeg_read_scanlines(&info, &target, 1);
-        std::memcpy(pixels + qsizetype(info.output_scanline - 1) * stride, row, std::size_t(wanted) * 3);
+        JSAMPROW row = target.row.data();
+        jpeg_read_scanlines(&info, &row, 1);
+        std::memcpy(pixels + qsizetype(info.output_scanline - 1) * stride, target.row.data(), std::size_t(wanted) * 3);
     }
     // The rows below the clip are never decoded.
     jpeg_abort_decompress(&info);
-    jpeg_destroy_decompress(&info);
-    *width = int(wanted);
-    *height = int(rows);
-    return true;
-}
-
-bool headerSize(const QByteArray &data, int *width, int *height)
-{
-    jpeg_decompress_struct info;
-    ErrorManager errors;
-    info.err = jpeg_std_error(&errors.base);
-    errors.base.error_exit = failDecode;
-    errors.base.output_message = ignoreMessage;
-    if (setjmp(errors.jump)) {
-        jpeg_destroy_decompress(&info);
-        return false;
-    }
-    jpeg_create_decompress(&info);
-    jpeg_mem_src(&info, reinterpret_cast<const unsigned char *>(data.constData()), (unsigned long)data.size());
-    jpeg_read_header(&info, TRUE);
-    *width = int(info.image_width);
-    *height = int(info.image_height);
     jpeg_destroy_decompress(&info);
     return true;
 }
@@ -99,26 +96,10 @@ QImage decodeClippedJpeg(const QByteArray &data, QSize clip)
 {
     if (data.size() < 4 || !clip.isValid() || clip.isEmpty())
         return {};
-    int fullWidth = 0;
-    int fullHeight = 0;
-    if (!headerSize(data, &fullWidth, &fullHeight) || fullWidth <= 0 || fullHeight <= 0)
+    Target target;
+    if (!decodeInto(reinterpret_cast<const unsigned char *>(data.constData()), (unsigned long)data.size(), clip, target))
         return {};
-    const QSize size = QSize(fullWidth, fullHeight).boundedTo(clip);
-    // Three bytes a pixel: a background as large as the screen is the
-    // program's largest picture, and a fourth byte would only be padding.
-    QImage image(size, QImage::Format_RGB888);
-    if (image.isNull())
-        return {};
-    // A whole row of the picture: the crop is widened to whole blocks.
-    std::vector<unsigned char> row(std::size_t(fullWidth) * 3);
-    int width = 0;
-    int height = 0;
-    if (!decodeInto(reinterpret_cast<const unsigned char *>(data.constData()), (unsigned long)data.size(), size,
-                    image.bits(), image.bytesPerLine(), row.data(), JDIMENSION(fullWidth), &width, &height))
-        return {};
-    if (QSize(width, height) != size)
-        return {};
-    return image;
+    return target.image;
 }
 
 } // namespace torvane::shell
