@@ -12,18 +12,23 @@ namespace torvane::model {
 
 using namespace Qt::StringLiterals;
 
+namespace {
+// Products of amounts and rates are formed in 128 bits (a GCC and Clang extension).
+__extension__ typedef __int128 Wide;
+} // namespace
+
 std::vector<int> largestRemainderTenths(const std::vector<qint64> &amounts)
 {
     std::vector<int> shares(amounts.size(), 0);
-    __int128 total = 0;
+    Wide total = 0;
     for (qint64 amount : amounts)
         total += std::max<qint64>(amount, 0);
     if (total == 0)
         return shares;
-    std::vector<std::pair<__int128, std::size_t>> remainders;
+    std::vector<std::pair<Wide, std::size_t>> remainders;
     int given = 0;
     for (std::size_t i = 0; i < amounts.size(); ++i) {
-        const __int128 scaled = __int128(std::max<qint64>(amounts[i], 0)) * 1000;
+        const Wide scaled = Wide(std::max<qint64>(amounts[i], 0)) * 1000;
         shares[i] = int(scaled / total);
         given += shares[i];
         remainders.emplace_back(scaled % total, i);
@@ -51,7 +56,7 @@ std::optional<qint64> parseRate(const QString &text)
 
 std::optional<qint64> contingencyOf(qint64 total, int tenths)
 {
-    const __int128 amount = (__int128(total) * tenths + 500) / 1000;
+    const Wide amount = (Wide(total) * tenths + 500) / 1000;
     if (amount > std::numeric_limits<qint64>::max())
         return std::nullopt;
     return qint64(amount);
@@ -97,7 +102,7 @@ BudgetSummary summarize(const Budget &budget)
         const std::optional<qint64> rate = parseRate(settings.currencyRate);
         summary.rateInvalid = !settings.currencyRate.trimmed().isEmpty() && !rate;
         if (rate && !settings.currencyCode.trimmed().isEmpty() && summary.priced) {
-            const __int128 hundredths = (__int128(summary.grandTotal) * 100 * 1000000 + *rate / 2) / *rate;
+            const Wide hundredths = (Wide(summary.grandTotal) * 100 * 1000000 + *rate / 2) / *rate;
             if (hundredths <= std::numeric_limits<qint64>::max())
                 summary.currencyHundredths = qint64(hundredths);
         }

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <cstdio>
+
 namespace torvane::model {
 
 enum class CellKind { Option, Number };
@@ -18,8 +20,11 @@ struct GridName {
     }
     static QString of(CellKind kind, int tab, int row, int column)
     {
-        return QString::fromLatin1(kind == CellKind::Option ? "ComboBox" : "Edit") + QString::number(tab)
-            + QString::number(row) + QString::number(column);
+        // Made for every cell of every section at start-up: one allocation each.
+        char digits[40];
+        const int length = std::snprintf(digits, sizeof digits, "%s%d%d%d", kind == CellKind::Option ? "ComboBox" : "Edit",
+                                         tab, row, column);
+        return QString::fromLatin1(digits, length);
     }
 };
 
