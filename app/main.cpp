@@ -9,6 +9,7 @@
 #include "ui/shell/code_login.h"
 #include "ui/shell/picture.h"
 
+#include <QClipboard>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QTimer>
@@ -72,10 +73,15 @@ int main(int argc, char **argv)
     // Nothing else the screens hold is written at the end (settings are
     // written as they change, files through atomic saves), so the process
     // ends here rather than taking apart two thousand widgets one by one.
-    // Sanitizer builds take the long way, which checks the teardown.
-    torvane::app::budgetDocument(*login)->releaseLocks();
-    std::fflush(nullptr);
-    std::_Exit(status);
+    // Text the user copied from the program is the exception: the
+    // application hands it to the desktop's clipboard keeper as it is taken
+    // down, so then the long way is taken. So do sanitizer builds, which
+    // check the teardown.
+    if (!QGuiApplication::clipboard()->ownsClipboard()) {
+        torvane::app::budgetDocument(*login)->releaseLocks();
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
 #endif
     return status;
 }
