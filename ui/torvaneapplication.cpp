@@ -1,6 +1,7 @@
 #include "ui/torvaneapplication.h"
 
 #include "ui/errorreporter.h"
+#include "ui/shell/picture.h"
 
 #include <QFont>
 #include <QIcon>
@@ -24,7 +25,7 @@ bool TorvaneApplication::notify(QObject *receiver, QEvent *event)
 
 void TorvaneApplication::setIcon(QApplication &app)
 {
-    app.setWindowIcon(QIcon(u":/torvane/icon.png"_s));
+    app.setWindowIcon(QIcon(shell::Picture::readFile(u":/torvane/icon.png"_s)));
 }
 
 void TorvaneApplication::configure(QApplication &app)

@@ -64,6 +64,28 @@ QString doubledPath(const QString &path)
     return info.path() + u'/' + info.completeBaseName() + u"@2x."_s + info.suffix();
 }
 
+// Pictures are PNG or JPEG files, told apart by their name's ending. The
+// reader is told which: left to guess, Qt loads every image plugin there is
+// to ask each whether it reads the file.
+void setFormatByName(QImageReader &reader, const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == u"png"_s)
+        reader.setFormat("png");
+    else if (suffix == u"jpg"_s || suffix == u"jpeg"_s)
+        reader.setFormat("jpeg");
+    else
+        return;
+    reader.setAutoDetectImageFormat(false);
+}
+
+QSize sizeOf(const QString &path)
+{
+    QImageReader reader(path);
+    setFormatByName(reader, path);
+    return reader.size();
+}
+
 QImage decode(const Request &request, QString *error)
 {
     if (request.clip.isValid()
@@ -79,6 +101,7 @@ QImage decode(const Request &request, QString *error)
         // Not one the clipped decoder takes: read the general way below.
     }
     QImageReader reader(request.path);
+    setFormatByName(reader, request.path);
     if (request.clip.isValid()) {
         const QSize full = reader.size();
         if (full.isValid() && (full.width() > request.clip.width() || full.height() > request.clip.height()))
@@ -203,7 +226,7 @@ bool Picture::load(const QString &relativeName)
     if (const auto ahead = prefetched().find(request.key); ahead != prefetched().end()) {
         // Decoding on the worker: the control takes its size from the file's
         // header now and its pixels when it is first shown.
-        const QSize size = m_sizing == Sizing::Auto ? QImageReader(request.path).size() : QSize();
+        const QSize size = m_sizing == Sizing::Auto ? sizeOf(request.path) : QSize();
         if (size.isValid() || m_sizing != Sizing::Auto) {
             m_pending = [this, request] {
                 QString error;
@@ -230,6 +253,11 @@ bool Picture::load(const QString &relativeName)
     }
     show(pixmap);
     return true;
+}
+
+QPixmap Picture::readFile(const QString &path, qreal ratio)
+{
+    return readShared(requestFor(path, false, ratio), nullptr);
 }
 
 void Picture::endPrefetch()

@@ -32,6 +32,9 @@ public:
     // when the control is first shown.
     static void prefetch(const QList<std::pair<QString, Sizing>> &pictures);
     static void endPrefetch();
+    // A picture file (or resource) read whole and kept, the way load() reads
+    // and keeps its files; null when it cannot be read.
+    static QPixmap readFile(const QString &path, qreal devicePixelRatio = 1);
     // Shows a picture compiled into the program.
     void setBuiltIn(const QPixmap &pixmap);
     // Size kept by an auto-sized control whose picture is missing, so a button stays usable.

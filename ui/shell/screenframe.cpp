@@ -51,13 +51,11 @@ ScreenFrame::ScreenFrame(const QString &name, TForm_login *login)
 QPixmap ScreenFrame::builtInPanel(qreal devicePixelRatio)
 {
     if (devicePixelRatio > 1) {
-        QPixmap doubled(u":/torvane/leftpanel@2x.png"_s);
-        if (!doubled.isNull()) {
-            doubled.setDevicePixelRatio(2);
+        const QPixmap doubled = Picture::readFile(u":/torvane/leftpanel@2x.png"_s, 2);
+        if (!doubled.isNull())
             return doubled;
-        }
     }
-    return QPixmap(u":/torvane/leftpanel.png"_s);
+    return Picture::readFile(u":/torvane/leftpanel.png"_s);
 }
 
 int ScreenFrame::W() const { return m_login->width(); }
