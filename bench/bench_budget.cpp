@@ -12,6 +12,7 @@
 #include "report/budgetworkbook.h"
 #include "ui/budgetcontroller.h"
 #include "ui/budgetpanel.h"
+#include "ui/shell/code_main.h"
 #include "ui/torvaneapplication.h"
 
 #include <QElapsedTimer>
@@ -169,7 +170,12 @@ int main(int argc, char **argv)
     }
 
     // (c) One quantity changed: the panel refreshes on the budget's signal, inside setText.
+    // The overview is on the main menu, which stays open under the sections
+    // the user edits (a hidden menu catches up when it is shown again).
     {
+        auto *menu = screens.screen<shell::TForm_main>(u"Form_main"_s);
+        menu->present();
+        settle(menu);
         const int section = budget.indexOf(u"Form_logistic"_s);
         const model::SectionGrid &grid = budget.entries(section).grid();
         int cell = 0;

@@ -9,6 +9,9 @@
 #include "ui/budgetcontroller.h"
 #include "ui/budgetpanel.h"
 #include "ui/budgettexts.h"
+#include "model/budgetsummary.h"
+#include "model/sectionlist.h"
+#include "report/amountformat.h"
 
 #include <QAction>
 #include <QApplication>
@@ -93,6 +96,7 @@ private slots:
     void endingWithUnsavedChangesAsks();
     void recoveryIsOfferedAfterAnEndThatSavedNothing();
     void printShowsThePreviewOfTheBudget();
+    void overviewCatchesUpWhenTheMenuShows();
 };
 
 void TestBudgetDocument::storyOfAPavilionBudget()
@@ -412,6 +416,42 @@ void TestBudgetDocument::printShowsThePreviewOfTheBudget()
     document->printBudget();
     QCOMPARE(shown, ui::budgettexts::kPrint.in(2));
     QVERIFY(ui::ErrorReporter::instance().recorded().isEmpty());
+}
+
+void TestBudgetDocument::overviewCatchesUpWhenTheMenuShows()
+{
+    Screens screens;
+    fillStory(screens); // sections edited before the menu was ever shown
+    ui::BudgetController *document = documentOf(screens);
+    auto *menu = screens.screen<shell::TForm_main>(u"Form_main"_s);
+    auto *panel = menu->findChild<ui::BudgetPanel *>(u"BudgetPanel"_s);
+    const auto grandTotal = [&] { return report::tengeAmount(model::summarize(document->budget()).grandTotal, 2); };
+    const auto logisticsTile = [&] {
+        return panel->TileTotal[std::size_t(model::sectionList()[0].tile - 1)]->text();
+    };
+    screens.setLanguage(2);
+    menu->present();
+    settle(menu);
+    QCOMPARE(panel->BudgetTotal->text(), grandTotal());
+    QVERIFY(panel->BudgetTotal->font().bold());
+    const QString logisticsBefore = logisticsTile();
+    QVERIFY(!logisticsBefore.isEmpty());
+
+    // Shown, it follows every change at once.
+    const int logistics = document->budget().indexOf(u"Form_logistic"_s);
+    const model::SectionGrid &grid = document->budget().entries(logistics).grid();
+    const int adults = grid.indexOf(1, 1, 3);
+    document->budget().setText(logistics, adults, u"3"_s);
+    QCOMPARE(panel->BudgetTotal->text(), grandTotal());
+    QVERIFY(logisticsTile() != logisticsBefore);
+
+    // Hidden, a change waits for the next show, which shows it before the first paint.
+    menu->hide();
+    document->budget().setText(logistics, adults, u"4"_s);
+    const QString shownBefore = panel->BudgetTotal->text();
+    QVERIFY(shownBefore != grandTotal());
+    menu->present();
+    QCOMPARE(panel->BudgetTotal->text(), grandTotal());
 }
 
 QTEST_MAIN(TestBudgetDocument)
