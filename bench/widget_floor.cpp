@@ -86,14 +86,14 @@ int main(int argc, char **argv)
     }
     for (int i = 0; i < kLineEdits; ++i)
         new QLineEdit(window(i));
-    for (int i = 0; i < kComboBoxes; ++i) {
-        auto *box = new QComboBox(window(i));
-        box->addItems({QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three")});
-    }
+    // Empty, as the program's are until their screen's texts are put in
+    // after the first paint: the floor is the least these widgets cost.
+    for (int i = 0; i < kComboBoxes; ++i)
+        new QComboBox(window(i));
     for (int i = 0; i < kLabels; ++i)
-        new QLabel(QStringLiteral("Label %1").arg(i), window(i));
+        new QLabel(window(i));
     for (int i = 0; i < kPushButtons; ++i)
-        new QPushButton(QStringLiteral("Button %1").arg(i), window(i));
+        new QPushButton(window(i));
     for (int i = 0; i < kFrames; ++i)
         new QFrame(window(i));
     for (int i = 0; i < kToolButtons; ++i)

@@ -4,6 +4,7 @@
 #include "ui/shell/picture.h"
 
 #include <QFont>
+#include <QFontDatabase>
 #include <QIcon>
 
 namespace torvane::ui {
@@ -35,9 +36,15 @@ void TorvaneApplication::configure(QApplication &app)
     app.setApplicationVersion(QStringLiteral("1.0.0"));
     app.setDesktopFileName(u"com.example.Torvane"_s);
     // Tahoma is rarely installed on this platform; fall back to fonts that carry
-    // Cyrillic and French accents.
-    QFont font(QStringList{u"Tahoma"_s, u"DejaVu Sans"_s, u"Liberation Sans"_s}, 8);
-    app.setFont(font);
+    // Cyrillic and French accents. Only installed families are named: one that
+    // is missing costs Qt a search through the system's fonts for a stand-in.
+    QStringList families;
+    for (const QString &family : {u"Tahoma"_s, u"DejaVu Sans"_s, u"Liberation Sans"_s})
+        if (QFontDatabase::hasFamily(family))
+            families.append(family);
+    if (families.isEmpty())
+        families.append(u"Tahoma"_s); // fontconfig's own stand-in then
+    app.setFont(QFont(families, 8));
     // The start screen is the main window: closing it ends the program even
     // while other screens are open (it quits explicitly).
     app.setQuitOnLastWindowClosed(false);
