@@ -64,18 +64,28 @@ QString doubledPath(const QString &path)
     return info.path() + u'/' + info.completeBaseName() + u"@2x."_s + info.suffix();
 }
 
-// Pictures are PNG or JPEG files, told apart by their name's ending. The
-// reader is told which: left to guess, Qt loads every image plugin there is
-// to ask each whether it reads the file.
-void setFormatByName(QImageReader &reader, const QString &path)
+// Pictures are PNG or JPEG files, told apart by their name's ending.
+enum class Format { Png, Jpeg, Other };
+
+Format formatOf(const QString &path)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix == u"png"_s)
-        reader.setFormat("png");
-    else if (suffix == u"jpg"_s || suffix == u"jpeg"_s)
-        reader.setFormat("jpeg");
-    else
-        return;
+        return Format::Png;
+    if (suffix == u"jpg"_s || suffix == u"jpeg"_s)
+        return Format::Jpeg;
+    return Format::Other;
+}
+
+// The reader is told the format: left to guess, Qt loads every image plugin
+// there is to ask each whether it reads the file.
+void setFormatByName(QImageReader &reader, const QString &path)
+{
+    switch (formatOf(path)) {
+    case Format::Png: reader.setFormat("png"); break;
+    case Format::Jpeg: reader.setFormat("jpeg"); break;
+    case Format::Other: return;
+    }
     reader.setAutoDetectImageFormat(false);
 }
 
@@ -88,8 +98,7 @@ QSize sizeOf(const QString &path)
 
 QImage decode(const Request &request, QString *error)
 {
-    if (request.clip.isValid()
-        && (request.path.endsWith(u".jpg"_s, Qt::CaseInsensitive) || request.path.endsWith(u".jpeg"_s, Qt::CaseInsensitive))) {
+    if (request.clip.isValid() && formatOf(request.path) == Format::Jpeg) {
         QFile file(request.path);
         if (file.open(QIODevice::ReadOnly)) {
             QImage image = decodeClippedJpeg(file.readAll(), request.clip);
@@ -173,6 +182,22 @@ Request requestForName(const QString &relativeName, bool clip, qreal ratio)
     return requestFor(path, clip, 1);
 }
 
+// What load() shows for a relative name: the file of its request (the double
+// size one on a dense screen), else the plain file; a failure is reported.
+QPixmap readForLoad(const Request &request, const QString &relativeName, bool clip)
+{
+    QString error;
+    QPixmap pixmap = readShared(request, &error);
+    if (pixmap.isNull() && request.ratio > 1) // a double size file that cannot be read: the plain one
+        pixmap = readShared(requestFor(base::AssetPath::of(relativeName), clip, 1), &error);
+    if (pixmap.isNull()) {
+        const QString path = base::AssetPath::of(relativeName);
+        const QString reason = QFileInfo::exists(path) ? error : u"No such file."_s;
+        ui::ErrorReporter::instance().reportMissingFile(path, reason);
+    }
+    return pixmap;
+}
+
 } // namespace
 
 void Picture::prefetch(const QList<std::pair<QString, Sizing>> &pictures)
@@ -228,31 +253,15 @@ bool Picture::load(const QString &relativeName)
         // header now and its pixels when it is first shown.
         const QSize size = m_sizing == Sizing::Auto ? sizeOf(request.path) : QSize();
         if (size.isValid() || m_sizing != Sizing::Auto) {
-            m_pending = [this, request] {
-                QString error;
-                const QPixmap pixmap = readShared(request, &error);
-                if (pixmap.isNull())
-                    ui::ErrorReporter::instance().reportMissingFile(request.path, error);
-                show(pixmap);
-            };
+            m_pending = [this, request, source = m_source, clip] { show(readForLoad(request, source, clip)); };
             if (m_sizing == Sizing::Auto)
                 resize((QSizeF(size) / request.ratio).toSize());
             return true;
         }
     }
-    QString error;
-    QPixmap pixmap = readShared(request, &error);
-    if (pixmap.isNull() && request.ratio > 1) // a double size file that cannot be read: the plain one
-        pixmap = readShared(requestFor(base::AssetPath::of(m_source), clip, 1), &error);
-    if (pixmap.isNull()) {
-        const QString path = base::AssetPath::of(m_source);
-        const QString reason = QFileInfo::exists(path) ? error : u"No such file."_s;
-        ui::ErrorReporter::instance().reportMissingFile(path, reason);
-        show(QPixmap());
-        return false;
-    }
+    const QPixmap pixmap = readForLoad(request, m_source, clip);
     show(pixmap);
-    return true;
+    return !pixmap.isNull();
 }
 
 QPixmap Picture::readFile(const QString &path, qreal ratio)
