@@ -39,4 +39,9 @@ const void *loadProgramModule(const char *name, const char *entry)
     return table;
 }
 
+void refuseForeignModule(const char *name)
+{
+    throw std::runtime_error(std::string("the module ") + name + " belongs to another version of the program");
+}
+
 } // namespace torvane::base

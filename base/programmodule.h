@@ -17,12 +17,15 @@ namespace torvane::base {
 // saying which module and why, when it cannot.
 const void *loadProgramModule(const char *name, const char *entry);
 
+// Throws the error for a module built from other sources than the program.
+[[noreturn]] void refuseForeignModule(const char *name);
+
 template<typename Table>
 const Table &programModule(const char *name, const char *entry, int version)
 {
     const auto *table = static_cast<const Table *>(loadProgramModule(name, entry));
     if (table->version != version)
-        throw std::runtime_error(std::string("the module ") + name + " belongs to another version of the program");
+        refuseForeignModule(name);
     return *table;
 }
 

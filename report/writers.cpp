@@ -11,7 +11,7 @@ const WriterModule &writerModule()
 {
     const auto &module = base::programModule<WriterModule>(kWriterModuleName, kWriterModuleEntry, kWriterModuleVersion);
     if (module.workbookSize != sizeof(Workbook))
-        throw std::runtime_error(std::string("the module ") + kWriterModuleName + " belongs to another version of the program");
+        base::refuseForeignModule(kWriterModuleName);
     return module;
 }
 

@@ -332,7 +332,6 @@ bool BudgetController::confirmDiscard(bool *discarded)
 
 void BudgetController::programEnds(bool discardedUnsaved)
 {
-    m_recoveryTimer.stop();
     if (!discardedUnsaved)
         QFile::remove(m_recoveryPath);
     releaseLocks();

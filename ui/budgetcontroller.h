@@ -63,8 +63,9 @@ public:
     bool confirmDiscard(bool *discarded = nullptr);
     // The program ends: a clean end removes the recovery copy.
     void programEnds(bool discardedUnsaved);
-    // Lets go of the budget's and the recovery slot's lock files, which the
-    // process would otherwise leave behind when it ends without destructors.
+    // Stops the recovery writes and lets go of the budget's and the recovery
+    // slot's lock files, which a process ending without destructors would
+    // otherwise leave behind.
     void releaseLocks();
 
     QStringList recentFiles() const;

@@ -15,11 +15,11 @@
 
 #include <QAction>
 #include <QDoubleSpinBox>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QScrollArea>

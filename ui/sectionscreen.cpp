@@ -200,7 +200,7 @@ void SectionScreen::FormShow()
         // Bold is a font of its own to load: done when a section is first
         // seen, not for all eight before the start screen shows.
         m_amountsInBold = true;
-        for (QLineEdit *field : SumEdit + QVector<QLineEdit *>{Edit1}) {
+        for (QLineEdit *field : amountFields()) {
             QFont bold = field->font();
             bold.setBold(true);
             field->setFont(bold);
@@ -295,7 +295,7 @@ void SectionScreen::showFailure(const PassFailure &failure)
     // it says so, and what it waits for, until the field is corrected.
     const QString waiting = messages::waitingFor(failure, m_catalogue, L);
     m_grid->markFigures(true, waiting);
-    for (QLineEdit *field : SumEdit + QVector<QLineEdit *>{Edit1}) {
+    for (QLineEdit *field : amountFields()) {
         field->setStyleSheet(kStaleAmountStyle);
         field->setToolTip(waiting);
     }
@@ -320,7 +320,7 @@ void SectionScreen::clearFailure()
     m_lastReported.clear();
     m_grid->clearInvalid();
     m_grid->markFigures(false, {});
-    for (QLineEdit *field : SumEdit + QVector<QLineEdit *>{Edit1}) {
+    for (QLineEdit *field : amountFields()) {
         field->setStyleSheet(QString());
         field->setToolTip(QString());
     }

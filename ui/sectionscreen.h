@@ -85,6 +85,8 @@ private:
     void showFailure(const model::PassFailure &failure);
     void clearFailure();
     void fitTotal();
+    // The tabs' subtotals and the section's total.
+    QVector<QLineEdit *> amountFields() const { return SumEdit + QVector<QLineEdit *>{Edit1}; }
 
     const model::SectionCatalogue &m_catalogue;
     model::Budget &m_budget;

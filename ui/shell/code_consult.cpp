@@ -70,8 +70,8 @@ void TForm_consult::FormShow()
         Label1->setText(kHeading.in(langin));
         Label6->setText(kPhoneCaption.in(langin));
     }
-    // Sized and made selectable when first shown, not at start-up, where
-    // each would cost a font or a text document.
+    // Sized and made selectable at each show (the texts follow the language),
+    // not at start-up, where each would cost a font or a text document.
     for (QLabel *label : {Label1, Label2, Label4, Label5, Label6}) {
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
         label->adjustSize();

@@ -118,11 +118,10 @@ void TForm_faq::FormShow()
 {
     readLanguage();
     loadFramePictures();
-    // Selectable text and the heading's size are made at the first show
-    // rather than at start-up: each costs a text document or a font.
+    // Selectable text costs each label a text document: made when shown,
+    // not at start-up. (The heading is sized by the layout step.)
     for (QLabel *label : Label)
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    Label[21]->adjustSize();
     if (base::isLanguage(langin)) {
         setWindowTitle(kTitle.in(langin));
         loadNavigationPictures();
