@@ -1,10 +1,12 @@
 #include "app/commandline.h"
 
+#include "base/language.h"
 #include "model/budgetfile.h"
 #include "report/budgetoutput.h"
 #include "ui/budgettexts.h"
 
 #include <QFileInfo>
+#include <QSettings>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -14,9 +16,14 @@ namespace torvane::app {
 using namespace Qt::StringLiterals;
 
 namespace {
-int fail(const QString &message, int status)
+// One line on standard error, whatever the message holds.
+void say(const QString &message)
 {
     std::fprintf(stderr, "torvane: %s\n", qUtf8Printable(QString(message).replace(u'\n', u' ')));
+}
+int fail(const QString &message, int status)
+{
+    say(message);
     return status;
 }
 } // namespace
@@ -37,15 +44,23 @@ int exportFromCommandLine(int argc, char **argv)
         return fail(u"cannot write \"%1\": the name must end in .xlsx, .xls or .pdf"_s.arg(out), 2);
 
     const model::budgetfile::ReadResult read = model::budgetfile::readFile(budgetPath, model::allCatalogues());
-    const int language = read.language >= 0 ? read.language : 2;
+    // The language the program would speak at start with this budget.
+    QCoreApplication::setApplicationName(u"Torvane"_s);
+    const QVariant remembered = QSettings().value(u"language"_s);
+    const int language = base::startupLanguage(read.language, remembered.isValid() ? remembered.toInt() : -1, QLocale::system());
     if (!read.ok())
         return fail(ui::budgettexts::readFailure(read, QFileInfo(budgetPath).absoluteFilePath(), language), 3);
     model::Budget budget;
     budget.load(read.content, false);
     const report::BudgetDocumentData document = report::budgetDocument(budget, language);
     const report::BudgetWriteResult written = report::writeBudget(document, out);
+    if (written.status == report::BudgetWriteResult::Status::Refused)
+        return fail(written.message(language), 5);
     if (!written.ok())
         return fail(written.message(language), 4);
+    // Written, and what the file held that could not be taken is said, as the program says it on opening.
+    if (!read.skipped.isEmpty())
+        say(ui::budgettexts::skipped(read.skipped, QFileInfo(budgetPath).absoluteFilePath(), language));
     return 0;
 }
 

@@ -47,7 +47,11 @@ int main(int argc, char **argv)
     // The screens' deferred steps (layout, localisation) wait for the first paint.
     torvane::ui::OneShotTimer::hold();
     torvane::shell::TForm_login::prefetchPictures();
-    auto login = torvane::app::createScreens();
+    // A budget named on the command line (a double-click in the file
+    // manager) opens once the start screen is up.
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    const QString budgetAtStart = !arguments.isEmpty() && !arguments.front().startsWith(u'-') ? arguments.front() : QString();
+    auto login = torvane::app::createScreens(budgetAtStart);
     torvane::ui::OneShotTimer::releaseAfterFirstPaint(login.get());
     torvane::ui::OneShotTimer::afterFirstPaint(login.get(), [&app] { torvane::ui::TorvaneApplication::setIcon(app); });
     // Every new widget asks to be polished from the event loop. Hidden screens
@@ -58,11 +62,8 @@ int main(int argc, char **argv)
         login->installEventFilter(&quitOnFirstPaint);
     torvane::ui::showMaximizedOnScreen(login.get());
     torvane::shell::Picture::endPrefetch();
-    // A budget named on the command line (a double-click in the file
-    // manager) opens once the start screen is up.
-    const QStringList arguments = QCoreApplication::arguments().mid(1);
-    if (!arguments.isEmpty() && !arguments.front().startsWith(u'-')) {
-        QTimer::singleShot(0, login.get(), [&login, path = arguments.front()] {
+    if (!budgetAtStart.isEmpty()) {
+        QTimer::singleShot(0, login.get(), [&login, path = budgetAtStart] {
             torvane::ui::guarded([&] { torvane::app::budgetDocument(*login)->openFile(path); });
         });
     }

@@ -1,6 +1,9 @@
 #include "app/startup.h"
 
+#include "base/language.h"
 #include "model/budget.h"
+#include "model/budgetfile.h"
+#include "ui/errorreporter.h"
 #include "ui/budgetcontroller.h"
 #include "ui/budgetpanel.h"
 #include "ui/sectionforms.h"
@@ -9,10 +12,27 @@
 #include "ui/shell/code_login.h"
 #include "ui/shell/code_main.h"
 
+#include <QSettings>
+
 namespace torvane::app {
 
-std::unique_ptr<shell::TForm_login> createScreens()
+using namespace Qt::StringLiterals;
+
+namespace {
+base::Language startLanguage(const QString &budgetAtStart)
 {
+    const int fileLanguage = budgetAtStart.isEmpty()
+        ? -1 : model::budgetfile::readFile(budgetAtStart, model::allCatalogues()).language;
+    const QVariant remembered = QSettings().value(u"language"_s);
+    return base::startupLanguage(fileLanguage, remembered.isValid() ? remembered.toInt() : -1, QLocale::system());
+}
+} // namespace
+
+std::unique_ptr<shell::TForm_login> createScreens(const QString &budgetAtStart)
+{
+    // What the program says before the user chooses a language on the start
+    // screen; the start screen itself starts as always.
+    ui::ErrorReporter::instance().setLanguage(startLanguage(budgetAtStart));
     auto login = std::make_unique<shell::TForm_login>();
     // One budget for the whole run, owned with the screens that show it.
     auto *budget = new model::Budget(model::allCatalogues(), login.get());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <memory>
 
 namespace torvane::shell {
@@ -14,8 +16,10 @@ namespace torvane::app {
 // Creates the twelve screens in their fixed order: the start screen first (it
 // owns the eleven others, which end with it), then the main menu, the
 // consultant and FAQ screens and the eight sections; and the one budget
-// document they show, with its actions on every screen.
-std::unique_ptr<shell::TForm_login> createScreens();
+// document they show, with its actions on every screen. The program's
+// messages speak the language of the budget named for start-up, if any,
+// until the user chooses one (base::startupLanguage).
+std::unique_ptr<shell::TForm_login> createScreens(const QString &budgetAtStart = {});
 
 // The budget document of the screens made by createScreens().
 ui::BudgetController *budgetDocument(const shell::TForm_login &login);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 namespace torvane::base {
@@ -22,5 +23,15 @@ inline QString languageFolder(int code)
     default: return {};
     }
 }
+
+// How a reader of the language writes dates and numbers; English for a code
+// outside 0..2.
+QLocale localeOf(int language);
+
+// The language of the program's messages before the user chooses one on the
+// start screen: the language of the budget opened at start, else the one
+// chosen last time, else the system's when the program speaks it, else
+// English. -1 stands for "none" in the first two.
+Language startupLanguage(int budgetLanguage, int rememberedLanguage, const QLocale &system);
 
 } // namespace torvane::base

@@ -1,10 +1,14 @@
 #include "base/safefile.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <cerrno>
 #include <cstring>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace torvane::base {
@@ -48,6 +52,36 @@ WriteResult writeFileAtomically(const QString &path, const QByteArray &bytes)
         return result;
     }
     result.ok = true;
+    return result;
+}
+
+WriteResult makeFolder(const QString &path)
+{
+    WriteResult result;
+    result.path = QDir::cleanPath(QDir(path).absolutePath());
+    if (QFileInfo(result.path).isDir()) {
+        result.ok = true;
+        return result;
+    }
+    // The missing folders, from the outermost in.
+    QStringList missing;
+    for (QString folder = result.path; !QFileInfo::exists(folder) && !QDir(folder).isRoot();
+         folder = QFileInfo(folder).absolutePath())
+        missing.prepend(folder);
+    if (missing.isEmpty()) { // it exists, but is not a folder
+        result.reason = QString::fromLocal8Bit(std::strerror(ENOTDIR));
+        return result;
+    }
+    for (const QString &folder : std::as_const(missing)) {
+        if (::mkdir(QFile::encodeName(folder).constData(), 0777) != 0 && errno != EEXIST) {
+            result.path = folder;
+            result.reason = QString::fromLocal8Bit(std::strerror(errno));
+            return result;
+        }
+    }
+    result.ok = QFileInfo(result.path).isDir();
+    if (!result.ok)
+        result.reason = QString::fromLocal8Bit(std::strerror(ENOTDIR));
     return result;
 }
 

@@ -20,4 +20,8 @@ struct WriteResult {
 // is left as it was and the temporary file is removed.
 WriteResult writeFileAtomically(const QString &path, const QByteArray &bytes);
 
+// Makes a folder and the folders above it that are missing. Fails with the
+// first folder that could not be made (path) and the system's reason.
+WriteResult makeFolder(const QString &path);
+
 } // namespace torvane::base

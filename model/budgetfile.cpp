@@ -5,6 +5,8 @@
 #include <QJsonDocument>
 #include <QJsonParseError>
 
+#include <QLocale>
+
 #include <cmath>
 
 namespace torvane::model::budgetfile {
@@ -42,8 +44,18 @@ BudgetSettings settingsFrom(QJsonObject object, QStringList &skipped)
         skipped << u"budget/contingencyPercent"_s;
     }
     if (const QJsonValue currency = object.take(u"currency"_s); currency.isObject()) {
-        settings.currencyCode = currency.toObject().value(u"code"_s).toString();
-        settings.currencyRate = currency.toObject().value(u"rate"_s).toString();
+        const QJsonObject fields = currency.toObject();
+        if (const QJsonValue code = fields.value(u"code"_s); code.isString())
+            settings.currencyCode = code.toString();
+        else if (!code.isUndefined())
+            skipped << u"budget/currency/code"_s;
+        // A rate is kept as typed; one a tool wrote as a JSON number reads as that number.
+        if (const QJsonValue rate = fields.value(u"rate"_s); rate.isString())
+            settings.currencyRate = rate.toString();
+        else if (rate.isDouble() && std::isfinite(rate.toDouble()))
+            settings.currencyRate = QString::number(rate.toDouble(), 'g', QLocale::FloatingPointShortest);
+        else if (!rate.isUndefined())
+            skipped << u"budget/currency/rate"_s;
     } else if (!currency.isUndefined()) {
         skipped << u"budget/currency"_s;
     }
@@ -61,7 +73,7 @@ ReadResult failed(ReadResult::Status status, const QString &reason = {})
 
 } // namespace
 
-QByteArray write(const Budget &budget, int language, const QDateTime &saved)
+QByteArray write(const Budget &budget, int language, const QDateTime &saved, const QString &recoveryOf)
 {
     QJsonObject sections;
     for (int i = 0; i < budget.sectionCount(); ++i) {
@@ -78,7 +90,7 @@ QByteArray write(const Budget &budget, int language, const QDateTime &saved)
         if (!cells.isEmpty())
             sections.insert(QString::fromUtf16(budget.catalogue(i).screenName), QJsonObject{{u"cells"_s, cells}});
     }
-    const QJsonObject root{
+    QJsonObject root{
         {u"format"_s, u"torvane-budget"_s},
         {u"version"_s, kVersion},
         {u"saved"_s, saved.toUTC().toString(Qt::ISODate)},
@@ -86,6 +98,8 @@ QByteArray write(const Budget &budget, int language, const QDateTime &saved)
         {u"budget"_s, settingsObject(budget.settings())},
         {u"sections"_s, sections},
     };
+    if (!recoveryOf.isEmpty())
+        root.insert(u"recoveryOf"_s, recoveryOf);
     // QJsonObject keeps its keys sorted, so the text is the same for the same budget.
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
@@ -104,8 +118,12 @@ ReadResult read(const QByteArray &bytes, const QList<const SectionCatalogue *> &
     if (!document.isObject() || root.value(u"format"_s).toString() != u"torvane-budget"_s)
         return failed(ReadResult::Status::NotABudget);
     const QJsonValue version = root.value(u"version"_s);
-    if (!version.isDouble() || version.toDouble() != std::floor(version.toDouble()) || version.toDouble() < 1)
-        return failed(ReadResult::Status::NotABudget);
+    if (!version.isDouble() || version.toDouble() != std::floor(version.toDouble()) || version.toDouble() < 1) {
+        // Shown as the file has it: "1" (a string), 0, 1.5, null.
+        const QByteArray written = QJsonDocument(QJsonArray{version}).toJson(QJsonDocument::Compact);
+        return failed(ReadResult::Status::BadVersion,
+                      version.isUndefined() ? u"none"_s : QString::fromUtf8(written.mid(1, written.size() - 2)));
+    }
     if (version.toDouble() > kVersion) {
         ReadResult result = failed(ReadResult::Status::NewerVersion);
         result.version = int(std::min(version.toDouble(), 1e9));
@@ -118,9 +136,17 @@ ReadResult read(const QByteArray &bytes, const QList<const SectionCatalogue *> &
         result.language = language.toInt();
     for (const SectionCatalogue *catalogue : catalogues)
         result.content.sections.push_back(SectionEntries(*catalogue));
-    result.content.settings = settingsFrom(root.value(u"budget"_s).toObject(), result.skipped);
+    const QJsonValue settings = root.value(u"budget"_s);
+    if (!settings.isObject() && !settings.isUndefined())
+        result.skipped << u"budget"_s;
+    result.content.settings = settingsFrom(settings.toObject(), result.skipped);
+    if (const QJsonValue owner = root.value(u"recoveryOf"_s); owner.isString())
+        result.recoveryOf = owner.toString();
 
-    const QJsonObject sections = root.value(u"sections"_s).toObject();
+    const QJsonValue sectionsValue = root.value(u"sections"_s);
+    if (!sectionsValue.isObject() && !sectionsValue.isUndefined())
+        result.skipped << u"sections"_s;
+    const QJsonObject sections = sectionsValue.toObject();
     int cellCount = 0;
     for (auto it = sections.begin(); it != sections.end(); ++it)
         cellCount += it.value().toObject().value(u"cells"_s).toObject().size();
@@ -138,7 +164,12 @@ ReadResult read(const QByteArray &bytes, const QList<const SectionCatalogue *> &
         }
         SectionEntries &entries = result.content.sections[std::size_t(index)];
         const SectionGrid &grid = entries.grid();
-        const QJsonObject cells = it.value().toObject().value(u"cells"_s).toObject();
+        const QJsonValue cellsValue = it.value().toObject().value(u"cells"_s);
+        if (!it.value().isObject() || (!cellsValue.isObject() && !cellsValue.isUndefined())) {
+            result.skipped << it.key();
+            continue;
+        }
+        const QJsonObject cells = cellsValue.toObject();
         for (auto cellIt = cells.begin(); cellIt != cells.end(); ++cellIt) {
             const int c = grid.indexOf(cellIt.key());
             const GridCell *cell = c >= 0 ? &grid.cell(c) : nullptr;

@@ -20,7 +20,10 @@ inline constexpr qint64 kMaxBytes = 8 * 1024 * 1024;
 // All eight sections hold about 1500 cells; far more is not a budget.
 inline constexpr int kMaxCells = 100000;
 
-QByteArray write(const Budget &budget, int language, const QDateTime &saved = QDateTime::currentDateTimeUtc());
+// recoveryOf names the budget file a recovery copy belongs to; empty for a
+// budget file itself.
+QByteArray write(const Budget &budget, int language, const QDateTime &saved = QDateTime::currentDateTimeUtc(),
+                 const QString &recoveryOf = {});
 
 struct ReadResult {
     enum class Status {
@@ -30,6 +33,7 @@ struct ReadResult {
         Empty,
         NotJson,       // invalid or cut-off JSON: reason says where
         NotABudget,    // JSON, but not a budget of this program
+        BadVersion,    // a version that is not a whole number of at least 1: reason holds it as written
         NewerVersion,  // written by a later version of the program
         TooManyCells,
     };
@@ -39,6 +43,7 @@ struct ReadResult {
     int language = -1; // -1: not given
     Budget::Content content;
     QStringList skipped; // entries left out: an unknown section or cell, a position off its list, a wrong type
+    QString recoveryOf;  // a recovery copy: the budget file it belongs to
 
     bool ok() const { return status == Status::Ok; }
 };

@@ -24,9 +24,19 @@ QString BudgetWriteResult::message(int language) const
     switch (status) {
     case Status::Written: return written.in(language).arg(shown);
     case Status::NothingToWrite: return nothing.in(language);
+    case Status::Refused: return reason;
     case Status::Failed: break;
     }
     return failed.in(language).arg(shown, reason);
+}
+
+BudgetWriteResult refusalOf(const BudgetDocumentData &document, const QString &path)
+{
+    BudgetWriteResult result;
+    result.path = path;
+    result.status = document.refusal.isEmpty() ? BudgetWriteResult::Status::Written : BudgetWriteResult::Status::Refused;
+    result.reason = document.refusal;
+    return result;
 }
 
 BudgetWriteResult saveWhole(const QString &path, const QByteArray &bytes)

@@ -50,6 +50,9 @@ struct BudgetDocumentData {
     QString currencyCode;          // e.g. "EUR"
     qint64 currencyHundredths = -1; // grand total in that currency; -1: no currency line
     QString currencyRateText;       // tenge per unit, as the user typed it
+    // Why the budget must not be written now (a section that cannot be
+    // priced leaves its figures out): nothing is written while it is set.
+    QString refusal;
 
     bool hasCurrencyLine() const { return currencyHundredths >= 0 && !currencyCode.isEmpty(); }
     bool nothingToWrite() const
@@ -63,7 +66,12 @@ struct BudgetDocumentData {
 
 // How writing a budget document ended.
 struct BudgetWriteResult {
-    enum class Status { Written, NothingToWrite, Failed };
+    enum class Status {
+        Written,
+        NothingToWrite,
+        Refused, // a section cannot be priced: reason names the field
+        Failed,
+    };
     Status status = Status::Failed;
     QString path;
     QString reason; // Failed: the system's or the writer's own words
@@ -72,6 +80,10 @@ struct BudgetWriteResult {
     // What to tell the user, in the document's language.
     QString message(int language) const;
 };
+
+// A result that refuses the document when it carries a refusal; Written
+// (with path) when it may be written.
+BudgetWriteResult refusalOf(const BudgetDocumentData &document, const QString &path);
 
 // Writes bytes to path through a temporary file that replaces it only once
 // every byte is written, so a failure leaves an earlier file as it was.

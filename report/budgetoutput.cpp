@@ -1,6 +1,7 @@
 #include "report/budgetoutput.h"
 
 #include "model/budgetsummary.h"
+#include "model/passmessages.h"
 #include "model/sectionlist.h"
 #include "report/budgetpdf.h"
 #include "report/budgetworkbook.h"
@@ -111,6 +112,19 @@ BudgetDocumentData collect(const Budget &budget, const BudgetSummary &summary, i
     data.currencyCode = budget.settings().currencyCode.trimmed();
     data.currencyRateText = budget.settings().currencyRate.trimmed();
     data.currencyHundredths = summary.currencyHundredths.value_or(-1);
+    if (rows) {
+        // Never a total that leaves out a section it cannot price.
+        for (int tile = 1; tile <= 8 && data.refusal.isEmpty(); ++tile) {
+            const SectionInfo *section = sectionOfTile(tile);
+            const int index = section ? budget.indexOf(section->catalogue()) : -1;
+            if (index < 0)
+                continue;
+            if (const auto *failure = std::get_if<PassFailure>(&budget.figures(index)))
+                data.refusal = passmessages::budgetRefused(*failure, budget.catalogue(index), language);
+        }
+        if (data.refusal.isEmpty() && !summary.priced)
+            data.refusal = passmessages::budgetTooLarge(language);
+    }
     return data;
 }
 

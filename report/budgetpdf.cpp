@@ -310,6 +310,8 @@ BudgetWriteResult writeBudgetPdf(const BudgetDocumentData &document, const QStri
 {
     BudgetWriteResult result;
     result.path = path;
+    if (const BudgetWriteResult refused = refusalOf(document, path); !refused.ok())
+        return refused;
     if (document.nothingToWrite()) {
         result.status = BudgetWriteResult::Status::NothingToWrite;
         return result;

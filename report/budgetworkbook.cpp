@@ -181,6 +181,8 @@ BudgetWriteResult writeBudgetWorkbook(const BudgetDocumentData &document, const 
         result.reason = kNoFormat.in(document.language);
         return result;
     }
+    if (const BudgetWriteResult refused = refusalOf(document, path); !refused.ok())
+        return refused;
     if (document.nothingToWrite()) {
         result.status = BudgetWriteResult::Status::NothingToWrite;
         return result;

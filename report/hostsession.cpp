@@ -1,6 +1,7 @@
 #include "report/hostsession.h"
 
 #include "base/assetpath.h"
+#include "base/safefile.h"
 
 #include <QDir>
 #include <QStandardPaths>
@@ -40,20 +41,25 @@ bool canWriteIn(const QString &folder)
 }
 } // namespace
 
-QString reportFolder(bool *movedToDocuments)
+ReportFolder reportFolder()
 {
-    if (movedToDocuments)
-        *movedToDocuments = false;
-    if (!folderOverride().isEmpty())
-        return QDir(folderOverride()).absolutePath() + QLatin1Char('/');
-    const QString beside = base::AssetPath::root();
-    if (canWriteIn(beside))
-        return beside;
-    if (movedToDocuments)
-        *movedToDocuments = true;
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QDir().mkpath(documents);
-    return QDir(documents).absolutePath() + QLatin1Char('/');
+    ReportFolder folder;
+    QString target = folderOverride();
+    if (target.isEmpty()) {
+        const QString beside = base::AssetPath::root();
+        if (canWriteIn(beside)) {
+            folder.path = beside;
+            return folder;
+        }
+        folder.inDocuments = true;
+        target = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    }
+    folder.path = QDir(target).absolutePath() + QLatin1Char('/');
+    if (const base::WriteResult made = base::makeFolder(target); !made) {
+        folder.unmade = made.path;
+        folder.reason = made.reason;
+    }
+    return folder;
 }
 
 void setReportFolderForTesting(const QString &folder)

@@ -126,10 +126,17 @@ ExportOutcome exportSection(const ReportPlan &plan, const ReportSource &source)
     // user's is ever written into.
     if (SpreadsheetApplication *running = SpreadsheetHost::running(s.AppProgID); running == nullptr)
         s.App = SpreadsheetHost::create(s.AppProgID);
-    const QString folder = reportFolder(&outcome.inDocuments);
+    const ReportFolder where = reportFolder();
+    const QString &folder = where.path;
+    outcome.inDocuments = where.inDocuments;
     const QString caption = source.caption();
     s.ExelOtch = folder + fileNameOf(caption) + u".xls"_s;
     outcome.path = s.ExelOtch;
+    if (!where.unmade.isEmpty()) {
+        outcome.unmadeFolder = where.unmade;
+        outcome.reason = where.reason;
+        return outcome;
+    }
 
     try {
         s.App->WorkBooks().Add();

@@ -20,6 +20,7 @@ struct ExportOutcome {
     bool inDocuments = false; // the program's folder cannot be written to
     bool opened = false;
     QString reason;           // Failed: the reason; Saved but not opened: why it could not be opened
+    QString unmadeFolder;     // Failed because this folder could not be made (reason says why)
     bool viewerMissing = false; // Saved but not opened: no program on the desktop shows spreadsheets
 };
 

@@ -7,6 +7,7 @@
 
 #include "app/startup.h"
 #include "base/assetpath.h"
+#include "base/language.h"
 #include "model/budget.h"
 #include "ui/display.h"
 #include "ui/errorreporter.h"
@@ -17,6 +18,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QSettings>
 #include <QTest>
 
 #include <memory>
@@ -35,12 +37,16 @@ inline void settle(QWidget *screen)
 // instead of shown. The start screen gets a known client size.
 struct Screens {
     std::unique_ptr<shell::TForm_login> login;
+    static inline bool keepRememberedLanguage = false;
 
-    explicit Screens(QSize size = QSize(1366, 740))
+    explicit Screens(QSize size = QSize(1366, 740), const QString &budgetAtStart = {})
     {
         ui::ErrorReporter::instance().setRecording(true);
         ui::ErrorReporter::instance().clearRecorded();
-        login = app::createScreens();
+        // Every program starts as on a first run unless a test says otherwise.
+        if (!keepRememberedLanguage)
+            QSettings().remove(u"language"_s);
+        login = app::createScreens(budgetAtStart);
         login->resize(size);
         settle(login.get());
     }
@@ -51,7 +57,13 @@ struct Screens {
     {
         return login->findChild<T *>(name, Qt::FindDirectChildrenOnly);
     }
-    void setLanguage(int code) { login->Edit1->setText(QString::number(code)); }
+    // The language the screens read, and the one the program's messages speak.
+    void setLanguage(int code)
+    {
+        login->Edit1->setText(QString::number(code));
+        if (base::isLanguage(code))
+            ui::ErrorReporter::instance().setLanguage(code);
+    }
 
     // Shows a section in a language and runs its show steps.
     ui::SectionScreen *openSection(const QString &name, int language)

@@ -16,6 +16,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QSet>
 #include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
@@ -53,12 +55,41 @@ QString documentsFolder()
 
 } // namespace
 
+// The budget's shortcuts win over a focused field's own use of the keys
+// (Ctrl+E moves a line edit's cursor to its end): the field is not offered
+// the key first, so the shortcut fires on every screen whatever has the focus.
+class BudgetController::ShortcutKeeper : public QObject
+{
+public:
+    using QObject::QObject;
+    void keep(const QKeySequence &keys)
+    {
+        if (keys.count() == 1)
+            m_keys.insert(keys[0].toCombined());
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::ShortcutOverride)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const QKeyCombination typed(key->modifiers() & ~Qt::KeypadModifier, Qt::Key(key->key()));
+        return m_keys.contains(typed.toCombined());
+    }
+
+private:
+    QSet<int> m_keys;
+};
+
 BudgetController::BudgetController(model::Budget &budget, shell::TForm_login *login)
     : QObject(login)
     , m_budget(budget)
     , m_login(login)
 {
     setObjectName(u"BudgetController"_s);
+    m_shortcuts = new ShortcutKeeper(this);
+    qApp->installEventFilter(m_shortcuts);
     m_recoveryTimer.setInterval(kRecoveryIntervalMs);
     connect(&m_recoveryTimer, &QTimer::timeout, this, [this] { writeRecovery(); });
     connect(&m_budget, &model::Budget::modifiedChanged, this, [this](bool modified) {
@@ -75,12 +106,17 @@ BudgetController::~BudgetController() = default;
 
 int BudgetController::language() const
 {
+    return ErrorReporter::instance().language();
+}
+
+int BudgetController::screenLanguage() const
+{
     return m_login->language();
 }
 
-QString BudgetController::displayName() const
+QString BudgetController::displayName(int language) const
 {
-    return m_path.isEmpty() ? texts::kUntitled.in(language()) : QFileInfo(m_path).fileName();
+    return m_path.isEmpty() ? texts::kUntitled.in(language) : QFileInfo(m_path).fileName();
 }
 
 void BudgetController::installActions(QWidget *screen)
@@ -101,10 +137,11 @@ void BudgetController::installActions(QWidget *screen)
         {u"actionPdfBudget", QKeySequence(), &texts::kPdf, [this] { pdfBudget(); }},
     };
     for (const Entry &entry : entries) {
-        auto *action = new QAction(entry.text->in(language()), screen);
+        auto *action = new QAction(entry.text->in(screenLanguage()), screen);
         action->setObjectName(QString::fromUtf16(entry.name));
         action->setShortcut(entry.keys);
         action->setShortcutContext(Qt::WindowShortcut);
+        m_shortcuts->keep(entry.keys);
         connect(action, &QAction::triggered, this, [run = entry.run] { guarded(run); });
         screen->addAction(action);
         m_actions.append({action, entry.text});
@@ -115,7 +152,7 @@ void BudgetController::retranslate()
 {
     for (const auto &[action, text] : std::as_const(m_actions))
         if (action)
-            action->setText(text->in(language()));
+            action->setText(text->in(screenLanguage()));
     emit documentChanged();
 }
 
@@ -183,9 +220,9 @@ bool BudgetController::exportTo(const QString &chosen)
     const report::BudgetDocumentData document = report::budgetDocument(m_budget, L);
     const report::BudgetWriteResult written = report::writeBudget(document, path);
     if (!written.ok()) {
-        ErrorReporter::instance().report(written.message(L), written.status == report::BudgetWriteResult::Status::Failed
-                                                                 ? ErrorReporter::Severity::Error
-                                                                 : ErrorReporter::Severity::Notice);
+        ErrorReporter::instance().report(written.message(L), written.status == report::BudgetWriteResult::Status::NothingToWrite
+                                                                 ? ErrorReporter::Severity::Notice
+                                                                 : ErrorReporter::Severity::Error);
         return false;
     }
     // Shown to the user like a section report.
@@ -197,6 +234,10 @@ bool BudgetController::exportTo(const QString &chosen)
 void BudgetController::printBudget()
 {
     const report::BudgetDocumentData document = report::budgetDocument(m_budget, language());
+    if (!document.refusal.isEmpty()) {
+        ErrorReporter::instance().report(document.refusal);
+        return;
+    }
     if (document.nothingToWrite()) {
         report::BudgetWriteResult nothing;
         nothing.status = report::BudgetWriteResult::Status::NothingToWrite;
@@ -230,7 +271,7 @@ bool BudgetController::open()
     return !path.isEmpty() && openFile(path);
 }
 
-bool BudgetController::lock(const QString &path, std::unique_ptr<QLockFile> &held)
+bool BudgetController::lock(const QString &path, std::unique_ptr<QLockFile> &held, QString *refusal)
 {
     if (m_lock && QFileInfo(path) == QFileInfo(m_path)) {
         held = std::move(m_lock);
@@ -246,7 +287,11 @@ bool BudgetController::lock(const QString &path, std::unique_ptr<QLockFile> &hel
         qint64 pid = 0;
         QString host, application;
         candidate->getLockInfo(&pid, &host, &application);
-        ErrorReporter::instance().report(texts::lockedElsewhere(path, pid, host, application, language()));
+        const QString message = texts::lockedElsewhere(path, pid, host, application, language());
+        if (refusal)
+            *refusal = message;
+        else
+            ErrorReporter::instance().report(message);
         return false;
     }
     // A folder we cannot write to holds no lock; nobody can save there either.
@@ -318,7 +363,7 @@ bool BudgetController::confirmDiscard(bool *discarded)
     if (!m_budget.isModified())
         return true;
     using Answer = ErrorReporter::Answer;
-    const Answer answer = ErrorReporter::instance().ask(texts::saveChanges(displayName(), language()),
+    const Answer answer = ErrorReporter::instance().ask(texts::saveChanges(displayName(language()), language()),
                                                         {Answer::Save, Answer::Discard, Answer::Cancel}, Answer::Save);
     switch (answer) {
     case Answer::Save: return save();
@@ -403,19 +448,51 @@ bool BudgetController::restoreRecovery()
 {
     const model::budgetfile::ReadResult read = model::budgetfile::readFile(m_offeredPath, model::allCatalogues());
     if (!read.ok()) {
-        ErrorReporter::instance().report(texts::readFailure(read, m_offeredPath, language()));
+        setAsideDamagedRecovery(read);
         return false;
     }
     if (!confirmDiscard())
         return false;
-    m_lock.reset();
+    // The copy comes back into the file it was made from, so Save writes
+    // there; unless that file is now another running copy's.
+    QString owner = read.recoveryOf;
+    std::unique_ptr<QLockFile> held;
+    if (!owner.isEmpty()) {
+        QString refusal;
+        if (!QFileInfo(owner).absoluteDir().exists()) {
+            ErrorReporter::instance().report(texts::restoredUntitled(owner, texts::folderGone(language()), language()),
+                                             ErrorReporter::Severity::Notice);
+            owner.clear();
+        } else if (!lock(owner, held, &refusal)) {
+            ErrorReporter::instance().report(texts::restoredUntitled(owner, refusal, language()),
+                                             ErrorReporter::Severity::Notice);
+            owner.clear();
+        }
+    }
+    m_lock = std::move(held);
     m_budget.load(read.content, true);
-    setPath({});
+    setPath(owner);
     // Kept as this copy's own recovery until the budget is saved.
     writeRecovery();
     QFile::remove(m_offeredPath);
     emit recoveryChanged();
     return true;
+}
+
+void BudgetController::setAsideDamagedRecovery(const model::budgetfile::ReadResult &read)
+{
+    // Never offered again, never deleted without a word: moved aside beside the others.
+    const QDateTime made = recoveryTime();
+    const QFileInfo offered(m_offeredPath);
+    const QString aside = offered.absoluteDir().filePath(
+        offered.completeBaseName().replace(u"-offered"_s, QString()) + u"-damaged-"_s
+        + made.toString(u"yyyyMMdd-HHmmss"_s) + kSuffix);
+    QFile::remove(aside);
+    const bool moved = QFile::rename(m_offeredPath, aside);
+    const QString reason = texts::readFailureReason(read, language());
+    ErrorReporter::instance().report(texts::damagedRecovery(made, reason, moved ? aside : QString(), language()));
+    m_offeredPath.clear();
+    emit recoveryChanged();
 }
 
 void BudgetController::discardRecovery()
@@ -429,7 +506,8 @@ void BudgetController::writeRecovery()
     if (!m_budget.isModified() || m_recoveryPath.isEmpty())
         return;
     // A recovery copy that cannot be written is not worth a message every 30 s.
-    base::writeFileAtomically(m_recoveryPath, model::budgetfile::write(m_budget, language()));
+    base::writeFileAtomically(m_recoveryPath,
+                              model::budgetfile::write(m_budget, language(), QDateTime::currentDateTimeUtc(), m_path));
 }
 
 void BudgetController::setFileChooserForTesting(FileChooser chooser)

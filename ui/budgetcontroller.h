@@ -2,6 +2,7 @@
 
 #include "base/localizedtext.h"
 #include "model/budget.h"
+#include "model/budgetfile.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -35,8 +36,8 @@ public:
 
     model::Budget &budget() const { return m_budget; }
     QString filePath() const { return m_path; }
-    // The file's name, or "Untitled budget", in the chosen language.
-    QString displayName() const;
+    // The file's name, or "Untitled budget" in a language.
+    QString displayName(int language) const;
 
     // Gives a screen the budget actions and their shortcuts (object names
     // actionNewBudget, actionOpenBudget, actionSaveBudget, actionSaveBudgetAs).
@@ -88,16 +89,24 @@ signals:
     void recoveryChanged();
 
 private:
+    // Messages, dialogs and written files speak the user's language (the
+    // error reporter's); action texts that of the screens.
     int language() const;
+    int screenLanguage() const;
     QString chooseFile(FileKind kind, bool save, const QString &suggested = {});
     QString outputName(const QString &suffix) const;
-    bool lock(const QString &path, std::unique_ptr<QLockFile> &lock);
+    // Takes the lock of a budget file; false when another running copy holds
+    // it, which is reported, or said in refusal when one is given.
+    bool lock(const QString &path, std::unique_ptr<QLockFile> &lock, QString *refusal = nullptr);
+    void setAsideDamagedRecovery(const model::budgetfile::ReadResult &read);
     void setPath(const QString &path);
     void rememberRecent(const QString &path);
     void takeRecoverySlot();
 
+    class ShortcutKeeper;
     model::Budget &m_budget;
     shell::TForm_login *m_login;
+    ShortcutKeeper *m_shortcuts = nullptr;
     QString m_path;
     std::unique_ptr<QLockFile> m_lock;
     std::unique_ptr<QLockFile> m_recoveryLock;

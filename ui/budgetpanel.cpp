@@ -9,6 +9,8 @@
 #include "report/budgetoutput.h"
 #include "ui/budgetcontroller.h"
 #include "ui/budgettexts.h"
+#include "ui/errorreporter.h"
+#include "ui/percentbox.h"
 #include "ui/shell/code_login.h"
 #include "ui/shell/code_main.h"
 #include "ui/shell/picture.h"
@@ -82,6 +84,7 @@ BudgetPanel::BudgetPanel(BudgetController &document, shell::TForm_main *menu)
     scroll->setObjectName(u"BudgetPanelScroll"_s);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
+    scroll->setFocusPolicy(Qt::NoFocus); // the fields inside take the keyboard
     scroll->setStyleSheet(u"QScrollArea, #BudgetPanelContent { background: transparent; }"_s);
     auto *content = new QWidget;
     content->setObjectName(u"BudgetPanelContent"_s);
@@ -154,12 +157,12 @@ BudgetPanel::BudgetPanel(BudgetController &document, shell::TForm_main *menu)
     m_chart->setMinimumSize(160, 90);
 
     m_contingencyCaption = label();
-    ContingencyPercent = new QDoubleSpinBox(content);
+    ContingencyPercent = new PercentBox(content);
     ContingencyPercent->setObjectName(u"ContingencyPercent"_s);
-    ContingencyPercent->setRange(0, 50);
-    ContingencyPercent->setDecimals(1);
-    ContingencyPercent->setSingleStep(0.5);
-    ContingencyPercent->setSuffix(u" %"_s);
+    connect(ContingencyPercent, &PercentBox::refused, this, [](const QString &text, model::PercentProblem problem, double kept) {
+        const int L = ErrorReporter::instance().language();
+        ErrorReporter::instance().report(budgettexts::contingencyRefused(text, problem, int(std::lround(kept * 10)), L));
+    });
     ContingencyAmount = label();
     ContingencyAmount->setObjectName(u"ContingencyAmount"_s);
     m_totalCaption = label();
@@ -258,8 +261,7 @@ void BudgetPanel::retranslate()
     m_rateCaption->setText(kRate.in(L));
     m_restore->setText(budgettexts::kRestore.in(L));
     m_discard->setText(budgettexts::kDiscard.in(L));
-    static const QLocale::Language locales[] = {QLocale::French, QLocale::Russian, QLocale::English};
-    ContingencyPercent->setLocale(QLocale(locales[L]));
+    ContingencyPercent->setLocale(base::localeOf(L));
     m_document.retranslate();
     refresh();
 }
@@ -280,8 +282,8 @@ void BudgetPanel::refresh()
 {
     const int L = language();
     const model::Budget &budget = m_document.budget();
-    BudgetFileName->setText(budget.isModified() ? m_document.displayName() + u" — "_s + budgettexts::kModified.in(L) + u" ●"_s
-                                                : m_document.displayName());
+    BudgetFileName->setText(budget.isModified() ? m_document.displayName(L) + u" — "_s + budgettexts::kModified.in(L) + u" ●"_s
+                                                : m_document.displayName(L));
     BudgetFileName->setToolTip(m_document.filePath());
     RecoveryBar->setVisible(m_document.hasRecovery());
     if (RecoveryBar->isVisibleTo(this))
@@ -298,7 +300,8 @@ void BudgetPanel::refresh()
     m_updating = true;
     if (BudgetTitle->text() != settings.title)
         BudgetTitle->setText(settings.title);
-    {
+    // Rewritten only when it differs: a box being typed into keeps its text.
+    if (std::lround(ContingencyPercent->value() * 10) != settings.contingencyTenths) {
         const QSignalBlocker blocker(ContingencyPercent);
         ContingencyPercent->setValue(settings.contingencyTenths / 10.0);
     }

@@ -4,7 +4,6 @@
 
 #include <array>
 
-class QDoubleSpinBox;
 class QLabel;
 class QLineEdit;
 class QToolButton;
@@ -16,6 +15,7 @@ class TForm_main;
 namespace torvane::ui {
 
 class BudgetChartView;
+class PercentBox;
 class BudgetController;
 
 // The whole budget on the main menu: its title, file and modified mark, the
@@ -31,7 +31,7 @@ public:
 
     QLineEdit *BudgetTitle;
     QLabel *BudgetFileName;
-    QDoubleSpinBox *ContingencyPercent;
+    PercentBox *ContingencyPercent;
     QLabel *ContingencyAmount;
     QLineEdit *BudgetTotal;
     QLineEdit *CurrencyCode;

@@ -1,21 +1,20 @@
 #include "ui/budgettexts.h"
 
+#include "base/language.h"
+
 #include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 
 namespace torvane::ui::budgettexts {
 
 using Status = model::budgetfile::ReadResult::Status;
+using base::localeOf;
 
 namespace {
 QString native(const QString &path)
 {
     return QDir::toNativeSeparators(path);
-}
-QLocale localeOf(int language)
-{
-    static const QLocale::Language languages[] = {QLocale::French, QLocale::Russian, QLocale::English};
-    return QLocale(languages[language >= 0 && language <= 2 ? language : 2]);
 }
 } // namespace
 
@@ -35,11 +34,8 @@ QString clearSection(const QString &caption, int language)
     return text.in(language).arg(caption);
 }
 
-QString readFailure(const model::budgetfile::ReadResult &result, const QString &path, int language)
+QString readFailureReason(const model::budgetfile::ReadResult &result, int language)
 {
-    constexpr LocalizedText head{u"Le budget « %1 » ne peut pas être ouvert : %2",
-                                 u"Бюджет «%1» нельзя открыть: %2",
-                                 u"The budget “%1” cannot be opened: %2"};
     LocalizedText reason;
     switch (result.status) {
     case Status::Ok: return {};
@@ -58,11 +54,16 @@ QString readFailure(const model::budgetfile::ReadResult &result, const QString &
     case Status::NotABudget:
         reason = {u"ce n’est pas un budget Torvane.", u"это не бюджет Torvane.", u"it is not a Torvane budget."};
         break;
+    case Status::BadVersion:
+        reason = {u"ce fichier porte une version que ce programme ne lit pas : %1.",
+                  u"у этого файла версия, которую программа не читает: %1.",
+                  u"this file has a version this program does not read: %1."};
+        break;
     case Status::NewerVersion:
         reason = {u"il a été enregistré par une version plus récente du programme (format %1).",
                   u"он сохранён более новой версией программы (формат %1).",
                   u"it was saved by a newer version of the program (format %1)."};
-        return head.in(language).arg(native(path), reason.in(language).arg(result.version));
+        return reason.in(language).arg(result.version);
     case Status::TooManyCells:
         reason = {u"il contient bien plus de cases qu’un budget n’en a.", u"в нём гораздо больше ячеек, чем в любом бюджете.",
                   u"it holds far more cells than any budget has."};
@@ -71,7 +72,17 @@ QString readFailure(const model::budgetfile::ReadResult &result, const QString &
     QString why = reason.in(language);
     if (why.contains(u"%1"))
         why = why.arg(result.reason);
-    return head.in(language).arg(native(path), why);
+    return why;
+}
+
+QString readFailure(const model::budgetfile::ReadResult &result, const QString &path, int language)
+{
+    constexpr LocalizedText head{u"Le budget « %1 » ne peut pas être ouvert : %2",
+                                 u"Бюджет «%1» нельзя открыть: %2",
+                                 u"The budget “%1” cannot be opened: %2"};
+    if (result.ok())
+        return {};
+    return head.in(language).arg(native(path), readFailureReason(result, language));
 }
 
 QString skipped(const QStringList &entries, const QString &path, int language)
@@ -107,6 +118,63 @@ QString lockedElsewhere(const QString &path, qint64 pid, const QString &host, co
                                  u"Бюджет «%1» уже открыт в другой копии %2 (процесс %3 на %4). Сначала закройте его там.",
                                  u"The budget “%1” is already open in another copy of %2 (process %3 on %4). Close it there first."};
     return text.in(language).arg(native(path), application.isEmpty() ? QStringLiteral("Torvane") : application).arg(pid).arg(host);
+}
+
+QString restoredUntitled(const QString &owner, const QString &why, int language)
+{
+    constexpr LocalizedText text{u"Le budget a été restauré sans nom, et non dans « %1 » : %2 Enregistrez-le sous un autre nom.",
+                                 u"Бюджет восстановлен без имени, а не в «%1»: %2 Сохраните его под другим именем.",
+                                 u"The budget was restored as untitled rather than into “%1”: %2 Save it under another name."};
+    QString reason = why;
+    if (!reason.isEmpty() && !reason.endsWith(u'.'))
+        reason += u'.';
+    return text.in(language).arg(native(owner), reason);
+}
+
+QString folderGone(int language)
+{
+    constexpr LocalizedText text{u"son dossier n’existe plus.", u"его папки больше нет.", u"its folder no longer exists."};
+    return text.in(language);
+}
+
+QString damagedRecovery(const QDateTime &made, const QString &reason, const QString &aside, int language)
+{
+    constexpr LocalizedText text{u"La copie de récupération du %1 est abîmée et ne peut pas être restaurée : %2",
+                                 u"Копия для восстановления от %1 повреждена, восстановить её нельзя: %2",
+                                 u"The recovery copy from %1 is damaged and cannot be restored: %2"};
+    constexpr LocalizedText kept{u"Elle a été mise de côté (« %1 ») et ne sera plus proposée.",
+                                 u"Она отложена в сторону («%1») и больше не будет предлагаться.",
+                                 u"It has been set aside (“%1”) and will not be offered again."};
+    constexpr LocalizedText stays{u"Elle n’a pas pu être mise de côté et reste à sa place.",
+                                  u"Отложить её не удалось, она осталась на месте.",
+                                  u"It could not be set aside and stays where it is."};
+    const QString when = localeOf(language).toString(made.toLocalTime(), QLocale::ShortFormat);
+    return text.in(language).arg(when, reason) + u' '
+        + (aside.isEmpty() ? stays.in(language) : kept.in(language).arg(QFileInfo(aside).fileName()));
+}
+
+QString contingencyRefused(const QString &text, model::PercentProblem problem, int keptTenths, int language)
+{
+    constexpr LocalizedText head{u"« %1 » ne peut pas servir de réserve pour imprévus : %2 Elle reste à %3.",
+                                 u"«%1» не подходит как резерв на непредвиденное: %2 Резерв остаётся %3.",
+                                 u"“%1” cannot be the contingency: %2 It stays at %3."};
+    LocalizedText why;
+    switch (problem) {
+    case model::PercentProblem::NotANumber:
+        why = {u"tapez un pourcentage de 0 à 50, par exemple 7,5.", u"введите процент от 0 до 50, например 7,5.",
+               u"type a percentage from 0 to 50, such as 7.5."};
+        break;
+    case model::PercentProblem::TooManyDecimals:
+        why = {u"une seule décimale est possible, par exemple 7,5.", u"допустим один знак после запятой, например 7,5.",
+               u"it can have one decimal at most, such as 7.5."};
+        break;
+    case model::PercentProblem::OutOfRange:
+        why = {u"elle va de 0 à 50 %.", u"он может быть от 0 до 50 %.", u"it goes from 0 to 50 %."};
+        break;
+    }
+    const QLocale locale = localeOf(language);
+    const QString kept = locale.toString(keptTenths / 10.0, 'f', 1) + QStringLiteral(" %");
+    return head.in(language).arg(text.trimmed(), why.in(language), kept);
 }
 
 QString recoveryOffer(const QDateTime &saved, int language)

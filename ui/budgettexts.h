@@ -2,6 +2,7 @@
 
 #include "base/localizedtext.h"
 #include "model/budgetfile.h"
+#include "model/typedinput.h"
 
 #include <QDateTime>
 
@@ -36,10 +37,15 @@ inline constexpr LocalizedText kDiscard{u"Ignorer", u"Отказаться", u"D
 QString saveChanges(const QString &name, int language);
 QString clearSection(const QString &caption, int language);
 QString readFailure(const model::budgetfile::ReadResult &result, const QString &path, int language);
+QString readFailureReason(const model::budgetfile::ReadResult &result, int language);
 QString skipped(const QStringList &entries, const QString &path, int language);
 QString saveFailure(const QString &path, const QString &reason, int language);
 QString printUnavailable(const QString &reason, int language);
 QString lockedElsewhere(const QString &path, qint64 pid, const QString &host, const QString &application, int language);
 QString recoveryOffer(const QDateTime &saved, int language);
+QString contingencyRefused(const QString &text, model::PercentProblem problem, int keptTenths, int language);
+QString restoredUntitled(const QString &owner, const QString &why, int language);
+QString folderGone(int language);
+QString damagedRecovery(const QDateTime &made, const QString &reason, const QString &aside, int language);
 
 } // namespace torvane::ui::budgettexts

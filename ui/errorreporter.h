@@ -76,7 +76,7 @@ private:
     QStringList m_missingPaths;
     QStringList m_missingReasons;
     int m_batchDepth = 0;
-    int m_language = 1;
+    int m_language = 2;
     QStringList m_recorded;
     bool m_recording = false;
 };

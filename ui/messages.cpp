@@ -1,14 +1,12 @@
 #include "ui/messages.h"
 
 #include "base/localizedtext.h"
-#include "model/gridname.h"
 
 #include <QDir>
 
 namespace torvane::ui::messages {
 
 using base::LocalizedText;
-using namespace model;
 
 namespace {
 
@@ -17,76 +15,7 @@ QString native(const QString &path)
     return QDir::toNativeSeparators(path);
 }
 
-QString tabTitle(const SectionCatalogue &catalogue, int tab, int language)
-{
-    return tab >= 1 && tab <= catalogue.tabCount() ? catalogue.tabs[tab - 1].title.in(language).trimmed() : QString();
-}
-
-// "row 2 of the tab «Trucking»"
-QString rowOfTab(const CellRef &where, const SectionCatalogue &catalogue, int language)
-{
-    constexpr LocalizedText text{u"ligne %1 de l’onglet « %2 »", u"строка %1 на вкладке «%2»", u"row %1 of the tab “%2”"};
-    return text.in(language).arg(where.row).arg(tabTitle(catalogue, where.tab, language));
-}
-
 } // namespace
-
-QString passFailure(const PassFailure &failure, const SectionCatalogue &catalogue, int language)
-{
-    switch (failure.kind) {
-    case PassFailure::Kind::InvalidQuantity:
-        return invalidQuantityMessage(failure.text);
-    case PassFailure::Kind::RowTooLarge: {
-        constexpr LocalizedText text{
-            u"Le montant de la %1 est trop grand pour être calculé. Réduisez ses quantités.",
-            u"Сумма: %1 слишком велика, её нельзя рассчитать. Уменьшите количества в этой строке.",
-            u"The amount of %1 is too large to compute. Lower its quantities."};
-        return text.in(language).arg(rowOfTab(failure.where, catalogue, language));
-    }
-    case PassFailure::Kind::SubtotalTooLarge: {
-        constexpr LocalizedText text{
-            u"Le sous-total de l’onglet « %1 » est trop grand pour être calculé ; la %2 y pèse le plus.",
-            u"Подытог вкладки «%1» слишком велик, его нельзя рассчитать; больше всего в него вносит %2.",
-            u"The subtotal of the tab “%1” is too large to compute; %2 adds the most to it."};
-        return text.in(language).arg(tabTitle(catalogue, failure.where.tab, language),
-                                     rowOfTab(failure.where, catalogue, language));
-    }
-    case PassFailure::Kind::TotalTooLarge: {
-        constexpr LocalizedText text{
-            u"Le total de la section est trop grand pour être calculé ; la %1 y pèse le plus.",
-            u"Итог раздела слишком велик, его нельзя рассчитать; больше всего в него вносит %1.",
-            u"The section total is too large to compute; %1 adds the most to it."};
-        return text.in(language).arg(rowOfTab(failure.where, catalogue, language));
-    }
-    }
-    return {};
-}
-
-QString waitingFor(const PassFailure &failure, const SectionCatalogue &catalogue, int language)
-{
-    if (failure.kind == PassFailure::Kind::InvalidQuantity) {
-        constexpr LocalizedText text{
-            u"Montant en attente : corrigez le champ %1 (%2).",
-            u"Сумма ждёт исправления поля %1 (%2).",
-            u"This amount waits for field %1 to be corrected (%2)."};
-        const QString field = GridName::of(CellKind::Number, failure.where.tab, failure.where.row, failure.where.column);
-        return text.in(language).arg(field, rowOfTab(failure.where, catalogue, language));
-    }
-    constexpr LocalizedText text{u"Montant en attente : %1", u"Сумма ждёт: %1", u"This amount waits: %1"};
-    return text.in(language).arg(passFailure(failure, catalogue, language));
-}
-
-QString exportRefused(const PassFailure &failure, const SectionCatalogue &catalogue, int language)
-{
-    constexpr LocalizedText text{
-        u"Le rapport n’a pas été enregistré : %1 Corrigez d’abord le champ marqué.",
-        u"Отчёт не сохранён: %1 Сначала исправьте отмеченное поле.",
-        u"The report was not saved: %1 Correct the marked field first."};
-    QString reason = passFailure(failure, catalogue, language);
-    if (!reason.endsWith(u'.'))
-        reason += u'.';
-    return text.in(language).arg(reason);
-}
 
 QString exportOutcome(const report::ExportOutcome &outcome, int language)
 {
@@ -100,6 +29,12 @@ QString exportOutcome(const report::ExportOutcome &outcome, int language)
         return text.in(language);
     }
     case Status::Failed: {
+        if (!outcome.unmadeFolder.isEmpty()) {
+            constexpr LocalizedText text{u"Le rapport n’a pas pu être enregistré sous « %1 » : le dossier « %2 » n’a pas pu être créé (%3).",
+                                         u"Не удалось сохранить отчёт «%1»: не удалось создать папку «%2» (%3).",
+                                         u"The report could not be saved as \"%1\": the folder \"%2\" could not be made (%3)."};
+            return text.in(language).arg(native(outcome.path), native(outcome.unmadeFolder), outcome.reason);
+        }
         constexpr LocalizedText text{u"Le rapport n’a pas pu être enregistré sous « %1 » : %2",
                                      u"Не удалось сохранить отчёт «%1»: %2",
                                      u"The report could not be saved as \"%1\": %2"};

@@ -75,6 +75,7 @@ bool SectionScreen::localise()
         }
     }
     placeControls(); // headers took new texts
+    showFailureTexts(); // a waiting figure's hint speaks the new language too
     return selectionLost;
 }
 

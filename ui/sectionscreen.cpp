@@ -2,6 +2,7 @@
 
 #include "base/language.h"
 #include "base/picturetexts.h"
+#include "model/passmessages.h"
 #include "model/reportplan.h"
 #include "report/reportexport.h"
 #include "report/sectionsource.h"
@@ -94,6 +95,8 @@ void SectionScreen::buildDesignControls()
         box->setObjectName(ControlName::tabBox(t));
         box->setFrameShape(QFrame::NoFrame);
         box->setWidgetResizable(true);
+        // The keyboard goes to the fields inside; the box scrolls to the one that has it.
+        box->setFocusPolicy(Qt::NoFocus);
         auto *content = new QWidget;
         content->setObjectName(ControlName::tabBox(t) + u"Content"_s);
         content->setAutoFillBackground(true);
@@ -123,6 +126,17 @@ void SectionScreen::buildDesignControls()
         SumEdit.append(subtotal);
         addControl(subtotal);
     }
+}
+
+// Made after the grid, so the keyboard reaches them after the rows, in the
+// order they are read: Clear section, then the save button beside it.
+void SectionScreen::buildTotalsPanel()
+{
+    ClearSection = new QPushButton(this);
+    ClearSection->setObjectName(u"ClearSection"_s);
+    ClearSection->setFocusPolicy(Qt::TabFocus);
+    connect(ClearSection, &QPushButton::clicked, this, [this] { guarded([this] { ClearSectionClick(); }); });
+    addControl(ClearSection);
 
     TotalsPanel = new QFrame(this);
     TotalsPanel->setObjectName(QString::fromUtf16(m_catalogue.totalsPanel));
@@ -141,12 +155,6 @@ void SectionScreen::buildDesignControls()
     Image1->setFallbackSize(base::pictures::kSaveButtonSize);
     connect(Image1, &shell::ClickableLabel::clicked, this, [this] { guarded([this] { Image1Click(); }); });
     addControl(Image1);
-
-    ClearSection = new QPushButton(this);
-    ClearSection->setObjectName(u"ClearSection"_s);
-    ClearSection->setFocusPolicy(Qt::TabFocus);
-    connect(ClearSection, &QPushButton::clicked, this, [this] { guarded([this] { ClearSectionClick(); }); });
-    addControl(ClearSection);
 }
 
 void SectionScreen::addControl(QWidget *widget)
@@ -188,6 +196,7 @@ void SectionScreen::FormCreate()
         EditChange();
     });
     connect(m_grid, &SectionGridView::otherEdited, this, &SectionScreen::EditChange);
+    buildTotalsPanel();
     Timer1->switchOn();
     Timer2->switchOn();
 }
@@ -288,12 +297,28 @@ void SectionScreen::Timer3Timer()
 void SectionScreen::showFailure(const PassFailure &failure)
 {
     m_failure = failure;
+    showFailureTexts();
+    // One report per offending field and text; a further edit elsewhere does not repeat it.
+    const QString key = u"%1/%2/%3/%4/%5"_s.arg(int(failure.kind)).arg(failure.where.tab).arg(failure.where.row)
+                            .arg(failure.where.column).arg(failure.text);
+    if (key != m_lastReported) {
+        const int language = ErrorReporter::instance().language();
+        ErrorReporter::instance().report(passmessages::failure(failure, m_catalogue, language));
+    }
+    m_lastReported = key;
+}
+
+void SectionScreen::showFailureTexts()
+{
+    if (!m_failure)
+        return;
+    const PassFailure &failure = *m_failure;
     const int L = base::isLanguage(langin) ? langin : base::English;
-    const QString message = messages::passFailure(failure, m_catalogue, L);
+    const QString message = passmessages::failure(failure, m_catalogue, L);
     m_grid->markInvalid(failure.cells, message);
     // Every figure shown is from the last pass that could price the section:
     // it says so, and what it waits for, until the field is corrected.
-    const QString waiting = messages::waitingFor(failure, m_catalogue, L);
+    const QString waiting = passmessages::waitingFor(failure, m_catalogue, L);
     m_grid->markFigures(true, waiting);
     for (QLineEdit *field : amountFields()) {
         field->setStyleSheet(kStaleAmountStyle);
@@ -304,12 +329,6 @@ void SectionScreen::showFailure(const PassFailure &failure)
         Button[t]->setStyleSheet(culprit ? kStaleTabStyle : QString());
         Button[t]->setToolTip(culprit ? message : Button[t]->text());
     }
-    // One report per offending field and text; a further edit elsewhere does not repeat it.
-    const QString key = u"%1/%2/%3/%4/%5"_s.arg(int(failure.kind)).arg(failure.where.tab).arg(failure.where.row)
-                            .arg(failure.where.column).arg(failure.text);
-    if (key != m_lastReported)
-        ErrorReporter::instance().report(message);
-    m_lastReported = key;
 }
 
 void SectionScreen::clearFailure()
@@ -358,7 +377,7 @@ void SectionScreen::Image1Click()
     Timer3->fireNow();
     const int L = base::isLanguage(langin) ? langin : base::English;
     if (m_failure) {
-        ErrorReporter::instance().report(messages::exportRefused(*m_failure, m_catalogue, L));
+        ErrorReporter::instance().report(passmessages::reportRefused(*m_failure, m_catalogue, L));
         return;
     }
     const auto *figures = std::get_if<SectionFigures>(&m_budget.figures(m_index));

@@ -78,11 +78,14 @@ protected:
 private:
     void addControl(QWidget *widget);
     void buildDesignControls();
+    void buildTotalsPanel();
     void placeControls();                                   // sectionlayout.cpp
     // Places one group below what stands above it; returns the group's bottom.
     int placeGroup(int tab, const model::GroupSpec &group, int Wt, int &shift, int above);
     bool localise();                                        // sectionlocalisation.cpp
     void showFailure(const model::PassFailure &failure);
+    // The marks and hints of a failure, in the screen's language.
+    void showFailureTexts();
     void clearFailure();
     void fitTotal();
     // The tabs' subtotals and the section's total.

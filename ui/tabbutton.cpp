@@ -1,5 +1,7 @@
 #include "ui/tabbutton.h"
 
+#include "ui/shell/clickablelabel.h"
+
 #include <QApplication>
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -95,6 +97,7 @@ void TabButton::paintEvent(QPaintEvent *)
     QStyleOptionButton option;
     initStyleOption(&option);
     option.text.clear();
+    option.state &= ~QStyle::State_HasFocus; // the ring below marks it
     painter.drawControl(QStyle::CE_PushButtonBevel, option);
     if (isChecked()) {
         // The sunken bevel alone is faint in some styles: a bar in the
@@ -104,6 +107,8 @@ void TabButton::paintEvent(QPaintEvent *)
     }
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(captionRect(rect()), kTextFlags, text().simplified());
+    if (hasFocus())
+        shell::paintFocusRing(painter, rect());
 }
 
 } // namespace torvane::ui

@@ -4,6 +4,7 @@
 #include "model/budgetfile.h"
 #include "model/budgetsummary.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTest>
@@ -115,7 +116,12 @@ private slots:
         QTest::newRow("JSON of another kind") << json({{u"name"_s, u"x"_s}}) << int(Status::NotABudget);
         QTest::newRow("JSON array") << QByteArray("[1, 2]") << int(Status::NotABudget);
         QTest::newRow("version missing")
-            << json({{u"format"_s, u"torvane-budget"_s}}) << int(Status::NotABudget);
+            << json({{u"format"_s, u"torvane-budget"_s}}) << int(Status::BadVersion);
+        QTest::newRow("version as a string")
+            << json({{u"format"_s, u"torvane-budget"_s}, {u"version"_s, u"1"_s}}) << int(Status::BadVersion);
+        QTest::newRow("version 0") << json({{u"format"_s, u"torvane-budget"_s}, {u"version"_s, 0}}) << int(Status::BadVersion);
+        QTest::newRow("version 1.5")
+            << json({{u"format"_s, u"torvane-budget"_s}, {u"version"_s, 1.5}}) << int(Status::BadVersion);
         QTest::newRow("newer version")
             << json({{u"format"_s, u"torvane-budget"_s}, {u"version"_s, 2}}) << int(Status::NewerVersion);
         QTest::newRow("200 MB") << QByteArray(budgetfile::kMaxBytes + 1, ' ') << int(Status::TooLarge);
@@ -173,6 +179,55 @@ private slots:
         budget.load(read.content, false);
         const QJsonObject written = QJsonDocument::fromJson(budgetfile::write(budget, 0)).object().value(u"budget"_s).toObject();
         QCOMPARE(written, settings);
+    }
+
+    void settingsOfAWrongTypeAreSkipped_data()
+    {
+        QTest::addColumn<QJsonValue>("budget");
+        QTest::addColumn<QStringList>("skipped");
+        QTest::addColumn<QString>("rate"); // as it is then held
+        using Obj = QJsonObject;
+        QTest::newRow("a rate written as a number is that number")
+            << QJsonValue(Obj{{u"currency"_s, Obj{{u"code"_s, u"EUR"_s}, {u"rate"_s, 520.5}}}}) << QStringList() << u"520.5"_s;
+        QTest::newRow("a whole rate as a number")
+            << QJsonValue(Obj{{u"currency"_s, Obj{{u"code"_s, u"EUR"_s}, {u"rate"_s, 520}}}}) << QStringList() << u"520"_s;
+        QTest::newRow("a rate that is true")
+            << QJsonValue(Obj{{u"currency"_s, Obj{{u"code"_s, u"EUR"_s}, {u"rate"_s, true}}}})
+            << QStringList{u"budget/currency/rate"_s} << QString();
+        QTest::newRow("a code that is a number")
+            << QJsonValue(Obj{{u"currency"_s, Obj{{u"code"_s, 978}, {u"rate"_s, u"520"_s}}}})
+            << QStringList{u"budget/currency/code"_s} << u"520"_s;
+        QTest::newRow("a title that is a number") << QJsonValue(Obj{{u"title"_s, 2017}}) << QStringList{u"budget/title"_s}
+                                                  << QString();
+        QTest::newRow("a contingency of 51") << QJsonValue(Obj{{u"contingencyPercent"_s, 51}})
+                                             << QStringList{u"budget/contingencyPercent"_s} << QString();
+        QTest::newRow("settings that are a list") << QJsonValue(QJsonArray{1}) << QStringList{u"budget"_s} << QString();
+    }
+    void settingsOfAWrongTypeAreSkipped()
+    {
+        QFETCH(QJsonValue, budget);
+        QFETCH(QStringList, skipped);
+        QFETCH(QString, rate);
+        QJsonObject root = budgetWith({});
+        root.insert(u"budget"_s, budget);
+        const budgetfile::ReadResult read = budgetfile::read(json(root), allCatalogues());
+        QVERIFY(read.ok());
+        QCOMPARE(read.skipped, skipped);
+        QCOMPARE(read.content.settings.currencyRate, rate);
+    }
+
+    void aRecoveryCopyNamesItsBudgetFile()
+    {
+        Budget budget;
+        const QString owner = u"/home/ann/Astana pavilion.torvane"_s;
+        const budgetfile::ReadResult copy
+            = budgetfile::read(budgetfile::write(budget, 2, QDateTime::currentDateTimeUtc(), owner), allCatalogues());
+        QVERIFY(copy.ok());
+        QCOMPARE(copy.recoveryOf, owner);
+        // A budget file itself names nothing.
+        const QByteArray plain = budgetfile::write(budget, 2);
+        QVERIFY(!plain.contains("recoveryOf"));
+        QVERIFY(budgetfile::read(plain, allCatalogues()).recoveryOf.isEmpty());
     }
 
     void sharesAddUpAsShown_data()

@@ -392,7 +392,7 @@ void TestReport::unwritableProgramFolderFallsBackToDocuments()
     setReportFolderForTesting({});
     base::AssetPath::setRootForTesting(blocker);
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QCOMPARE(QDir(reportFolder()), QDir(documents));
+    QCOMPARE(QDir(reportFolder().path), QDir(documents));
     const ExportOutcome outcome = exportSection(model::reportPlanOf(sections::logisticCatalogue()), trucking());
     const QString path = QDir(documents).filePath(u"Logistics and Transportation.xls"_s);
     QVERIFY(QFile::exists(path));

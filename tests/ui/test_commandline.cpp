@@ -14,6 +14,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -178,6 +180,61 @@ private slots:
         QVERIFY2(run.errorLines.first().contains(says, Qt::CaseInsensitive), qPrintable(run.errorLines.first()));
         // Nothing written, not even a temporary file.
         QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), before);
+    }
+
+    // A quantity that is not one never leaves with a total that passes over it.
+    void budgetWithAQuantityThatIsNotOneIsRefused_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("out");
+        QTest::newRow("letters, xlsx") << u"abc"_s << u"budget.xlsx"_s;
+        QTest::newRow("a minus sign, xls") << u"-3"_s << u"budget.xls"_s;
+        QTest::newRow("too large, pdf") << u"99999999999"_s << u"budget.pdf"_s;
+    }
+    void budgetWithAQuantityThatIsNotOneIsRefused()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, out);
+        QTemporaryDir folder;
+        // A flight of 63000 in row 1, and the children of row 2 typed as text.
+        const QString budgetPath = folder.filePath(u"fair.torvane"_s);
+        const QJsonObject cells{{u"ComboBox111"_s, 0}, {u"ComboBox112"_s, 0}, {u"Edit113"_s, u"2"_s}, {u"Edit114"_s, u"1"_s},
+                                {u"ComboBox121"_s, 0}, {u"ComboBox122"_s, 0}, {u"Edit123"_s, u"1"_s}, {u"Edit124"_s, text}};
+        const QJsonObject root{{u"format"_s, u"torvane-budget"_s}, {u"version"_s, 1}, {u"language"_s, 2},
+                               {u"sections"_s, QJsonObject{{u"Form_logistic"_s, QJsonObject{{u"cells"_s, cells}}}}}};
+        QVERIFY(base::writeFileAtomically(budgetPath, QJsonDocument(root).toJson()).ok);
+        const QStringList before = QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+
+        const Run run = runProgram({u"--export"_s, budgetPath, folder.filePath(out)});
+        QCOMPARE(run.exitCode, 5);
+        QCOMPARE(run.errorLines.size(), 1);
+        const QString line = run.errorLines.first();
+        for (const QString &part : {u"Logistics and Transportation"_s, u"“Quantity of Children”"_s, u"row 2"_s, u"“Flights”"_s,
+                                    u"“"_s + text + u"”"_s})
+            QVERIFY2(line.contains(part), qPrintable(line));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), before);
+    }
+
+    // What the file held that could not be taken is said on one line; the rest is written.
+    void skippedEntriesAreListedAndTheFileWritten()
+    {
+        QTemporaryDir folder;
+        const QString budgetPath = folder.filePath(u"odd.torvane"_s);
+        QVERIFY(base::writeFileAtomically(budgetPath, R"({"format": "torvane-budget", "version": 1, "language": 2,
+            "budget": {"title": 2017, "contingencyPercent": 51},
+            "sections": {"Form_logistic": {"cells": {"ComboBox111": 0, "ComboBox112": 0, "Edit113": "2", "ComboBox121": 9,
+                                                     "Edit999": "1"}},
+                         "Form_garden": {"cells": {}}}})").ok);
+        const QString out = folder.filePath(u"budget.xlsx"_s);
+        const Run run = runProgram({u"--export"_s, budgetPath, out});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.errorLines.size(), 1);
+        const QString line = run.errorLines.first();
+        for (const QString &entry : {u"Form_garden"_s, u"Form_logistic/ComboBox121"_s, u"Form_logistic/Edit999"_s,
+                                     u"budget/title"_s, u"budget/contingencyPercent"_s})
+            QVERIFY2(line.contains(entry), qPrintable(line));
+        const QJsonObject summary = readBack(out).value(u"sheets"_s).toArray().first().toObject();
+        QCOMPARE(cellOf(summary, u"B6"_s).value(u"value"_s).toDouble(), 50000.0);
     }
 
     void wrongUsageIsRefused_data()

@@ -7,6 +7,7 @@
 #include "base/safefile.h"
 #include "report/hostsession.h"
 #include "report/spreadsheethost.h"
+#include "ui/budgetcontroller.h"
 #include "ui/messages.h"
 
 #include <QDir>
@@ -83,6 +84,8 @@ private slots:
     void amountTooLargeIsNamedAsSuch_data();
     void amountTooLargeIsNamedAsSuch();
     void missingPictureFolderGivesOneMessagePerStep();
+    void waitingHintsFollowTheLanguage();
+    void reportWithNowhereToGoNamesTheFolder();
 };
 
 void TestFaults::failedWriteKeepsTheEarlierFile()
@@ -184,7 +187,10 @@ void TestFaults::refusedQuantityShowsEveryFigureWaiting()
     QCOMPARE(s->Edit1->text(), u"200000"_s);
     for (QLineEdit *figure : {s->Edit1, s->SumEdit[0], s->SumEdit[3], s->edit(1, 1, 3)}) {
         QVERIFY(figure->styleSheet() != currentLook);
-        QVERIFY2(figure->toolTip().contains(u"Edit233"_s), qPrintable(figure->toolTip()));
+        // Named as the user sees the field: its column, with what it holds.
+        QVERIFY2(figure->toolTip().contains(u"“Number of hours”"_s), qPrintable(figure->toolTip()));
+        QVERIFY2(figure->toolTip().contains(u"2147483648"_s), qPrintable(figure->toolTip()));
+        QVERIFY(!figure->toolTip().contains(u"Edit233"_s));
         QVERIFY2(figure->toolTip().contains(u"row 3"_s), qPrintable(figure->toolTip()));
         QVERIFY2(figure->toolTip().contains(u"Photo and video shooting"_s), qPrintable(figure->toolTip()));
     }
@@ -236,6 +242,55 @@ void TestFaults::amountTooLargeIsNamedAsSuch()
     QVERIFY(!s->edit(1, 1, 1)->styleSheet().isEmpty());
     QVERIFY(!s->edit(1, 1, 2)->styleSheet().isEmpty());
     ui::ErrorReporter::instance().setLanguage(1);
+}
+
+void TestFaults::waitingHintsFollowTheLanguage()
+{
+    // A budget opened at start holds a text where a quantity belongs: the
+    // section, not yet shown, prices it in the start screen's Russian.
+    const QString path = m_folder->filePath(u"fair.torvane"_s);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(R"({"format": "torvane-budget", "version": 1, "language": 2, "sections": {"Form_logistic":
+        {"cells": {"ComboBox111": 0, "ComboBox112": 0, "Edit113": "2", "Edit114": "abc"}}}})");
+    file.close();
+    Screens screens(QSize(1366, 740), path);
+    QVERIFY(app::budgetDocument(*screens.login)->openFile(path));
+    auto *s = screens.screen<ui::SectionScreen>(u"Form_logistic"_s);
+    settle(s);
+    QVERIFY(s->hasInvalidQuantity());
+    QVERIFY2(s->Edit1->toolTip().contains(u"«Количество детей»"_s), qPrintable(s->Edit1->toolTip()));
+    // The message itself spoke the budget's language.
+    QCOMPARE(ui::ErrorReporter::instance().recorded().value(0), u"'abc' is not a valid integer value"_s);
+
+    s = screens.openSection(u"Form_logistic"_s, 2);
+    for (QLineEdit *figure : {s->Edit1, s->SumEdit[0], s->edit(1, 1, 5)})
+        QVERIFY2(figure->toolTip().contains(u"the field “Quantity of Children”, row 1 of the tab “Flights”"_s),
+                 qPrintable(figure->toolTip()));
+    QVERIFY(!s->Edit1->toolTip().contains(u"Edit114"_s));
+    QVERIFY2(s->Button[0]->toolTip().contains(u"'abc'"_s), qPrintable(s->Button[0]->toolTip()));
+}
+
+void TestFaults::reportWithNowhereToGoNamesTheFolder()
+{
+    // The report folder cannot be made: a plain file stands where its parent should be.
+    const QString blocker = m_folder->filePath(u"Documents"_s);
+    QFile file(blocker);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    report::setReportFolderForTesting(blocker + u"/Torvane"_s);
+    Screens screens;
+    ui::SectionScreen *s = screens.openSection(u"Form_logistic"_s, 2);
+    choose(s, 1, 1, 1, 0);
+    choose(s, 1, 1, 2, 0);
+    type(s, 1, 1, 3, u"2"_s);
+    settle(s);
+    ui::ErrorReporter::instance().clearRecorded();
+    s->Image1Click();
+    const QStringList reported = ui::ErrorReporter::instance().recorded();
+    QCOMPARE(reported.size(), 1);
+    QVERIFY2(reported.front().contains(u"the folder \"%1\" could not be made (Not a directory)"_s.arg(blocker + u"/Torvane"_s)),
+             qPrintable(reported.front()));
 }
 
 void TestFaults::missingPictureFolderGivesOneMessagePerStep()

@@ -5,9 +5,11 @@
 #include "ui/shell/code_consult.h"
 #include "ui/shell/code_faq.h"
 #include "ui/shell/code_main.h"
+#include "ui/shell/clickablelabel.h"
 #include "ui/shell/clippedjpeg.h"
 #include "ui/shell/picture.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QBuffer>
@@ -104,6 +106,8 @@ private slots:
     void navigationHoverPictures();
     void navigationClicks();
     void closingAnInnerScreenOnlyHidesIt();
+    void keyboardReachesEveryControlInReadingOrder_data();
+    void keyboardReachesEveryControlInReadingOrder();
     void faqTexts_data();
     void faqTexts();
     void faqLabelsNeverOverprint();
@@ -342,6 +346,64 @@ void TestShell::closingAnInnerScreenOnlyHidesIt()
     QVERIFY(faq->close());
     QVERIFY(faq->isHidden());
     QCOMPARE(screens.screen<ScreenFrame>(u"Form_faq"_s), faq);
+}
+
+void TestShell::keyboardReachesEveryControlInReadingOrder_data()
+{
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QStringList>("stops"); // the first controls Tab reaches, in order
+    const QStringList navigation{u"MenuImage1"_s, u"MenuImage2"_s, u"MenuImage3"_s, u"MenuImage4"_s, u"MenuImage5"_s};
+    QTest::newRow("start screen") << u"Form_login"_s
+                                  << QStringList{u"Image2"_s, u"Label1"_s, u"Label2"_s, u"Label3"_s, u"Image2"_s};
+    QTest::newRow("main menu") << u"Form_main"_s
+                               << navigation + QStringList{u"Image1"_s, u"Image5"_s, u"Image2"_s, u"Image6"_s, u"Image3"_s,
+                                                           u"Image7"_s, u"Image4"_s, u"Image8"_s, u"BudgetTitle"_s};
+    QStringList logistics = navigation;
+    for (int t = 1; t <= 5; ++t)
+        logistics << u"Button%1"_s.arg(t);
+    for (int r = 1; r <= 4; ++r)
+        for (int c = 1; c <= 5; ++c)
+            logistics << (c <= 2 ? u"ComboBox1%1%2"_s : u"Edit1%1%2"_s).arg(r).arg(c);
+    logistics << u"ClearSection"_s << u"Image1"_s << u"MenuImage1"_s;
+    QTest::newRow("a section") << u"Form_logistic"_s << logistics;
+    QTest::newRow("FAQ") << u"Form_faq"_s << navigation + QStringList{u"ScrollBox1"_s, u"MenuImage1"_s};
+}
+
+void TestShell::keyboardReachesEveryControlInReadingOrder()
+{
+    QFETCH(QString, screen);
+    QFETCH(QStringList, stops);
+    Screens screens;
+    screens.setLanguage(2);
+    QWidget *window = screens.login.get();
+    if (auto *inner = screens.screen<ScreenFrame>(screen)) {
+        inner->present();
+        settle(inner);
+        window = inner;
+    } else {
+        window->show();
+    }
+    settle(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QStringList reached;
+    for (int i = 0; i < stops.size(); ++i) {
+        // The window gives its first control the focus when it comes up.
+        QWidget *from = QApplication::focusWidget();
+        if (i > 0 || !from || from == window)
+            QTest::keyClick(from ? from : window, Qt::Key_Tab);
+        QWidget *focused = QApplication::focusWidget();
+        QVERIFY(focused);
+        reached << focused->objectName();
+        // A picture button, a tile or a language label shows a ring that stands out.
+        if (auto *label = qobject_cast<ClickableLabel *>(focused)) {
+            const QImage look = label->grab().toImage();
+            bool ring = false;
+            for (int x = 0; x < look.width() && !ring; ++x)
+                ring = look.pixelColor(x, 1) == kFocusRing || look.pixelColor(x, 2) == kFocusRing;
+            QVERIFY2(ring, qPrintable(focused->objectName()));
+        }
+    }
+    QCOMPARE(reached, stops);
 }
 
 void TestShell::faqTexts_data()

@@ -3,6 +3,7 @@
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace torvane::shell {
 
@@ -50,6 +51,29 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)
         return;
     }
     QLabel::mouseReleaseEvent(event);
+}
+
+void ClickableLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (hasFocus()) {
+        QPainter painter(this);
+        paintFocusRing(painter, rect());
+    }
+}
+
+void paintFocusRing(QPainter &painter, const QRect &area)
+{
+    // Seen on the dark panel as on the white cards: an amber ring with a dark edge inside it.
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    const QRectF outer = QRectF(area).adjusted(1.5, 1.5, -1.5, -1.5);
+    painter.setPen(QPen(kFocusRing, 3));
+    painter.drawRoundedRect(outer, 4, 4);
+    painter.setPen(QPen(QColor(0x0b, 0x25, 0x45), 1));
+    painter.drawRoundedRect(outer.adjusted(2, 2, -2, -2), 3, 3);
+    painter.restore();
 }
 
 void ClickableLabel::enterEvent(QEnterEvent *event)

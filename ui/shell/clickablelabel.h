@@ -1,10 +1,18 @@
 #pragma once
 
+#include <QColor>
 #include <QLabel>
+
+class QPainter;
 
 namespace torvane::shell {
 
-// A label that can be clicked and reports the pointer entering and leaving.
+// The ring that marks the control holding the keyboard focus.
+inline const QColor kFocusRing{0xff, 0x9f, 0x1c};
+void paintFocusRing(QPainter &painter, const QRect &area);
+
+// A label that can be clicked and reports the pointer entering and leaving;
+// reached with Tab, pressed with Space or Enter, it shows a focus ring.
 class ClickableLabel : public QLabel
 {
     Q_OBJECT
@@ -25,6 +33,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     bool m_clickable = false;

@@ -3,6 +3,7 @@
 #include "base/language.h"
 #include "base/localizedtext.h"
 #include "ui/oneshottimer.h"
+#include "ui/shell/clickablelabel.h"
 #include "ui/shell/picture.h"
 
 #include <QLabel>
@@ -75,6 +76,9 @@ TForm_faq::TForm_faq(TForm_login *login)
     ScrollBox1->setFrameShape(QFrame::NoFrame);
     ScrollBox1->setWidgetResizable(true);
     ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The keyboard scrolls the answers; the panel shows when it has the focus.
+    ScrollBox1->setFocusPolicy(Qt::StrongFocus);
+    ScrollBox1->setStyleSheet(u"#ScrollBox1:focus { border: 3px solid %1; }"_s.arg(kFocusRing.name()));
     auto *panel = new QWidget;
     panel->setObjectName(u"ScrollBox1Content"_s);
     panel->setAutoFillBackground(true);

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLineEdit>
+#include <QSettings>
 
 namespace torvane::shell {
 
@@ -66,8 +67,8 @@ TForm_login::TForm_login(QWidget *parent)
     connect(Label2, &ClickableLabel::clicked, this, [this] { Label2Click(); });
     connect(Label3, &ClickableLabel::clicked, this, [this] { Label3Click(); });
 
-    // Qt's own buttons speak the start language until another is chosen.
-    m_qtTranslations->use(language());
+    // Qt's own buttons and dialogs speak the messages' language until one is chosen.
+    m_qtTranslations->use(ui::ErrorReporter::instance().language());
     FormCreate();
 }
 
@@ -133,6 +134,8 @@ void TForm_login::chooseLanguage(int code, ClickableLabel *bold)
 {
     Edit1->setText(QString::number(code));
     ui::ErrorReporter::instance().setLanguage(code);
+    // The next start speaks it before anything is chosen.
+    QSettings().setValue(u"language"_s, code);
     // Qt's own buttons and dialogs follow the chosen language.
     m_qtTranslations->use(code);
     for (ClickableLabel *label : {Label1, Label2, Label3}) {

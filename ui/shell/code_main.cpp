@@ -33,6 +33,12 @@ TForm_main::TForm_main(TForm_login *login)
         connect(tile, &ClickableLabel::left, this, [this, k] { ui::guarded([&] { ImageMouseLeave(k); }); });
         Image[k - 1] = tile;
     }
+    // The keyboard reads the tiles as a page is read: row by row, left to right.
+    for (int row = 0; row < 4; ++row) {
+        if (row > 0)
+            setTabOrder(Image[std::size_t(row + 3)], Image[std::size_t(row)]);
+        setTabOrder(Image[std::size_t(row)], Image[std::size_t(row + 4)]);
+    }
     Timer1->setHandler([this] { Timer1Timer(); });
 }
 

@@ -23,6 +23,7 @@ ScreenFrame::ScreenFrame(const QString &name, TForm_login *login)
 {
     setObjectName(name);
     setAutoFillBackground(true);
+    setFocusPolicy(Qt::ClickFocus);
 
     Background1 = new Picture(u"Background1"_s, Picture::Sizing::Background, this);
     Background2 = new Picture(u"Background2"_s, Picture::Sizing::Auto, this);
@@ -46,6 +47,12 @@ ScreenFrame::ScreenFrame(const QString &name, TForm_login *login)
         if (isVisible())
             ui::guarded([this] { relayout(); });
     });
+}
+
+void ScreenFrame::mousePressEvent(QMouseEvent *event)
+{
+    setFocus(Qt::MouseFocusReason);
+    QWidget::mousePressEvent(event);
 }
 
 QPixmap ScreenFrame::builtInPanel(qreal devicePixelRatio)

@@ -62,6 +62,9 @@ protected:
     // Frame layout: title, logo, navigation bar.
     void layoutFrame();
 
+    // A click on the background takes the focus from a field, as on any window.
+    void mousePressEvent(QMouseEvent *event) override;
+
     // Client size of the start screen, which every inner layout uses.
     int W() const;
     int H() const;
