@@ -3,6 +3,7 @@
 #include "ui/shell/clickablelabel.h"
 
 #include <QApplication>
+#include <QFocusEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -107,8 +108,18 @@ void TabButton::paintEvent(QPaintEvent *)
     }
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(captionRect(rect()), kTextFlags, text().simplified());
-    if (hasFocus())
-        shell::paintFocusRing(painter, rect());
+}
+
+void TabButton::focusInEvent(QFocusEvent *event)
+{
+    QPushButton::focusInEvent(event);
+    shell::FocusRing::around(this, event->reason());
+}
+
+void TabButton::focusOutEvent(QFocusEvent *event)
+{
+    QPushButton::focusOutEvent(event);
+    shell::FocusRing::leave(this);
 }
 
 } // namespace torvane::ui

@@ -2,6 +2,7 @@
 
 #include "testsupport.h"
 
+#include "ui/tabbutton.h"
 #include "ui/shell/code_consult.h"
 #include "ui/shell/code_faq.h"
 #include "ui/shell/code_main.h"
@@ -17,6 +18,7 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QLabel>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QTemporaryDir>
 
@@ -394,13 +396,15 @@ void TestShell::keyboardReachesEveryControlInReadingOrder()
         QWidget *focused = QApplication::focusWidget();
         QVERIFY(focused);
         reached << focused->objectName();
-        // A picture button, a tile or a language label shows a ring that stands out.
-        if (auto *label = qobject_cast<ClickableLabel *>(focused)) {
-            const QImage look = label->grab().toImage();
-            bool ring = false;
-            for (int x = 0; x < look.width() && !ring; ++x)
-                ring = look.pixelColor(x, 1) == kFocusRing || look.pixelColor(x, 2) == kFocusRing;
-            QVERIFY2(ring, qPrintable(focused->objectName()));
+        // A picture button, a tile, a language label or a tab button shows a
+        // ring that stands out, around it.
+        const bool byTab = i > 0 || !from || from == window;
+        if (byTab && (qobject_cast<ClickableLabel *>(focused) || qobject_cast<ui::TabButton *>(focused))) {
+            auto *ring = focused->parentWidget()->findChild<QWidget *>(u"FocusRing"_s, Qt::FindDirectChildrenOnly);
+            QVERIFY2(ring && ring->isVisible(), qPrintable(focused->objectName()));
+            QVERIFY(ring->geometry().contains(focused->geometry()) && ring->geometry() != focused->geometry());
+            const QImage look = ring->grab().toImage();
+            QCOMPARE(look.pixelColor(look.width() / 2, 1), kFocusRing);
         }
     }
     QCOMPARE(reached, stops);

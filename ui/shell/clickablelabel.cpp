@@ -53,27 +53,105 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)
     QLabel::mouseReleaseEvent(event);
 }
 
-void ClickableLabel::paintEvent(QPaintEvent *event)
+void ClickableLabel::focusInEvent(QFocusEvent *event)
 {
-    QLabel::paintEvent(event);
-    if (hasFocus()) {
-        QPainter painter(this);
-        paintFocusRing(painter, rect());
+    QLabel::focusInEvent(event);
+    FocusRing::around(this, event->reason());
+}
+
+void ClickableLabel::focusOutEvent(QFocusEvent *event)
+{
+    QLabel::focusOutEvent(event);
+    FocusRing::leave(this);
+}
+
+FocusRing::FocusRing(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("FocusRing"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+QPointer<FocusRing> &FocusRing::ring()
+{
+    static QPointer<FocusRing> ring;
+    return ring;
+}
+
+bool &FocusRing::keyboardInUse()
+{
+    static bool inUse = false;
+    return inUse;
+}
+
+void FocusRing::around(QWidget *target, Qt::FocusReason reason)
+{
+    // Shown once the keyboard moves the focus, not for the focus a window
+    // gives its first control when it opens, which a pointer user never asked for.
+    if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason)
+        keyboardInUse() = true;
+    else if (reason == Qt::MouseFocusReason)
+        keyboardInUse() = false;
+    if (!target->parentWidget() || !keyboardInUse())
+        return;
+    QPointer<FocusRing> &shown = ring();
+    if (!shown || shown->parentWidget() != target->parentWidget()) {
+        delete shown.data();
+        shown = new FocusRing(target->parentWidget());
+    }
+    if (shown->m_target)
+        shown->m_target->removeEventFilter(shown);
+    shown->m_target = target;
+    target->installEventFilter(shown);
+    shown->follow();
+    shown->show();
+}
+
+void FocusRing::leave(QWidget *target)
+{
+    if (FocusRing *shown = ring(); shown && shown->m_target == target) {
+        target->removeEventFilter(shown);
+        shown->m_target = nullptr;
+        shown->hide();
     }
 }
 
-void paintFocusRing(QPainter &painter, const QRect &area)
+void FocusRing::follow()
 {
-    // Seen on the dark panel as on the white cards: an amber ring with a dark edge inside it.
-    painter.save();
+    if (!m_target)
+        return;
+    setGeometry(m_target->geometry().marginsAdded(QMargins(kMargin, kMargin, kMargin, kMargin)));
+    setVisible(m_target->isVisible());
+    raise();
+}
+
+bool FocusRing::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_target) {
+        switch (event->type()) {
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::Show:
+        case QEvent::Hide: follow(); break;
+        default: break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void FocusRing::paintEvent(QPaintEvent *)
+{
+    // Seen on the dark panel as on the white cards: an amber ring with a
+    // dark edge inside it, around the control rather than over it.
+    QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setBrush(Qt::NoBrush);
-    const QRectF outer = QRectF(area).adjusted(1.5, 1.5, -1.5, -1.5);
+    const QRectF outer = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);
     painter.setPen(QPen(kFocusRing, 3));
-    painter.drawRoundedRect(outer, 4, 4);
+    painter.drawRoundedRect(outer, 5, 5);
     painter.setPen(QPen(QColor(0x0b, 0x25, 0x45), 1));
-    painter.drawRoundedRect(outer.adjusted(2, 2, -2, -2), 3, 3);
-    painter.restore();
+    painter.drawRoundedRect(outer.adjusted(2, 2, -2, -2), 4, 4);
 }
 
 void ClickableLabel::enterEvent(QEnterEvent *event)

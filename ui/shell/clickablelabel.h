@@ -2,17 +2,38 @@
 
 #include <QColor>
 #include <QLabel>
-
-class QPainter;
+#include <QPointer>
 
 namespace torvane::shell {
 
 // The ring that marks the control holding the keyboard focus.
 inline const QColor kFocusRing{0xff, 0x9f, 0x1c};
-void paintFocusRing(QPainter &painter, const QRect &area);
+
+// The ring around the control that holds the keyboard focus, for controls
+// that draw none of their own (pictures, labels, tiles, tab buttons). It
+// stands just outside the control, so it never covers what the control shows.
+class FocusRing : public QWidget
+{
+public:
+    static constexpr int kMargin = 4;
+    static void around(QWidget *target, Qt::FocusReason reason); // from the target's focusInEvent
+    static void leave(QWidget *target);  // from its focusOutEvent
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    explicit FocusRing(QWidget *parent);
+    static QPointer<FocusRing> &ring();
+    static bool &keyboardInUse();
+    void follow();
+
+    QPointer<QWidget> m_target;
+};
 
 // A label that can be clicked and reports the pointer entering and leaving;
-// reached with Tab, pressed with Space or Enter, it shows a focus ring.
+// reached with Tab and pressed with Space or Enter, it shows a focus ring.
 class ClickableLabel : public QLabel
 {
     Q_OBJECT
@@ -33,7 +54,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     bool m_clickable = false;
