@@ -3,7 +3,7 @@
 #include "base/language.h"
 #include "model/budgetfile.h"
 #include "report/budgetoutput.h"
-#include "ui/budgettexts.h"
+#include "ui/budget/budgettexts.h"
 
 #include <QFileInfo>
 #include <QSettings>
@@ -49,7 +49,7 @@ int exportFromCommandLine(int argc, char **argv)
     const QVariant remembered = QSettings().value(u"language"_s);
     const int language = base::startupLanguage(read.language, remembered.isValid() ? remembered.toInt() : -1, QLocale::system());
     if (!read.ok())
-        return fail(ui::budgettexts::readFailure(read, QFileInfo(budgetPath).absoluteFilePath(), language), 3);
+        return fail(ui::budget::budgettexts::readFailure(read, QFileInfo(budgetPath).absoluteFilePath(), language), 3);
     model::Budget budget;
     budget.load(read.content, false);
     const report::BudgetDocumentData document = report::budgetDocument(budget, language);
@@ -60,7 +60,7 @@ int exportFromCommandLine(int argc, char **argv)
         return fail(written.message(language), 4);
     // Written, and what the file held that could not be taken is said, as the program says it on opening.
     if (!read.skipped.isEmpty())
-        say(ui::budgettexts::skipped(read.skipped, QFileInfo(budgetPath).absoluteFilePath(), language));
+        say(ui::budget::budgettexts::skipped(read.skipped, QFileInfo(budgetPath).absoluteFilePath(), language));
     return 0;
 }
 

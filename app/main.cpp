@@ -1,13 +1,13 @@
-#include "ui/display.h"
+#include "ui/common/display.h"
 #include "app/commandline.h"
 #include "app/startup.h"
-#include "ui/budgetcontroller.h"
-#include "ui/errorreporter.h"
-#include "ui/oneshottimer.h"
-#include "ui/torvaneapplication.h"
+#include "ui/budget/budgetcontroller.h"
+#include "ui/common/errorreporter.h"
+#include "ui/common/oneshottimer.h"
+#include "ui/common/torvaneapplication.h"
 #include "report/hostsession.h"
 #include "ui/shell/code_login.h"
-#include "ui/shell/picture.h"
+#include "ui/common/picture.h"
 
 #include <QClipboard>
 #include <QEvent>
@@ -42,29 +42,29 @@ int main(int argc, char **argv)
     if (argc >= 2 && std::strcmp(argv[1], "--export") == 0)
         return torvane::app::exportFromCommandLine(argc, argv);
 
-    torvane::ui::TorvaneApplication app(argc, argv);
+    torvane::ui::common::TorvaneApplication app(argc, argv);
 
     // The screens' deferred steps (layout, localisation) wait for the first paint.
-    torvane::ui::OneShotTimer::hold();
-    torvane::shell::TForm_login::prefetchPictures();
+    torvane::ui::common::OneShotTimer::hold();
+    torvane::ui::shell::TForm_login::prefetchPictures();
     // A budget named on the command line (a double-click in the file
     // manager) opens once the start screen is up.
     const QStringList arguments = QCoreApplication::arguments().mid(1);
     const QString budgetAtStart = !arguments.isEmpty() && !arguments.front().startsWith(u'-') ? arguments.front() : QString();
     auto login = torvane::app::createScreens(budgetAtStart);
-    torvane::ui::OneShotTimer::releaseAfterFirstPaint(login.get());
-    torvane::ui::OneShotTimer::afterFirstPaint(login.get(), [&app] { torvane::ui::TorvaneApplication::setIcon(app); });
+    torvane::ui::common::OneShotTimer::releaseAfterFirstPaint(login.get());
+    torvane::ui::common::OneShotTimer::afterFirstPaint(login.get(), [&app] { torvane::ui::common::TorvaneApplication::setIcon(app); });
     // Every new widget asks to be polished from the event loop. Hidden screens
     // are polished when they are first shown; the start screen when it is.
     QCoreApplication::removePostedEvents(nullptr, QEvent::PolishRequest);
     QuitOnFirstPaint quitOnFirstPaint;
     if (qEnvironmentVariableIntValue("TORVANE_QUIT_AFTER_FIRST_PAINT") == 1)
         login->installEventFilter(&quitOnFirstPaint);
-    torvane::ui::showMaximizedOnScreen(login.get());
-    torvane::shell::Picture::endPrefetch();
+    torvane::ui::common::showMaximizedOnScreen(login.get());
+    torvane::ui::common::Picture::endPrefetch();
     if (!budgetAtStart.isEmpty()) {
         QTimer::singleShot(0, login.get(), [&login, path = budgetAtStart] {
-            torvane::ui::guarded([&] { torvane::app::budgetDocument(*login)->openFile(path); });
+            torvane::ui::common::guarded([&] { torvane::app::budgetDocument(*login)->openFile(path); });
         });
     }
     const int status = app.exec();

@@ -3,10 +3,10 @@
 #include "base/language.h"
 #include "model/budget.h"
 #include "model/budgetfile.h"
-#include "ui/errorreporter.h"
-#include "ui/budgetcontroller.h"
-#include "ui/budgetpanel.h"
-#include "ui/sectionforms.h"
+#include "ui/common/errorreporter.h"
+#include "ui/budget/budgetcontroller.h"
+#include "ui/budget/budgetpanel.h"
+#include "ui/sections/sectionforms.h"
 #include "ui/shell/code_consult.h"
 #include "ui/shell/code_faq.h"
 #include "ui/shell/code_login.h"
@@ -28,28 +28,28 @@ base::Language startLanguage(const QString &budgetAtStart)
 }
 } // namespace
 
-std::unique_ptr<shell::TForm_login> createScreens(const QString &budgetAtStart)
+std::unique_ptr<ui::shell::TForm_login> createScreens(const QString &budgetAtStart)
 {
     // What the program says before the user chooses a language on the start
     // screen; the start screen itself starts as always.
-    ui::ErrorReporter::instance().setLanguage(startLanguage(budgetAtStart));
-    auto login = std::make_unique<shell::TForm_login>();
+    ui::common::ErrorReporter::instance().setLanguage(startLanguage(budgetAtStart));
+    auto login = std::make_unique<ui::shell::TForm_login>();
     // One budget for the whole run, owned with the screens that show it.
     auto *budget = new model::Budget(model::allCatalogues(), login.get());
     budget->setObjectName(QStringLiteral("Budget"));
-    auto *document = new ui::BudgetController(*budget, login.get());
-    auto *menu = new shell::TForm_main(login.get());
-    new shell::TForm_consult(login.get());
-    new shell::TForm_faq(login.get());
-    ui::createSectionScreens(login.get(), *budget);
+    auto *document = new ui::budget::BudgetController(*budget, login.get());
+    auto *menu = new ui::shell::TForm_main(login.get());
+    new ui::shell::TForm_consult(login.get());
+    new ui::shell::TForm_faq(login.get());
+    ui::sections::createSectionScreens(login.get(), *budget);
 
     // The budget's actions and shortcuts work on every screen.
     document->installActions(login.get());
     for (QWidget *screen : login->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
         if (screen->isWindow())
             document->installActions(screen);
-    new ui::BudgetPanel(*document, menu);
-    QObject::connect(login.get(), &shell::TForm_login::languageChosen, document, &ui::BudgetController::retranslate);
+    new ui::budget::BudgetPanel(*document, menu);
+    QObject::connect(login.get(), &ui::shell::TForm_login::languageChosen, document, &ui::budget::BudgetController::retranslate);
     login->setCloseGuard([document] {
         bool discarded = false;
         if (!document->confirmDiscard(&discarded))
@@ -60,9 +60,9 @@ std::unique_ptr<shell::TForm_login> createScreens(const QString &budgetAtStart)
     return login;
 }
 
-ui::BudgetController *budgetDocument(const shell::TForm_login &login)
+ui::budget::BudgetController *budgetDocument(const ui::shell::TForm_login &login)
 {
-    return login.findChild<ui::BudgetController *>(QStringLiteral("BudgetController"), Qt::FindDirectChildrenOnly);
+    return login.findChild<ui::budget::BudgetController *>(QStringLiteral("BudgetController"), Qt::FindDirectChildrenOnly);
 }
 
 } // namespace torvane::app

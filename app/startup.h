@@ -4,10 +4,10 @@
 
 #include <memory>
 
-namespace torvane::shell {
+namespace torvane::ui::shell {
 class TForm_login;
 }
-namespace torvane::ui {
+namespace torvane::ui::budget {
 class BudgetController;
 }
 
@@ -19,9 +19,9 @@ namespace torvane::app {
 // document they show, with its actions on every screen. The program's
 // messages speak the language of the budget named for start-up, if any,
 // until the user chooses one (base::startupLanguage).
-std::unique_ptr<shell::TForm_login> createScreens(const QString &budgetAtStart = {});
+std::unique_ptr<ui::shell::TForm_login> createScreens(const QString &budgetAtStart = {});
 
 // The budget document of the screens made by createScreens().
-ui::BudgetController *budgetDocument(const shell::TForm_login &login);
+ui::budget::BudgetController *budgetDocument(const ui::shell::TForm_login &login);
 
 } // namespace torvane::app

@@ -10,10 +10,10 @@
 #include "report/budgetoutput.h"
 #include "report/budgetpdf.h"
 #include "report/budgetworkbook.h"
-#include "ui/budgetcontroller.h"
-#include "ui/budgetpanel.h"
+#include "ui/budget/budgetcontroller.h"
+#include "ui/budget/budgetpanel.h"
 #include "ui/shell/code_main.h"
-#include "ui/torvaneapplication.h"
+#include "ui/common/torvaneapplication.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -91,7 +91,7 @@ int main(int argc, char **argv)
 {
     // Recovery slots and recent files go to a throw-away place, not the user's.
     QStandardPaths::setTestModeEnabled(true);
-    ui::TorvaneApplication application(argc, argv);
+    ui::common::TorvaneApplication application(argc, argv);
     QTemporaryDir folder;
     const auto catalogues = model::allCatalogues();
 
@@ -123,9 +123,9 @@ int main(int argc, char **argv)
     }
 
     Screens screens;
-    ui::BudgetController *document = app::budgetDocument(*screens.login);
+    ui::budget::BudgetController *document = app::budgetDocument(*screens.login);
     model::Budget &budget = document->budget();
-    auto *panel = screens.login->findChild<ui::BudgetPanel *>(u"BudgetPanel"_s);
+    auto *panel = screens.login->findChild<ui::budget::BudgetPanel *>(u"BudgetPanel"_s);
     std::vector<QWidget *> sections;
     for (const model::SectionCatalogue *catalogue : catalogues)
         sections.push_back(screens.screen(QString::fromUtf16(catalogue->screenName)));
@@ -173,7 +173,7 @@ int main(int argc, char **argv)
     // The overview is on the main menu, which stays open under the sections
     // the user edits (a hidden menu catches up when it is shown again).
     {
-        auto *menu = screens.screen<shell::TForm_main>(u"Form_main"_s);
+        auto *menu = screens.screen<ui::shell::TForm_main>(u"Form_main"_s);
         menu->present();
         settle(menu);
         const int section = budget.indexOf(u"Form_logistic"_s);

@@ -3,7 +3,7 @@
 
 #include "testsupport.h"
 
-#include "ui/torvaneapplication.h"
+#include "ui/common/torvaneapplication.h"
 #include "report/hostsession.h"
 #include "report/reportexport.h"
 #include "report/spreadsheethost.h"
@@ -21,13 +21,13 @@ using namespace torvane::test;
 
 int main(int argc, char **argv)
 {
-    ui::TorvaneApplication application(argc, argv);
+    ui::common::TorvaneApplication application(argc, argv);
     QTemporaryDir folder;
     report::setReportFolderForTesting(folder.path());
     report::SpreadsheetHost::setOpenerForTesting([](const QString &) { return true; });
 
     Screens screens;
-    ui::SectionScreen *s = screens.openSection(u"Form_construct"_s, 2);
+    ui::sections::SectionScreen *s = screens.openSection(u"Form_construct"_s, 2);
     for (int t = 1; t <= s->catalogue().tabCount(); ++t)
         for (const model::GroupSpec &group : s->catalogue().tabs[t - 1].groups)
             for (int r = group.firstRow; r <= group.lastRow; ++r) {
@@ -56,7 +56,7 @@ int main(int argc, char **argv)
                 xls[xls.size() / 2], xls.back(), QFileInfo(xlsPath).size());
     std::printf("same report workbook saved as .xlsx                 : median %6.1f ms (max %.1f), %lld bytes  target < 50 ms\n",
                 xlsx[xlsx.size() / 2], xlsx.back(), QFileInfo(xlsxPath).size());
-    for (const QString &message : ui::ErrorReporter::instance().recorded())
+    for (const QString &message : ui::common::ErrorReporter::instance().recorded())
         std::printf("reported: %s\n", qUtf8Printable(message));
     return 0;
 }

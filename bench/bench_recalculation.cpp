@@ -3,10 +3,10 @@
 
 #include "testsupport.h"
 
-#include "ui/torvaneapplication.h"
-#include "ui/sectionscreen.h"
-#include "model/sections/code_construct.h"
-#include "model/sections/code_logistic.h"
+#include "ui/common/torvaneapplication.h"
+#include "ui/sections/sectionscreen.h"
+#include "model/sections/construct.h"
+#include "model/sections/logistic.h"
 
 #include <QElapsedTimer>
 
@@ -19,7 +19,7 @@ using namespace torvane::test;
 
 namespace {
 
-void fill(ui::SectionScreen *s)
+void fill(ui::sections::SectionScreen *s)
 {
     for (int t = 1; t <= s->catalogue().tabCount(); ++t)
         for (const model::GroupSpec &group : s->catalogue().tabs[t - 1].groups)
@@ -34,7 +34,7 @@ void fill(ui::SectionScreen *s)
     settle(s);
 }
 
-void measure(const char *what, ui::SectionScreen *s)
+void measure(const char *what, ui::sections::SectionScreen *s)
 {
     fill(s);
     std::vector<double> runs;
@@ -54,7 +54,7 @@ void measure(const char *what, ui::SectionScreen *s)
 
 int main(int argc, char **argv)
 {
-    ui::TorvaneApplication application(argc, argv);
+    ui::common::TorvaneApplication application(argc, argv);
     Screens screens;
     measure("logistics, 31 rows, fully filled", screens.openSection(u"Form_logistic"_s, 2));
     measure("construction, 110 rows, fully filled", screens.openSection(u"Form_construct"_s, 1));

@@ -1,9 +1,9 @@
 // Start-up cost: creating the twelve screens with every section grid, and
 // the time from entering main() to the start screen's first paint.
 
-#include "ui/errorreporter.h"
+#include "ui/common/errorreporter.h"
 #include "app/startup.h"
-#include "ui/torvaneapplication.h"
+#include "ui/common/torvaneapplication.h"
 #include "ui/shell/code_login.h"
 
 #include <QElapsedTimer>
@@ -45,8 +45,8 @@ int main(int argc, char **argv)
 {
     QElapsedTimer sinceMain;
     sinceMain.start();
-    ui::TorvaneApplication application(argc, argv);
-    ui::ErrorReporter::instance().setRecording(true);
+    ui::common::TorvaneApplication application(argc, argv);
+    ui::common::ErrorReporter::instance().setRecording(true);
 
     // First start, as the program does it.
     QElapsedTimer created;

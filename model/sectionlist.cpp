@@ -1,14 +1,14 @@
 #include "model/sectionlist.h"
 
 #include "base/picturetexts.h"
-#include "model/sections/code_construct.h"
-#include "model/sections/code_event.h"
-#include "model/sections/code_expenses.h"
-#include "model/sections/code_food.h"
-#include "model/sections/code_living.h"
-#include "model/sections/code_logistic.h"
-#include "model/sections/code_reclame.h"
-#include "model/sections/code_service.h"
+#include "model/sections/construct.h"
+#include "model/sections/event.h"
+#include "model/sections/expenses.h"
+#include "model/sections/food.h"
+#include "model/sections/living.h"
+#include "model/sections/logistic.h"
+#include "model/sections/reclame.h"
+#include "model/sections/service.h"
 
 namespace torvane::model {
 

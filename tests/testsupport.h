@@ -9,10 +9,10 @@
 #include "base/assetpath.h"
 #include "base/language.h"
 #include "model/budget.h"
-#include "ui/display.h"
-#include "ui/errorreporter.h"
-#include "ui/oneshottimer.h"
-#include "ui/sectionscreen.h"
+#include "ui/common/display.h"
+#include "ui/common/errorreporter.h"
+#include "ui/common/oneshottimer.h"
+#include "ui/sections/sectionscreen.h"
 #include "ui/shell/code_login.h"
 
 #include <QComboBox>
@@ -30,19 +30,19 @@ using namespace Qt::StringLiterals;
 // Runs every pending deferred step of a screen now, in timer order.
 inline void settle(QWidget *screen)
 {
-    ui::runPendingSteps(screen);
+    ui::common::runPendingSteps(screen);
 }
 
 // The whole program's screens, created as at start-up, with errors recorded
 // instead of shown. The start screen gets a known client size.
 struct Screens {
-    std::unique_ptr<shell::TForm_login> login;
+    std::unique_ptr<ui::shell::TForm_login> login;
     static inline bool keepRememberedLanguage = false;
 
     explicit Screens(QSize size = QSize(1366, 740), const QString &budgetAtStart = {})
     {
-        ui::ErrorReporter::instance().setRecording(true);
-        ui::ErrorReporter::instance().clearRecorded();
+        ui::common::ErrorReporter::instance().setRecording(true);
+        ui::common::ErrorReporter::instance().clearRecorded();
         // Every program starts as on a first run unless a test says otherwise.
         if (!keepRememberedLanguage)
             QSettings().remove(u"language"_s);
@@ -50,7 +50,7 @@ struct Screens {
         login->resize(size);
         settle(login.get());
     }
-    ~Screens() { ui::ErrorReporter::instance().clearRecorded(); }
+    ~Screens() { ui::common::ErrorReporter::instance().clearRecorded(); }
 
     template<typename T = QWidget>
     T *screen(const QString &name) const
@@ -62,14 +62,14 @@ struct Screens {
     {
         login->Edit1->setText(QString::number(code));
         if (base::isLanguage(code))
-            ui::ErrorReporter::instance().setLanguage(code);
+            ui::common::ErrorReporter::instance().setLanguage(code);
     }
 
     // Shows a section in a language and runs its show steps.
-    ui::SectionScreen *openSection(const QString &name, int language)
+    ui::sections::SectionScreen *openSection(const QString &name, int language)
     {
         setLanguage(language);
-        auto *section = screen<ui::SectionScreen>(name);
+        auto *section = screen<ui::sections::SectionScreen>(name);
         section->hide();
         section->present();
         settle(section);
@@ -78,11 +78,11 @@ struct Screens {
 };
 
 // Selects an option (as a user would) and types a quantity, then runs the pass.
-inline void choose(ui::SectionScreen *s, int tab, int row, int column, int position)
+inline void choose(ui::sections::SectionScreen *s, int tab, int row, int column, int position)
 {
     s->comboBox(tab, row, column)->setCurrentIndex(position);
 }
-inline void type(ui::SectionScreen *s, int tab, int row, int column, const QString &text)
+inline void type(ui::sections::SectionScreen *s, int tab, int row, int column, const QString &text)
 {
     s->edit(tab, row, column)->setText(text);
 }

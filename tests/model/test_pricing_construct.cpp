@@ -2,7 +2,7 @@
 
 #include "modelsupport.h"
 
-#include "model/sections/code_construct.h"
+#include "model/sections/construct.h"
 
 using namespace torvane;
 using namespace torvane::test;
@@ -65,7 +65,7 @@ void TestPricingConstruct::rowAmounts()
 
     TableInputs inputs;
     work(inputs, tab, row, unit, quantity);
-    const model::SectionFigures figures = priced(sections::constructCatalogue(), inputs);
+    const model::SectionFigures figures = priced(model::sections::constructCatalogue(), inputs);
     QCOMPARE(rowSum(figures, tab, row), amount);
     QCOMPARE(figures.subtotals.value(tab - 1), amount);
     QCOMPARE(figures.total, amount);
@@ -94,7 +94,7 @@ void TestPricingConstruct::decimalsFollowTheLocale()
     work(inputs, 1, 2, 0, u"2"_s);  // 7700
     work(inputs, 6, 20, 0, u"1"_s); // 10000
     work(inputs, 7, 1, 0, u"1"_s);  // 500
-    const model::SectionFigures figures = priced(sections::constructCatalogue(), inputs, base::DecimalFormat(locale));
+    const model::SectionFigures figures = priced(model::sections::constructCatalogue(), inputs, base::DecimalFormat(locale));
     QCOMPARE(rowSum(figures, 1, 1), u"683"_s + point + u"55"_s);
     QCOMPARE(rowSum(figures, 1, 2), u"7700"_s);
     QCOMPARE(figures.subtotals.value(0), u"8383"_s + point + u"55"_s);
@@ -103,7 +103,7 @@ void TestPricingConstruct::decimalsFollowTheLocale()
 
     TableInputs whole;
     work(whole, 1, 1, 0, u"3"_s);
-    QCOMPARE(priced(sections::constructCatalogue(), whole, base::DecimalFormat(locale)).total, u"7350"_s);
+    QCOMPARE(priced(model::sections::constructCatalogue(), whole, base::DecimalFormat(locale)).total, u"7350"_s);
 }
 
 void TestPricingConstruct::subtotalsAndTotalAddAcrossTabs()
@@ -112,7 +112,7 @@ void TestPricingConstruct::subtotalsAndTotalAddAcrossTabs()
     TableInputs inputs;
     work(inputs, 4, 1, 0, u"2"_s);
     work(inputs, 5, 2, 0, u"1"_s);
-    const model::SectionFigures figures = priced(sections::constructCatalogue(), inputs);
+    const model::SectionFigures figures = priced(model::sections::constructCatalogue(), inputs);
     QCOMPARE(figures.subtotals,
              (QStringList{u"0"_s, u"0"_s, u"0"_s, u"10000"_s, u"6000"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s}));
     QCOMPARE(figures.total, u"16000"_s);

@@ -2,7 +2,7 @@
 
 #include "modelsupport.h"
 
-#include "model/sections/code_event.h"
+#include "model/sections/event.h"
 
 using namespace torvane;
 using namespace torvane::test;
@@ -11,7 +11,7 @@ namespace {
 
 const model::SectionCatalogue &catalogue()
 {
-    return sections::eventCatalogue();
+    return model::sections::eventCatalogue();
 }
 
 } // namespace

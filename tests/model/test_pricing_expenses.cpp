@@ -2,7 +2,7 @@
 
 #include "modelsupport.h"
 
-#include "model/sections/code_expenses.h"
+#include "model/sections/expenses.h"
 
 using namespace torvane;
 using namespace torvane::test;
@@ -11,7 +11,7 @@ namespace {
 
 const model::SectionCatalogue &catalogue()
 {
-    return sections::expensesCatalogue();
+    return model::sections::expensesCatalogue();
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 
 #include "modelsupport.h"
 
-#include "model/sections/code_food.h"
+#include "model/sections/food.h"
 
 using namespace torvane;
 using namespace torvane::test;
@@ -48,7 +48,7 @@ void TestPricingFood::rowPrices_data()
 
 void TestPricingFood::rowPrices()
 {
-    checkRowPrice(sections::foodCatalogue());
+    checkRowPrice(model::sections::foodCatalogue());
 }
 
 void TestPricingFood::subtotalsAndTotalFollowEveryTab()
@@ -62,7 +62,7 @@ void TestPricingFood::subtotalsAndTotalFollowEveryTab()
     inputs.type(3, 9, 2, u"1"_s); // 6000
     // A name column is never read as a quantity.
     inputs.type(3, 1, 1, u"Théâtre / Opéra"_s);
-    const model::SectionFigures figures = priced(sections::foodCatalogue(), inputs);
+    const model::SectionFigures figures = priced(model::sections::foodCatalogue(), inputs);
     QCOMPARE(figures.subtotals, (QStringList{u"52636"_s, u"20000"_s, u"12000"_s}));
     QCOMPARE(figures.total, u"84636"_s);
     // Row sums go to column 4 in tab 1 and catering, column 3 in delivery and tab 3.

@@ -2,7 +2,7 @@
 
 #include "modelsupport.h"
 
-#include "model/sections/code_living.h"
+#include "model/sections/living.h"
 
 using namespace torvane;
 using namespace torvane::test;
@@ -44,7 +44,7 @@ void TestPricingLiving::rowPrices_data()
 
 void TestPricingLiving::rowPrices()
 {
-    checkRowPrice(sections::livingCatalogue());
+    checkRowPrice(model::sections::livingCatalogue());
 }
 
 void TestPricingLiving::amountsBeyondThirtyTwoBitsAreExactOrRefused()
@@ -52,12 +52,12 @@ void TestPricingLiving::amountsBeyondThirtyTwoBitsAreExactOrRefused()
     // A five-star triple for the largest night count fits 64 bits: shown exactly.
     TableInputs large;
     large.choose(1, 1, 1, 0).choose(1, 1, 2, 2).type(1, 1, 3, u"2147483647"_s);
-    QCOMPARE(priced(sections::livingCatalogue(), large).total, u"299404317548387"_s);
+    QCOMPARE(priced(model::sections::livingCatalogue(), large).total, u"299404317548387"_s);
 
     // Persons x nights x price beyond 64 bits: the pass refuses, naming a quantity.
     TableInputs huge;
     huge.choose(2, 1, 1, 2).type(2, 1, 2, u"2147483647"_s).type(2, 1, 3, u"2147483647"_s);
-    const model::PassResult result = recalculateTable(sections::livingCatalogue(), huge, base::DecimalFormat(QLocale::c()));
+    const model::PassResult result = recalculateTable(model::sections::livingCatalogue(), huge, base::DecimalFormat(QLocale::c()));
     const auto *failure = std::get_if<model::PassFailure>(&result);
     QVERIFY(failure);
     QCOMPARE(failure->kind, model::PassFailure::Kind::RowTooLarge);
@@ -73,7 +73,7 @@ void TestPricingLiving::subtotalsAndTotalFollowEveryTab()
     inputs.choose(3, 3, 1, 1).type(3, 3, 2, u"1"_s); // 24530
     inputs.choose(5, 1, 1, 2).type(5, 1, 2, u"10"_s); // 114270
     inputs.choose(5, 4, 1, 0).type(5, 4, 2, u"1"_s); // 7547
-    const model::SectionFigures figures = priced(sections::livingCatalogue(), inputs);
+    const model::SectionFigures figures = priced(model::sections::livingCatalogue(), inputs);
     QCOMPARE(figures.subtotals, (QStringList{u"292519"_s, u"15712"_s, u"24530"_s, u"0"_s, u"121817"_s}));
     QCOMPARE(figures.total, u"454578"_s);
     QCOMPARE(figures.rows.size(), 25);

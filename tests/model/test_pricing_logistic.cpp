@@ -2,7 +2,7 @@
 
 #include "modelsupport.h"
 
-#include "model/sections/code_logistic.h"
+#include "model/sections/logistic.h"
 
 using namespace torvane;
 using namespace torvane::test;
@@ -46,7 +46,7 @@ void TestPricingLogistic::rowPrices_data()
 
 void TestPricingLogistic::rowPrices()
 {
-    checkRowPrice(sections::logisticCatalogue());
+    checkRowPrice(model::sections::logisticCatalogue());
 }
 
 void TestPricingLogistic::subtotalsAndTotalFollowEveryTab()
@@ -58,7 +58,7 @@ void TestPricingLogistic::subtotalsAndTotalFollowEveryTab()
     inputs.choose(3, 1, 1, 0).choose(3, 1, 2, 2).type(3, 1, 3, u"4"_s); // 10000
     inputs.choose(3, 5, 1, 0).choose(3, 5, 2, 0).type(3, 5, 3, u"1"_s).type(3, 5, 4, u"1"_s); // 26000
     inputs.type(5, 5, 1, u"40"_s); // 20000
-    const model::SectionFigures figures = priced(sections::logisticCatalogue(), inputs);
+    const model::SectionFigures figures = priced(model::sections::logisticCatalogue(), inputs);
     QCOMPARE(figures.subtotals, (QStringList{u"190000"_s, u"520200"_s, u"36000"_s, u"0"_s, u"20000"_s}));
     QCOMPARE(figures.total, u"766200"_s);
     // Each tab's sum field is the last column of its group; tab 3 mixes two.

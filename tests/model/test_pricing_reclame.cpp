@@ -2,7 +2,7 @@
 
 #include "modelsupport.h"
 
-#include "model/sections/code_reclame.h"
+#include "model/sections/reclame.h"
 
 using namespace torvane;
 using namespace torvane::test;
@@ -11,7 +11,7 @@ namespace {
 
 const model::SectionCatalogue &catalogue()
 {
-    return sections::reclameCatalogue();
+    return model::sections::reclameCatalogue();
 }
 
 } // namespace

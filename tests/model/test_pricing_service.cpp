@@ -2,7 +2,7 @@
 
 #include "modelsupport.h"
 
-#include "model/sections/code_service.h"
+#include "model/sections/service.h"
 
 using namespace torvane;
 using namespace torvane::test;
@@ -11,7 +11,7 @@ namespace {
 
 const model::SectionCatalogue &catalogue()
 {
-    return sections::serviceCatalogue();
+    return model::sections::serviceCatalogue();
 }
 
 } // namespace

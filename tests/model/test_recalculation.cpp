@@ -7,7 +7,7 @@
 
 #include "model/gridname.h"
 #include "model/quantity.h"
-#include "model/sections/code_logistic.h"
+#include "model/sections/logistic.h"
 
 using namespace torvane;
 using namespace torvane::test;
@@ -133,7 +133,7 @@ void TestRecalculation::amountsBeyond32BitsAreExact()
     inputs.type(5, 1, 1, u"2147483647"_s); // 1073741823500
     inputs.type(5, 2, 1, u"2147483647"_s);
     inputs.choose(4, 1, 1, 2).choose(4, 1, 2, 0).type(4, 1, 3, u"2147483647"_s); // 120500 per unit
-    const SectionFigures figures = priced(sections::logisticCatalogue(), inputs);
+    const SectionFigures figures = priced(model::sections::logisticCatalogue(), inputs);
     QCOMPARE(rowSum(figures, 5, 1), u"1073741823500"_s);
     QCOMPARE(figures.subtotals[4], u"2147483647000"_s);
     QCOMPARE(figures.subtotals[3], u"258771779463500"_s);
@@ -144,7 +144,7 @@ void TestRecalculation::productBeyond64BitsIsRefusedNamingTheRow()
 {
     TableInputs inputs;
     inputs.choose(2, 5, 1, 0).choose(2, 5, 2, 0).type(2, 5, 3, u"2147483647"_s).type(2, 5, 4, u"2147483000"_s);
-    const PassResult result = recalculateTable(sections::logisticCatalogue(), inputs, DecimalFormat(QLocale::c()));
+    const PassResult result = recalculateTable(model::sections::logisticCatalogue(), inputs, DecimalFormat(QLocale::c()));
     const auto *failure = std::get_if<PassFailure>(&result);
     QVERIFY(failure);
     QCOMPARE(failure->kind, PassFailure::Kind::RowTooLarge);

@@ -5,7 +5,7 @@
 
 #include "model/gridname.h"
 #include "model/sectionlist.h"
-#include "model/sections/code_service.h"
+#include "model/sections/service.h"
 
 using namespace torvane;
 using namespace torvane::model;
@@ -101,7 +101,7 @@ void TestReportPlan::everyGroupFitsTheSheet()
 
 void TestReportPlan::reportGatesOnQuantityInAccountingAndInterpretation()
 {
-    const SectionCatalogue &catalogue = sections::serviceCatalogue();
+    const SectionCatalogue &catalogue = model::sections::serviceCatalogue();
     // Groups 4.1 and 8.1 list a row by its quantity field; all others by their sum.
     const ReportPlan plan = reportPlanOf(catalogue);
     QCOMPARE(plan.lastColumn, int(F));

@@ -11,8 +11,8 @@
 #include "report/reportexport.h"
 #include "report/spreadsheethost.h"
 #include "report/workbook.h"
-#include "model/sections/code_food.h"
-#include "model/sections/code_logistic.h"
+#include "model/sections/food.h"
+#include "model/sections/logistic.h"
 #include "base/decimalformat.h"
 
 #include <QDir>
@@ -94,7 +94,7 @@ BudgetDocumentData budget(int language)
     logistics.total = 36000;
     logistics.shareTenths = 28;
     logistics.totalText = u"36000"_s;
-    logistics.plan = model::reportPlanOf(sections::logisticCatalogue());
+    logistics.plan = model::reportPlanOf(model::sections::logisticCatalogue());
     logistics.source = truckingSource(logistics.caption);
     logistics.tabs = {{u"Trucking"_s, u"36000"_s,
                        {{u"Trucking"_s, u"Transfer"_s, {u"Astana airport"_s, u"Minibus"_s, u"4"_s}, u"10000"_s},
@@ -105,7 +105,7 @@ BudgetDocumentData budget(int language)
     food.total = 1250000;
     food.shareTenths = 972;
     food.totalText = u"1250000"_s;
-    food.plan = model::reportPlanOf(sections::foodCatalogue());
+    food.plan = model::reportPlanOf(model::sections::foodCatalogue());
     food.source = cafeSource(food.caption);
     food.tabs = {{u"Restaurants et cafés"_s, u"1250000"_s,
                   {{u"Restaurants et cafés"_s, u"Un voyage quotidien au café"_s,

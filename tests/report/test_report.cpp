@@ -8,7 +8,7 @@
 #include "report/hostsession.h"
 #include "report/referenceworkbook.h"
 #include "report/reportexport.h"
-#include "model/sections/code_logistic.h"
+#include "model/sections/logistic.h"
 #include "base/assetpath.h"
 #include "base/decimalformat.h"
 
@@ -186,7 +186,7 @@ void TestReport::exportFollowsThePlanCallByCall()
         m_log << u"create(%1)"_s.arg(id);
         return std::make_unique<RecordingApplication>(m_log);
     });
-    exportSection(model::reportPlanOf(sections::logisticCatalogue()), trucking());
+    exportSection(model::reportPlanOf(model::sections::logisticCatalogue()), trucking());
     const QStringList expected{
         u"create(Excel.Application)"_s,
         u"WorkBooks.Add"_s,
@@ -250,7 +250,7 @@ void TestReport::groupWithoutPricedRowsKeepsTitleAndHeader()
     MapSource source = trucking();
     source.row(3, 1, {u"Astana airport"_s, u"Minibus"_s, u"0"_s, u"0"_s});
     source.controls[u"SumEdit3"_s] = u"26000"_s;
-    exportSection(model::reportPlanOf(sections::logisticCatalogue()), source);
+    exportSection(model::reportPlanOf(model::sections::logisticCatalogue()), source);
     const int title = int(m_log.indexOf(u"Cells(2,2)=Trucking"_s));
     QVERIFY(title > 0);
     QCOMPARE(m_log.value(title + 4), u"Cells(3,6)=The sum"_s);
@@ -265,7 +265,7 @@ void TestReport::tabWithZeroSubtotalLeavesNoTrace()
     MapSource source = trucking();
     source.controls.insert(u"Button5"_s, u"Warehousing"_s);
     source.row(5, 1, {u"40"_s, u"0"_s}); // a quantity left, but the tab's subtotal is 0
-    exportSection(model::reportPlanOf(sections::logisticCatalogue()), source);
+    exportSection(model::reportPlanOf(model::sections::logisticCatalogue()), source);
     QVERIFY(m_log.filter(u"Warehousing"_s).isEmpty());
     QVERIFY(m_log.filter(u"=40"_s).isEmpty());
 }
@@ -276,7 +276,7 @@ void TestReport::nothingToExportWritesNothing()
     MapSource source;
     source.title = u"Logistics and Transportation"_s;
     source.row(5, 1, {u"40"_s, u"20000"_s});
-    const ExportOutcome outcome = exportSection(model::reportPlanOf(sections::logisticCatalogue()), source);
+    const ExportOutcome outcome = exportSection(model::reportPlanOf(model::sections::logisticCatalogue()), source);
     QCOMPARE(outcome.status, ExportOutcome::Status::NothingToExport);
     QVERIFY(m_log.isEmpty());
     QVERIFY(!QFile::exists(folder().filePath(u"Logistics and Transportation.xls"_s)));
@@ -285,7 +285,7 @@ void TestReport::nothingToExportWritesNothing()
 void TestReport::writtenReportReadsBack()
 {
     base::DecimalFormat::setRegionalForTesting(QLocale::c());
-    const ExportOutcome outcome = exportSection(model::reportPlanOf(sections::logisticCatalogue()), trucking());
+    const ExportOutcome outcome = exportSection(model::reportPlanOf(model::sections::logisticCatalogue()), trucking());
     const QString path = folder().filePath(u"Logistics and Transportation.xls"_s);
     QCOMPARE(outcome.status, ExportOutcome::Status::Saved);
     QCOMPARE(outcome.path, path);
@@ -345,7 +345,7 @@ void TestReport::longSheetNameIsShortenedFileNameKept()
 {
     MapSource source = trucking();
     source.title = u"Divertissement et de la nourriture"_s;
-    const ExportOutcome outcome = exportSection(model::reportPlanOf(sections::logisticCatalogue()), source);
+    const ExportOutcome outcome = exportSection(model::reportPlanOf(model::sections::logisticCatalogue()), source);
     const QString path = folder().filePath(u"Divertissement et de la nourriture.xls"_s);
     QVERIFY(QFile::exists(path));
     const QJsonObject sheet = readBack(path).value(u"sheets"_s).toArray().at(0).toObject();
@@ -357,7 +357,7 @@ void TestReport::longSheetNameIsShortenedFileNameKept()
 
 void TestReport::exportingAgainReplacesTheFile()
 {
-    const auto plan = model::reportPlanOf(sections::logisticCatalogue());
+    const auto plan = model::reportPlanOf(model::sections::logisticCatalogue());
     MapSource source = trucking();
     exportSection(plan, source);
     source.controls[u"Edit1"_s] = u"99"_s;
@@ -376,7 +376,7 @@ void TestReport::unwritableTargetIsReportedAndLeavesNoFile()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
     setReportFolderForTesting(blocker + u"/reports"_s);
-    const ExportOutcome outcome = exportSection(model::reportPlanOf(sections::logisticCatalogue()), trucking());
+    const ExportOutcome outcome = exportSection(model::reportPlanOf(model::sections::logisticCatalogue()), trucking());
     QCOMPARE(outcome.status, ExportOutcome::Status::Failed);
     QVERIFY2(outcome.path.endsWith(u"not-a-folder/reports/Logistics and Transportation.xls"_s), qPrintable(outcome.path));
     QVERIFY(!outcome.reason.isEmpty());
@@ -393,7 +393,7 @@ void TestReport::unwritableProgramFolderFallsBackToDocuments()
     base::AssetPath::setRootForTesting(blocker);
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     QCOMPARE(QDir(reportFolder().path), QDir(documents));
-    const ExportOutcome outcome = exportSection(model::reportPlanOf(sections::logisticCatalogue()), trucking());
+    const ExportOutcome outcome = exportSection(model::reportPlanOf(model::sections::logisticCatalogue()), trucking());
     const QString path = QDir(documents).filePath(u"Logistics and Transportation.xls"_s);
     QVERIFY(QFile::exists(path));
     QCOMPARE(m_opened, QStringList{path});
@@ -406,7 +406,7 @@ void TestReport::unwritableProgramFolderFallsBackToDocuments()
 void TestReport::reportThatCannotBeOpenedSaysWhereItIs()
 {
     SpreadsheetHost::setOpenerForTesting([](const QString &) { return false; });
-    const ExportOutcome outcome = exportSection(model::reportPlanOf(sections::logisticCatalogue()), trucking());
+    const ExportOutcome outcome = exportSection(model::reportPlanOf(model::sections::logisticCatalogue()), trucking());
     const QString path = folder().filePath(u"Logistics and Transportation.xls"_s);
     QVERIFY(QFile::exists(path));
     QCOMPARE(outcome.status, ExportOutcome::Status::Saved);

@@ -4,11 +4,11 @@
 #include "testsupport.h"
 
 #include "model/budgetfile.h"
-#include "model/sections/code_construct.h"
+#include "model/sections/construct.h"
 #include "ui/shell/code_main.h"
-#include "ui/budgetcontroller.h"
-#include "ui/budgetpanel.h"
-#include "ui/budgettexts.h"
+#include "ui/budget/budgetcontroller.h"
+#include "ui/budget/budgetpanel.h"
+#include "ui/budget/budgettexts.h"
 #include "model/budgetsummary.h"
 #include "model/sectionlist.h"
 #include "report/amountformat.h"
@@ -26,7 +26,7 @@
 #include <QAbstractSpinBox>
 #include <QSignalSpy>
 #include "base/safefile.h"
-#include "ui/shell/clickablelabel.h"
+#include "ui/common/clickablelabel.h"
 #include "ui/shell/screenframe.h"
 
 #include <csignal>
@@ -35,11 +35,11 @@
 
 using namespace torvane;
 using namespace torvane::test;
-using Answer = ui::ErrorReporter::Answer;
+using Answer = ui::common::ErrorReporter::Answer;
 
 namespace {
 
-ui::BudgetController *documentOf(const Screens &screens)
+ui::budget::BudgetController *documentOf(const Screens &screens)
 {
     return app::budgetDocument(*screens.login);
 }
@@ -47,12 +47,12 @@ ui::BudgetController *documentOf(const Screens &screens)
 // Logistics Astana to Almaty for 2 adults, and one construction row.
 void fillStory(Screens &screens)
 {
-    ui::SectionScreen *logistics = screens.openSection(u"Form_logistic"_s, 2);
+    ui::sections::SectionScreen *logistics = screens.openSection(u"Form_logistic"_s, 2);
     choose(logistics, 1, 1, 1, 0);
     choose(logistics, 1, 1, 2, 0);
     type(logistics, 1, 1, 3, u"2"_s);
     settle(logistics);
-    ui::SectionScreen *construction = screens.openSection(u"Form_construct"_s, 2);
+    ui::sections::SectionScreen *construction = screens.openSection(u"Form_construct"_s, 2);
     choose(construction, 1, 1, 3, 0);
     type(construction, 1, 1, 2, u"10"_s);
     settle(construction);
@@ -84,10 +84,10 @@ private slots:
     void init()
     {
         m_folder = std::make_unique<QTemporaryDir>();
-        ui::BudgetController::setFileChooserForTesting({});
-        ui::ErrorReporter::instance().setAnswersForTesting({});
+        ui::budget::BudgetController::setFileChooserForTesting({});
+        ui::common::ErrorReporter::instance().setAnswersForTesting({});
     }
-    void cleanup() { ui::BudgetController::setFileChooserForTesting({}); }
+    void cleanup() { ui::budget::BudgetController::setFileChooserForTesting({}); }
 
     void storyOfAPavilionBudget();
     void entriesSurviveClosingTheWindowAndAChangeOfLanguage();
@@ -119,29 +119,29 @@ void TestBudgetDocument::storyOfAPavilionBudget()
     {
         Screens screens;
         fillStory(screens);
-        ui::BudgetController *document = documentOf(screens);
+        ui::budget::BudgetController *document = documentOf(screens);
         QVERIFY(document->budget().isModified());
-        ui::BudgetController::setFileChooserForTesting([&](auto, bool save, const QString &, const QString &) {
+        ui::budget::BudgetController::setFileChooserForTesting([&](auto, bool save, const QString &, const QString &) {
             return save ? m_folder->filePath(u"Astana pavilion"_s) : QString(); // the ending is added
         });
         QVERIFY(document->saveAs());
         QCOMPARE(document->filePath(), path);
         QVERIFY(!document->budget().isModified());
-        auto *panel = screens.screen<shell::TForm_main>(u"Form_main"_s)->findChild<ui::BudgetPanel *>(u"BudgetPanel"_s);
+        auto *panel = screens.screen<ui::shell::TForm_main>(u"Form_main"_s)->findChild<ui::budget::BudgetPanel *>(u"BudgetPanel"_s);
         QVERIFY(panel);
         QCOMPARE(panel->BudgetFileName->text(), u"Astana pavilion.torvane"_s);
         QCOMPARE(QSettings().value(u"recentBudgets"_s).toStringList().value(0), path);
     }
     // The next day: the program starts again and opens the file.
     Screens screens;
-    ui::BudgetController *document = documentOf(screens);
+    ui::budget::BudgetController *document = documentOf(screens);
     QVERIFY(document->openFile(path));
-    QVERIFY(ui::ErrorReporter::instance().recorded().isEmpty());
-    ui::SectionScreen *logistics = screens.openSection(u"Form_logistic"_s, 2);
+    QVERIFY(ui::common::ErrorReporter::instance().recorded().isEmpty());
+    ui::sections::SectionScreen *logistics = screens.openSection(u"Form_logistic"_s, 2);
     QCOMPARE(logistics->comboBox(1, 1, 2)->currentText(), u"Almaty"_s);
     QCOMPARE(logistics->edit(1, 1, 5)->text(), u"50000"_s);
     QCOMPARE(logistics->Edit1->text(), u"50000"_s);
-    ui::SectionScreen *construction = screens.openSection(u"Form_construct"_s, 2);
+    ui::sections::SectionScreen *construction = screens.openSection(u"Form_construct"_s, 2);
     const QString constructionTotal = construction->Edit1->text();
     QVERIFY(constructionTotal != u"0"_s);
 
@@ -168,7 +168,7 @@ void TestBudgetDocument::entriesSurviveClosingTheWindowAndAChangeOfLanguage()
 {
     Screens screens;
     fillStory(screens);
-    ui::SectionScreen *construction = screens.screen<ui::SectionScreen>(u"Form_construct"_s);
+    ui::sections::SectionScreen *construction = screens.screen<ui::sections::SectionScreen>(u"Form_construct"_s);
     const QString total = construction->Edit1->text();
     construction->close(); // hides it
     QVERIFY(construction->isHidden());
@@ -176,8 +176,8 @@ void TestBudgetDocument::entriesSurviveClosingTheWindowAndAChangeOfLanguage()
     QCOMPARE(construction->comboBox(1, 1, 3)->currentIndex(), 0);
     QCOMPARE(construction->edit(1, 1, 2)->text(), u"10"_s);
     QCOMPARE(construction->Edit1->text(), total);
-    QCOMPARE(construction->windowTitle(), sections::constructCatalogue().caption.in(0));
-    ui::SectionScreen *logistics = screens.openSection(u"Form_logistic"_s, 1);
+    QCOMPARE(construction->windowTitle(), model::sections::constructCatalogue().caption.in(0));
+    ui::sections::SectionScreen *logistics = screens.openSection(u"Form_logistic"_s, 1);
     QCOMPARE(logistics->comboBox(1, 1, 2)->currentText(), u"Алматы"_s);
     QCOMPARE(logistics->Edit1->text(), u"50000"_s);
 }
@@ -186,24 +186,24 @@ void TestBudgetDocument::clearAsksFirstAndEmptiesOneSection()
 {
     Screens screens;
     fillStory(screens);
-    ui::SectionScreen *logistics = screens.screen<ui::SectionScreen>(u"Form_logistic"_s);
+    ui::sections::SectionScreen *logistics = screens.screen<ui::sections::SectionScreen>(u"Form_logistic"_s);
     auto *clear = logistics->findChild<QPushButton *>(u"ClearSection"_s);
     QVERIFY(clear);
-    ui::ErrorReporter::instance().setAnswersForTesting({Answer::No});
+    ui::common::ErrorReporter::instance().setAnswersForTesting({Answer::No});
     clear->click();
     QCOMPARE(logistics->Edit1->text(), u"50000"_s);
-    ui::ErrorReporter::instance().setAnswersForTesting({Answer::Yes});
+    ui::common::ErrorReporter::instance().setAnswersForTesting({Answer::Yes});
     clear->click();
     settle(logistics);
     QCOMPARE(logistics->Edit1->text(), u"0"_s);
     QCOMPARE(logistics->edit(1, 1, 3)->text(), u"0"_s);
-    QVERIFY(ui::ErrorReporter::instance().recorded().value(0).startsWith(u"question: "_s));
+    QVERIFY(ui::common::ErrorReporter::instance().recorded().value(0).startsWith(u"question: "_s));
     // The other section keeps its rows.
-    QVERIFY(screens.screen<ui::SectionScreen>(u"Form_construct"_s)->Edit1->text() != u"0"_s);
+    QVERIFY(screens.screen<ui::sections::SectionScreen>(u"Form_construct"_s)->Edit1->text() != u"0"_s);
     // An empty section clears without asking.
-    ui::ErrorReporter::instance().clearRecorded();
+    ui::common::ErrorReporter::instance().clearRecorded();
     clear->click();
-    QVERIFY(ui::ErrorReporter::instance().recorded().isEmpty());
+    QVERIFY(ui::common::ErrorReporter::instance().recorded().isEmpty());
 }
 
 void TestBudgetDocument::actionsAndShortcutsOnEveryScreen()
@@ -250,7 +250,7 @@ void TestBudgetDocument::badFilesLeaveTheOpenBudgetUntouched()
     QFETCH(QString, reason);
     Screens screens;
     fillStory(screens);
-    ui::BudgetController *document = documentOf(screens);
+    ui::budget::BudgetController *document = documentOf(screens);
     const model::Budget::Content before = document->budget().content();
     QString path = m_folder->filePath(u"bad.torvane"_s);
     if (bytes == "missing") {
@@ -260,9 +260,9 @@ void TestBudgetDocument::badFilesLeaveTheOpenBudgetUntouched()
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     }
-    ui::ErrorReporter::instance().clearRecorded();
+    ui::common::ErrorReporter::instance().clearRecorded();
     QVERIFY(!document->openFile(path));
-    const QStringList reported = ui::ErrorReporter::instance().recorded();
+    const QStringList reported = ui::common::ErrorReporter::instance().recorded();
     QCOMPARE(reported.size(), 1);
     QVERIFY2(reported.front().contains(QDir::toNativeSeparators(path)) && reported.front().contains(reason),
              qPrintable(reported.front()));
@@ -270,7 +270,7 @@ void TestBudgetDocument::badFilesLeaveTheOpenBudgetUntouched()
     for (std::size_t i = 0; i < before.sections.size(); ++i)
         QVERIFY(after.sections[i] == before.sections[i]);
     QVERIFY(document->budget().isModified());
-    QCOMPARE(screens.screen<ui::SectionScreen>(u"Form_logistic"_s)->Edit1->text(), u"50000"_s);
+    QCOMPARE(screens.screen<ui::sections::SectionScreen>(u"Form_logistic"_s)->Edit1->text(), u"50000"_s);
 }
 
 void TestBudgetDocument::skippedEntriesAreToldOnce()
@@ -284,11 +284,11 @@ void TestBudgetDocument::skippedEntriesAreToldOnce()
         "Form_garden": {"cells": {}}}})");
     file.close();
     QVERIFY(documentOf(screens)->openFile(path));
-    const QStringList reported = ui::ErrorReporter::instance().recorded();
+    const QStringList reported = ui::common::ErrorReporter::instance().recorded();
     QCOMPARE(reported.size(), 1);
     QVERIFY(reported.front().startsWith(u"notice: "_s));
     QVERIFY(reported.front().contains(u"Form_garden"_s) && reported.front().contains(u"Form_logistic/ComboBox121"_s));
-    ui::SectionScreen *logistics = screens.openSection(u"Form_logistic"_s, 2);
+    ui::sections::SectionScreen *logistics = screens.openSection(u"Form_logistic"_s, 2);
     QCOMPARE(logistics->Edit1->text(), u"50000"_s);
 }
 
@@ -296,15 +296,15 @@ void TestBudgetDocument::failedSaveKeepsThePreviousFileAndTheChanges()
 {
     Screens screens;
     fillStory(screens);
-    ui::BudgetController *document = documentOf(screens);
+    ui::budget::BudgetController *document = documentOf(screens);
     const QString path = m_folder->filePath(u"pavilion.torvane"_s);
     QVERIFY(document->saveTo(path));
     const QByteArray good = contents(path);
 
-    ui::SectionScreen *logistics = screens.screen<ui::SectionScreen>(u"Form_logistic"_s);
+    ui::sections::SectionScreen *logistics = screens.screen<ui::sections::SectionScreen>(u"Form_logistic"_s);
     type(logistics, 1, 2, 3, u"5"_s);
     QVERIFY(document->budget().isModified());
-    ui::ErrorReporter::instance().clearRecorded();
+    ui::common::ErrorReporter::instance().clearRecorded();
     {
         // A full disk: every write beyond a few bytes fails.
         rlimit old{};
@@ -319,8 +319,8 @@ void TestBudgetDocument::failedSaveKeepsThePreviousFileAndTheChanges()
     }
     QCOMPARE(contents(path), good);
     QVERIFY(document->budget().isModified());
-    QCOMPARE(ui::ErrorReporter::instance().recorded().size(), 1);
-    QVERIFY(ui::ErrorReporter::instance().recorded().front().contains(u"earlier file is intact"_s));
+    QCOMPARE(ui::common::ErrorReporter::instance().recorded().size(), 1);
+    QVERIFY(ui::common::ErrorReporter::instance().recorded().front().contains(u"earlier file is intact"_s));
 
     // A folder that no longer exists, and a file that may not be replaced.
     QVERIFY(!document->saveTo(m_folder->filePath(u"gone/pavilion.torvane"_s)));
@@ -348,7 +348,7 @@ void TestBudgetDocument::budgetOpenInAnotherCopyIsRefused()
     Screens screens;
     screens.setLanguage(2);
     QVERIFY(!documentOf(screens)->openFile(path));
-    const QStringList reported = ui::ErrorReporter::instance().recorded();
+    const QStringList reported = ui::common::ErrorReporter::instance().recorded();
     QCOMPARE(reported.size(), 1);
     QVERIFY2(reported.front().contains(u"process %1"_s.arg(QCoreApplication::applicationPid())), qPrintable(reported.front()));
     other.unlock();
@@ -360,21 +360,21 @@ void TestBudgetDocument::endingWithUnsavedChangesAsks()
     Screens screens;
     screens.login->show();
     fillStory(screens);
-    ui::BudgetController *document = documentOf(screens);
+    ui::budget::BudgetController *document = documentOf(screens);
 
     // Cancel: the program goes on, nothing lost.
-    ui::ErrorReporter::instance().clearRecorded();
-    ui::ErrorReporter::instance().setAnswersForTesting({Answer::Cancel});
+    ui::common::ErrorReporter::instance().clearRecorded();
+    ui::common::ErrorReporter::instance().setAnswersForTesting({Answer::Cancel});
     QVERIFY(!screens.login->close());
     QVERIFY(screens.login->isVisible());
-    QCOMPARE(ui::ErrorReporter::instance().recorded().size(), 1);
-    QVERIFY(ui::ErrorReporter::instance().recorded().front().startsWith(u"question: The budget “Untitled budget” has been changed."_s));
+    QCOMPARE(ui::common::ErrorReporter::instance().recorded().size(), 1);
+    QVERIFY(ui::common::ErrorReporter::instance().recorded().front().startsWith(u"question: The budget “Untitled budget” has been changed."_s));
     QVERIFY(document->budget().isModified());
 
     // Save: asks for a name, saves, then ends.
     const QString path = m_folder->filePath(u"at exit.torvane"_s);
-    ui::BudgetController::setFileChooserForTesting([&](auto, bool, const QString &, const QString &) { return path; });
-    ui::ErrorReporter::instance().setAnswersForTesting({Answer::Save});
+    ui::budget::BudgetController::setFileChooserForTesting([&](auto, bool, const QString &, const QString &) { return path; });
+    ui::common::ErrorReporter::instance().setAnswersForTesting({Answer::Save});
     QVERIFY(screens.login->close());
     QVERIFY(model::budgetfile::readFile(path, model::allCatalogues()).ok());
 }
@@ -385,28 +385,28 @@ void TestBudgetDocument::recoveryIsOfferedAfterAnEndThatSavedNothing()
     {
         Screens screens;
         fillStory(screens);
-        ui::BudgetController *document = documentOf(screens);
+        ui::budget::BudgetController *document = documentOf(screens);
         document->writeRecovery(); // what the 30 s timer does
         recovery = document->recoveryPath();
         QVERIFY(QFile::exists(recovery));
         // The machine loses power here: the program never ends cleanly.
     }
     Screens screens;
-    ui::BudgetController *document = documentOf(screens);
+    ui::budget::BudgetController *document = documentOf(screens);
     QVERIFY(document->hasRecovery());
     QVERIFY(document->budget().isEmpty());
-    auto *menu = screens.screen<shell::TForm_main>(u"Form_main"_s);
+    auto *menu = screens.screen<ui::shell::TForm_main>(u"Form_main"_s);
     menu->present();
     settle(menu);
-    auto *panel = menu->findChild<ui::BudgetPanel *>(u"BudgetPanel"_s);
+    auto *panel = menu->findChild<ui::budget::BudgetPanel *>(u"BudgetPanel"_s);
     QVERIFY(panel->RecoveryBar->isVisible());
-    QVERIFY(ui::ErrorReporter::instance().recorded().isEmpty()); // offered on the menu, no dialog
+    QVERIFY(ui::common::ErrorReporter::instance().recorded().isEmpty()); // offered on the menu, no dialog
 
     QVERIFY(document->restoreRecovery());
     QVERIFY(document->budget().isModified());
     QVERIFY(document->filePath().isEmpty());
     QVERIFY(!panel->RecoveryBar->isVisible());
-    ui::SectionScreen *logistics = screens.openSection(u"Form_logistic"_s, 2);
+    ui::sections::SectionScreen *logistics = screens.openSection(u"Form_logistic"_s, 2);
     QCOMPARE(logistics->Edit1->text(), u"50000"_s);
 
     // Saved, then ended cleanly: nothing is offered at the next start.
@@ -421,22 +421,22 @@ void TestBudgetDocument::restoredCopyComesBackIntoItsFile()
     {
         Screens screens;
         fillStory(screens);
-        ui::BudgetController *document = documentOf(screens);
+        ui::budget::BudgetController *document = documentOf(screens);
         QVERIFY(document->saveTo(path));
-        type(screens.screen<ui::SectionScreen>(u"Form_logistic"_s), 1, 1, 3, u"3"_s);
+        type(screens.screen<ui::sections::SectionScreen>(u"Form_logistic"_s), 1, 1, 3, u"3"_s);
         document->writeRecovery();
         // Lost to a crash here: no clean end, the lock stays behind.
         document->releaseLocks();
     }
     Screens screens;
-    ui::BudgetController *document = documentOf(screens);
+    ui::budget::BudgetController *document = documentOf(screens);
     QVERIFY(document->hasRecovery());
     QVERIFY(document->restoreRecovery());
     QCOMPARE(document->filePath(), path);
     QVERIFY(document->budget().isModified());
     QCOMPARE(document->budget().entries(0).text(1, 1, 3), u"3"_s);
     // Save writes into the file it came from, with no question.
-    ui::BudgetController::setFileChooserForTesting([](auto, bool, const QString &, const QString &) {
+    ui::budget::BudgetController::setFileChooserForTesting([](auto, bool, const QString &, const QString &) {
         qWarning("no dialog expected");
         return QString();
     });
@@ -450,20 +450,20 @@ void TestBudgetDocument::restoredCopyOfAFileOpenElsewhereIsUntitled()
     {
         Screens screens;
         fillStory(screens);
-        ui::BudgetController *document = documentOf(screens);
+        ui::budget::BudgetController *document = documentOf(screens);
         QVERIFY(document->saveTo(path));
-        type(screens.screen<ui::SectionScreen>(u"Form_logistic"_s), 1, 1, 3, u"3"_s);
+        type(screens.screen<ui::sections::SectionScreen>(u"Form_logistic"_s), 1, 1, 3, u"3"_s);
         document->writeRecovery();
         document->releaseLocks();
     }
     QLockFile other(m_folder->filePath(u".shared.torvane.lock"_s));
     QVERIFY(other.tryLock(0));
     Screens screens;
-    ui::BudgetController *document = documentOf(screens);
+    ui::budget::BudgetController *document = documentOf(screens);
     QVERIFY(document->restoreRecovery());
     QVERIFY(document->filePath().isEmpty());
     QVERIFY(document->budget().isModified());
-    const QStringList reported = ui::ErrorReporter::instance().recorded();
+    const QStringList reported = ui::common::ErrorReporter::instance().recorded();
     QCOMPARE(reported.size(), 1);
     QVERIFY2(reported.front().contains(u"restored as untitled"_s) && reported.front().contains(u"already open"_s),
              qPrintable(reported.front()));
@@ -487,11 +487,11 @@ void TestBudgetDocument::damagedRecoveryIsSetAsideOnce()
     const QString folder = QFileInfo(recovery).absolutePath();
     {
         Screens screens;
-        ui::BudgetController *document = documentOf(screens);
+        ui::budget::BudgetController *document = documentOf(screens);
         QVERIFY(document->hasRecovery());
         const QDateTime made = document->recoveryTime();
         QVERIFY(!document->restoreRecovery());
-        const QStringList reported = ui::ErrorReporter::instance().recorded();
+        const QStringList reported = ui::common::ErrorReporter::instance().recorded();
         QCOMPARE(reported.size(), 1);
         const QString when = QLocale(QLocale::English, QLocale::UnitedStates).toString(made, QLocale::ShortFormat);
         QVERIFY2(reported.front().startsWith(u"The recovery copy from %1 is damaged"_s.arg(when)), qPrintable(reported.front()));
@@ -528,9 +528,9 @@ void TestBudgetDocument::typedContingencyIsTakenOrRefused()
     QFETCH(QString, said);
     Screens screens;
     screens.setLanguage(language);
-    ui::BudgetController *document = documentOf(screens);
+    ui::budget::BudgetController *document = documentOf(screens);
     // 50000 of flights, and a contingency of 3 % before the user types.
-    ui::SectionScreen *logistics = screens.openSection(u"Form_logistic"_s, language);
+    ui::sections::SectionScreen *logistics = screens.openSection(u"Form_logistic"_s, language);
     choose(logistics, 1, 1, 1, 0);
     choose(logistics, 1, 1, 2, 0);
     type(logistics, 1, 1, 3, u"2"_s);
@@ -538,20 +538,20 @@ void TestBudgetDocument::typedContingencyIsTakenOrRefused()
     model::BudgetSettings settings = document->budget().settings();
     settings.contingencyTenths = 30;
     document->budget().setSettings(settings);
-    auto *menu = screens.screen<shell::TForm_main>(u"Form_main"_s);
+    auto *menu = screens.screen<ui::shell::TForm_main>(u"Form_main"_s);
     menu->present();
     settle(menu);
-    auto *panel = menu->findChild<ui::BudgetPanel *>(u"BudgetPanel"_s);
+    auto *panel = menu->findChild<ui::budget::BudgetPanel *>(u"BudgetPanel"_s);
     QAbstractSpinBox *box = menu->findChild<QAbstractSpinBox *>(u"ContingencyPercent"_s);
     QVERIFY(box);
     QVERIFY(QTest::qWaitForWindowActive(menu));
     box->setFocus();
     box->selectAll();
-    ui::ErrorReporter::instance().clearRecorded();
+    ui::common::ErrorReporter::instance().clearRecorded();
     QTest::keyClicks(box, typed);
     QTest::keyClick(box, Qt::Key_Return);
     QCOMPARE(document->budget().settings().contingencyTenths, tenths);
-    const QStringList reported = ui::ErrorReporter::instance().recorded();
+    const QStringList reported = ui::common::ErrorReporter::instance().recorded();
     if (said.isEmpty()) {
         QCOMPARE(reported, QStringList());
         QCOMPARE(panel->ContingencyAmount->text(), u"= "_s + report::tengeAmount(3750, language));
@@ -576,14 +576,14 @@ void TestBudgetDocument::shortcutsWinOverFocusedFields()
     QFETCH(QString, field);
     Screens screens;
     screens.setLanguage(2);
-    auto *window = screens.screen<shell::ScreenFrame>(screen);
+    auto *window = screens.screen<ui::shell::ScreenFrame>(screen);
     window->present();
     settle(window);
     QVERIFY(QTest::qWaitForWindowActive(window));
     auto *edit = window->findChild<QLineEdit *>(field);
     QVERIFY(edit);
     // Nothing is saved or written here: every file dialog is cancelled.
-    ui::BudgetController::setFileChooserForTesting([](auto, bool, const QString &, const QString &) { return QString(); });
+    ui::budget::BudgetController::setFileChooserForTesting([](auto, bool, const QString &, const QString &) { return QString(); });
     const QList<std::pair<QString, QKeySequence>> shortcuts{
         {u"actionNewBudget"_s, QKeySequence(u"Ctrl+N"_s)},   {u"actionOpenBudget"_s, QKeySequence(u"Ctrl+O"_s)},
         {u"actionSaveBudget"_s, QKeySequence(u"Ctrl+S"_s)},  {u"actionSaveBudgetAs"_s, QKeySequence(u"Ctrl+Shift+S"_s)},
@@ -622,20 +622,20 @@ void TestBudgetDocument::messagesSpeakTheLanguageOfTheBudgetAtStart()
     }
     {
         Screens screens(QSize(1366, 740), path);
-        QCOMPARE(ui::ErrorReporter::instance().language(), 0);
+        QCOMPARE(ui::common::ErrorReporter::instance().language(), 0);
         QCOMPARE(screens.login->language(), 1);
         QVERIFY(!documentOf(screens)->openFile(m_folder->filePath(u"absent.torvane"_s)));
-        QVERIFY2(ui::ErrorReporter::instance().recorded().value(0).startsWith(u"Le budget « "_s),
-                 qPrintable(ui::ErrorReporter::instance().recorded().value(0)));
+        QVERIFY2(ui::common::ErrorReporter::instance().recorded().value(0).startsWith(u"Le budget « "_s),
+                 qPrintable(ui::common::ErrorReporter::instance().recorded().value(0)));
         // A choice on the start screen is remembered for the next start.
         screens.login->Label1->setFocus();
         screens.login->Label3Click();
-        QCOMPARE(ui::ErrorReporter::instance().language(), 2);
+        QCOMPARE(ui::common::ErrorReporter::instance().language(), 2);
     }
     Screens::keepRememberedLanguage = true;
     {
         Screens screens;
-        QCOMPARE(ui::ErrorReporter::instance().language(), 2);
+        QCOMPARE(ui::common::ErrorReporter::instance().language(), 2);
     }
     Screens::keepRememberedLanguage = false;
 }
@@ -644,22 +644,22 @@ void TestBudgetDocument::budgetThatCannotBePricedIsNotWritten()
 {
     Screens screens;
     fillStory(screens);
-    ui::SectionScreen *logistics = screens.screen<ui::SectionScreen>(u"Form_logistic"_s);
+    ui::sections::SectionScreen *logistics = screens.screen<ui::sections::SectionScreen>(u"Form_logistic"_s);
     type(logistics, 1, 2, 4, u"abc"_s);
     settle(logistics);
-    ui::BudgetController *document = documentOf(screens);
+    ui::budget::BudgetController *document = documentOf(screens);
     for (const QString &name : {u"budget.xlsx"_s, u"budget.xls"_s, u"budget.pdf"_s}) {
-        ui::ErrorReporter::instance().clearRecorded();
+        ui::common::ErrorReporter::instance().clearRecorded();
         QVERIFY(!document->exportTo(m_folder->filePath(name)));
         QVERIFY(!QFile::exists(m_folder->filePath(name)));
-        const QStringList reported = ui::ErrorReporter::instance().recorded();
+        const QStringList reported = ui::common::ErrorReporter::instance().recorded();
         QCOMPARE(reported.size(), 1);
         QVERIFY2(reported.front().contains(u"“abc”"_s) && reported.front().contains(u"“Quantity of Children”"_s),
                  qPrintable(reported.front()));
     }
-    ui::ErrorReporter::instance().clearRecorded();
+    ui::common::ErrorReporter::instance().clearRecorded();
     document->printBudget(); // no preview comes up: the test would wait for it
-    QCOMPARE(ui::ErrorReporter::instance().recorded().size(), 1);
+    QCOMPARE(ui::common::ErrorReporter::instance().recorded().size(), 1);
 }
 
 void TestBudgetDocument::printShowsThePreviewOfTheBudget()
@@ -667,7 +667,7 @@ void TestBudgetDocument::printShowsThePreviewOfTheBudget()
     Screens screens;
     fillStory(screens);
     screens.setLanguage(2);
-    ui::BudgetController *document = documentOf(screens);
+    ui::budget::BudgetController *document = documentOf(screens);
     // Printing lives in a module loaded on the first Print…: its preview
     // comes up, modal, and is closed here as a user would.
     QString shown;
@@ -677,17 +677,17 @@ void TestBudgetDocument::printShowsThePreviewOfTheBudget()
         QApplication::activeModalWidget()->close();
     });
     document->printBudget();
-    QCOMPARE(shown, ui::budgettexts::kPrint.in(2));
-    QVERIFY(ui::ErrorReporter::instance().recorded().isEmpty());
+    QCOMPARE(shown, ui::budget::budgettexts::kPrint.in(2));
+    QVERIFY(ui::common::ErrorReporter::instance().recorded().isEmpty());
 }
 
 void TestBudgetDocument::overviewCatchesUpWhenTheMenuShows()
 {
     Screens screens;
     fillStory(screens); // sections edited before the menu was ever shown
-    ui::BudgetController *document = documentOf(screens);
-    auto *menu = screens.screen<shell::TForm_main>(u"Form_main"_s);
-    auto *panel = menu->findChild<ui::BudgetPanel *>(u"BudgetPanel"_s);
+    ui::budget::BudgetController *document = documentOf(screens);
+    auto *menu = screens.screen<ui::shell::TForm_main>(u"Form_main"_s);
+    auto *panel = menu->findChild<ui::budget::BudgetPanel *>(u"BudgetPanel"_s);
     const auto grandTotal = [&] { return report::tengeAmount(model::summarize(document->budget()).grandTotal, 2); };
     const auto logisticsTile = [&] {
         return panel->TileTotal[std::size_t(model::sectionList()[0].tile - 1)]->text();

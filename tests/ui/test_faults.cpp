@@ -7,8 +7,8 @@
 #include "base/safefile.h"
 #include "report/hostsession.h"
 #include "report/spreadsheethost.h"
-#include "ui/budgetcontroller.h"
-#include "ui/messages.h"
+#include "ui/budget/budgetcontroller.h"
+#include "ui/common/messages.h"
 
 #include <QDir>
 #include <QFile>
@@ -108,7 +108,7 @@ void TestFaults::failedWriteKeepsTheEarlierFile()
 void TestFaults::failedReportSaveSaysSoAndKeepsTheEarlierReport()
 {
     Screens screens;
-    ui::SectionScreen *s = screens.openSection(u"Form_logistic"_s, 2);
+    ui::sections::SectionScreen *s = screens.openSection(u"Form_logistic"_s, 2);
     choose(s, 1, 1, 1, 0);
     choose(s, 1, 1, 2, 0);
     type(s, 1, 1, 3, u"2"_s);
@@ -116,14 +116,14 @@ void TestFaults::failedReportSaveSaysSoAndKeepsTheEarlierReport()
     const QString path = m_folder->filePath(u"Logistics and Transportation.xls"_s);
     const QByteArray good = contents(path);
     QVERIFY(good.size() > 2048);
-    QVERIFY(ui::ErrorReporter::instance().recorded().isEmpty());
+    QVERIFY(ui::common::ErrorReporter::instance().recorded().isEmpty());
 
     type(s, 1, 1, 3, u"7"_s);
     {
         const FileSizeLimit full(1024);
         s->Image1Click();
     }
-    const QStringList reported = ui::ErrorReporter::instance().recorded();
+    const QStringList reported = ui::common::ErrorReporter::instance().recorded();
     QCOMPARE(reported.size(), 1);
     QVERIFY2(reported.front().startsWith(u"The report could not be saved as \"%1\": "_s.arg(QDir::toNativeSeparators(path))),
              qPrintable(reported.front()));
@@ -134,30 +134,30 @@ void TestFaults::failedReportSaveSaysSoAndKeepsTheEarlierReport()
 void TestFaults::pastedLongNumberIsKeptWholeAndReported()
 {
     Screens screens;
-    ui::SectionScreen *s = screens.openSection(u"Form_event"_s, 2);
+    ui::sections::SectionScreen *s = screens.openSection(u"Form_event"_s, 2);
     choose(s, 1, 1, 1, 2); // national artist
     QLineEdit *quantity = s->edit(1, 1, 2);
     quantity->selectAll();
     quantity->insert(u"12345678901234567890"_s); // what a paste does
     settle(s);
     QCOMPARE(quantity->text(), u"12345678901234567890"_s);
-    QCOMPARE(ui::ErrorReporter::instance().recorded(), QStringList{u"'12345678901234567890' is not a valid integer value"_s});
+    QCOMPARE(ui::common::ErrorReporter::instance().recorded(), QStringList{u"'12345678901234567890' is not a valid integer value"_s});
     QVERIFY(s->hasInvalidQuantity());
     QCOMPARE(s->edit(1, 1, 3)->text(), u"0"_s); // never a shortened number priced
 
     // A pasted text that is no number at all is kept and named the same way.
-    ui::ErrorReporter::instance().clearRecorded();
+    ui::common::ErrorReporter::instance().clearRecorded();
     quantity->selectAll();
     quantity->insert(u"12 shows"_s);
     settle(s);
     QCOMPARE(quantity->text(), u"12 shows"_s);
-    QCOMPARE(ui::ErrorReporter::instance().recorded(), QStringList{u"'12 shows' is not a valid integer value"_s});
+    QCOMPARE(ui::common::ErrorReporter::instance().recorded(), QStringList{u"'12 shows' is not a valid integer value"_s});
 }
 
 void TestFaults::typedTextTakesDigitsOnly()
 {
     Screens screens;
-    ui::SectionScreen *s = screens.openSection(u"Form_event"_s, 2);
+    ui::sections::SectionScreen *s = screens.openSection(u"Form_event"_s, 2);
     QLineEdit *quantity = s->edit(1, 1, 2);
     quantity->clear();
     QTest::keyClicks(quantity, u"1a2-3 4"_s);
@@ -167,7 +167,7 @@ void TestFaults::typedTextTakesDigitsOnly()
 void TestFaults::refusedQuantityShowsEveryFigureWaiting()
 {
     Screens screens;
-    ui::SectionScreen *s = screens.openSection(u"Form_event"_s, 2);
+    ui::sections::SectionScreen *s = screens.openSection(u"Form_event"_s, 2);
     choose(s, 1, 1, 1, 0); // urban
     type(s, 1, 1, 2, u"2"_s);
     settle(s);
@@ -199,10 +199,10 @@ void TestFaults::refusedQuantityShowsEveryFigureWaiting()
     QVERIFY(!s->edit(2, 3, 3)->styleSheet().isEmpty());
 
     // The export stays refused meanwhile.
-    ui::ErrorReporter::instance().clearRecorded();
+    ui::common::ErrorReporter::instance().clearRecorded();
     s->Image1Click();
-    QCOMPARE(ui::ErrorReporter::instance().recorded().size(), 1);
-    QVERIFY(ui::ErrorReporter::instance().recorded().front().startsWith(u"The report was not saved"_s));
+    QCOMPARE(ui::common::ErrorReporter::instance().recorded().size(), 1);
+    QVERIFY(ui::common::ErrorReporter::instance().recorded().front().startsWith(u"The report was not saved"_s));
     QVERIFY(!QFile::exists(m_folder->filePath(u"Organization of events.xls"_s)));
 
     // Corrected: every figure is current again.
@@ -229,19 +229,19 @@ void TestFaults::amountTooLargeIsNamedAsSuch()
     QFETCH(int, language);
     QFETCH(QString, message);
     Screens screens;
-    ui::SectionScreen *s = screens.openSection(u"Form_expenses"_s, language);
-    ui::ErrorReporter::instance().setLanguage(language);
+    ui::sections::SectionScreen *s = screens.openSection(u"Form_expenses"_s, language);
+    ui::common::ErrorReporter::instance().setLanguage(language);
     type(s, 1, 1, 1, u"2147483647"_s);
     type(s, 1, 1, 2, u"28633116"_s);
     settle(s);
-    const QStringList reported = ui::ErrorReporter::instance().recorded();
+    const QStringList reported = ui::common::ErrorReporter::instance().recorded();
     QCOMPARE(reported.size(), 1);
     QVERIFY2(reported.front().startsWith(message.section(u' ', 0, 3)), qPrintable(reported.front()));
     QVERIFY(!reported.front().contains(u"not a valid integer value"_s));
     QVERIFY(s->hasInvalidQuantity());
     QVERIFY(!s->edit(1, 1, 1)->styleSheet().isEmpty());
     QVERIFY(!s->edit(1, 1, 2)->styleSheet().isEmpty());
-    ui::ErrorReporter::instance().setLanguage(1);
+    ui::common::ErrorReporter::instance().setLanguage(1);
 }
 
 void TestFaults::waitingHintsFollowTheLanguage()
@@ -256,12 +256,12 @@ void TestFaults::waitingHintsFollowTheLanguage()
     file.close();
     Screens screens(QSize(1366, 740), path);
     QVERIFY(app::budgetDocument(*screens.login)->openFile(path));
-    auto *s = screens.screen<ui::SectionScreen>(u"Form_logistic"_s);
+    auto *s = screens.screen<ui::sections::SectionScreen>(u"Form_logistic"_s);
     settle(s);
     QVERIFY(s->hasInvalidQuantity());
     QVERIFY2(s->Edit1->toolTip().contains(u"«Количество детей»"_s), qPrintable(s->Edit1->toolTip()));
     // The message itself spoke the budget's language.
-    QCOMPARE(ui::ErrorReporter::instance().recorded().value(0), u"'abc' is not a valid integer value"_s);
+    QCOMPARE(ui::common::ErrorReporter::instance().recorded().value(0), u"'abc' is not a valid integer value"_s);
 
     s = screens.openSection(u"Form_logistic"_s, 2);
     for (QLineEdit *figure : {s->Edit1, s->SumEdit[0], s->edit(1, 1, 5)})
@@ -280,14 +280,14 @@ void TestFaults::reportWithNowhereToGoNamesTheFolder()
     file.close();
     report::setReportFolderForTesting(blocker + u"/Torvane"_s);
     Screens screens;
-    ui::SectionScreen *s = screens.openSection(u"Form_logistic"_s, 2);
+    ui::sections::SectionScreen *s = screens.openSection(u"Form_logistic"_s, 2);
     choose(s, 1, 1, 1, 0);
     choose(s, 1, 1, 2, 0);
     type(s, 1, 1, 3, u"2"_s);
     settle(s);
-    ui::ErrorReporter::instance().clearRecorded();
+    ui::common::ErrorReporter::instance().clearRecorded();
     s->Image1Click();
-    const QStringList reported = ui::ErrorReporter::instance().recorded();
+    const QStringList reported = ui::common::ErrorReporter::instance().recorded();
     QCOMPARE(reported.size(), 1);
     QVERIFY2(reported.front().contains(u"the folder \"%1\" could not be made (Not a directory)"_s.arg(blocker + u"/Torvane"_s)),
              qPrintable(reported.front()));
@@ -299,10 +299,10 @@ void TestFaults::missingPictureFolderGivesOneMessagePerStep()
     base::AssetPath::setRootForTesting(empty.path());
     QCursor::setPos(-1000, -1000); // no tile under the pointer, so no hover picture is asked for
     Screens screens; // start-up: the start screen's four pictures
-    QCOMPARE(ui::ErrorReporter::instance().recorded().size(), 1);
+    QCOMPARE(ui::common::ErrorReporter::instance().recorded().size(), 1);
     screens.login->Image2Click(); // the main menu's show: one more message for all of its pictures
     settle(screens.login.get());
-    const QStringList reported = ui::ErrorReporter::instance().recorded();
+    const QStringList reported = ui::common::ErrorReporter::instance().recorded();
     QCOMPARE(reported.size(), 2);
     QVERIFY(reported[1].contains(u"calcmenu8.png"_s));
     QVERIFY(reported[1].contains(u"menu5.png"_s));

@@ -6,8 +6,8 @@
 
 #include "model/sectionlist.h"
 #include "ui/shell/code_main.h"
-#include "ui/shell/picture.h"
-#include "ui/torvaneapplication.h"
+#include "ui/common/picture.h"
+#include "ui/common/torvaneapplication.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -66,7 +66,7 @@ bool isControl(const QWidget *widget, const QWidget *window)
     if (widget->window() != window || !widget->isVisibleTo(window) || widget->size().isEmpty()
         || isBackdrop(widget, window))
         return false;
-    if (auto *picture = qobject_cast<const shell::Picture *>(widget))
+    if (auto *picture = qobject_cast<const ui::common::Picture *>(widget))
         return picture->hasPicture() || picture->isClickable();
     if (auto *label = qobject_cast<const QLabel *>(widget))
         return !label->text().isEmpty();
@@ -218,10 +218,10 @@ private slots:
     void qtDialogsSpeakTheChosenLanguage();
 
 private:
-    shell::ScreenFrame *open(const QString &name, int language)
+    ui::shell::ScreenFrame *open(const QString &name, int language)
     {
         m_screens->setLanguage(language);
-        auto *screen = m_screens->screen<shell::ScreenFrame>(name);
+        auto *screen = m_screens->screen<ui::shell::ScreenFrame>(name);
         screen->hide();
         screen->present();
         settle(screen);
@@ -263,8 +263,8 @@ void TestLayout::screenFitsItsTexts()
 {
     QFETCH(QString, screen);
     QFETCH(int, language);
-    shell::ScreenFrame *frame = open(screen, language);
-    if (auto *section = qobject_cast<ui::SectionScreen *>(frame)) {
+    ui::shell::ScreenFrame *frame = open(screen, language);
+    if (auto *section = qobject_cast<ui::sections::SectionScreen *>(frame)) {
         for (int t = 1; t <= section->catalogue().tabCount(); ++t) {
             section->Button[t - 1]->click();
             QCoreApplication::processEvents();
@@ -295,7 +295,7 @@ void TestLayout::shownTabIsMarked_data()
 void TestLayout::shownTabIsMarked()
 {
     QFETCH(QString, screen);
-    auto *section = qobject_cast<ui::SectionScreen *>(open(screen, 2));
+    auto *section = qobject_cast<ui::sections::SectionScreen *>(open(screen, 2));
     const int T = section->catalogue().tabCount();
     const auto marked = [&] {
         QList<int> tabs;
@@ -326,11 +326,11 @@ void TestLayout::resizeLaysOutAgainAndKeepsEntries_data()
 void TestLayout::resizeLaysOutAgainAndKeepsEntries()
 {
     QFETCH(QString, screen);
-    shell::TForm_login *login = m_screens->login.get();
+    ui::shell::TForm_login *login = m_screens->login.get();
     for (const QString &name : innerScreens())
         m_screens->screen<QWidget>(name)->hide();
-    shell::ScreenFrame *frame = open(screen, 2);
-    auto *section = qobject_cast<ui::SectionScreen *>(frame);
+    ui::shell::ScreenFrame *frame = open(screen, 2);
+    auto *section = qobject_cast<ui::sections::SectionScreen *>(frame);
     if (section) {
         for (QComboBox *box : section->findChildren<QComboBox *>())
             if (box->count() > 0) {
@@ -358,7 +358,7 @@ void TestLayout::resizeLaysOutAgainAndKeepsEntries()
         return texts;
     };
     const QStringList before = entries();
-    const auto hidden = m_screens->screen<shell::ScreenFrame>(screen == u"Form_faq"_s ? u"Form_main"_s : u"Form_faq"_s);
+    const auto hidden = m_screens->screen<ui::shell::ScreenFrame>(screen == u"Form_faq"_s ? u"Form_main"_s : u"Form_faq"_s);
     QVERIFY(hidden->isHidden());
 
     const QSize smaller = m_size - QSize(m_size.width() / 8, m_size.height() / 10);
@@ -380,7 +380,7 @@ void TestLayout::resizeLaysOutAgainAndKeepsEntries()
     // A hidden screen takes the size when it is next shown.
     login->resize(smaller);
     QCoreApplication::processEvents();
-    shell::ScreenFrame *next = open(hidden->objectName(), 2);
+    ui::shell::ScreenFrame *next = open(hidden->objectName(), 2);
     QVERIFY(next->ImageLogo->geometry().bottom() < smaller.height());
     login->resize(m_size);
     QCoreApplication::processEvents();
@@ -412,8 +412,8 @@ void TestLayout::doubleSizePictureOnDenseScreens()
     QWidget window;
     window.resize(200, 100);
     window.show();
-    shell::Picture autoSized(u"AutoPicture"_s, shell::Picture::Sizing::Auto, &window);
-    shell::Picture fitted(u"FitPicture"_s, shell::Picture::Sizing::Fit, &window);
+    ui::common::Picture autoSized(u"AutoPicture"_s, ui::common::Picture::Sizing::Auto, &window);
+    ui::common::Picture fitted(u"FitPicture"_s, ui::common::Picture::Sizing::Fit, &window);
     fitted.resize(100, 50);
     const bool loaded = autoSized.load(u"img/gen/tile.png"_s) && fitted.load(u"img/gen/tile.png"_s);
     base::AssetPath::setRootForTesting({});
@@ -443,7 +443,7 @@ void TestLayout::qtDialogsSpeakTheChosenLanguage()
     const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     if (!catalogue.isEmpty() && !QFile::exists(folder + u'/' + catalogue + u".qm"_s))
         QSKIP("Qt's own translations are not installed (qt6-translations-l10n)");
-    shell::TForm_login *login = m_screens->login.get();
+    ui::shell::TForm_login *login = m_screens->login.get();
     // Through the other languages first, so a translation left behind shows.
     for (int other : {0, 1, 2})
         if (other != language)
@@ -494,7 +494,7 @@ int main(int argc, char **argv)
         return failed ? 1 : 0;
     }
     QApplication app(argc, argv);
-    ui::TorvaneApplication::configure(app);
+    ui::common::TorvaneApplication::configure(app);
     QTEST_SET_MAIN_SOURCE_PATH
     TestLayout test;
     return QTest::qExec(&test, argc, argv);

@@ -44,7 +44,7 @@ void TestSectionConstruct::unitListsDependOnTheRow()
     QFETCH(QStringList, items);
 
     Screens screens;
-    ui::SectionScreen *s = screens.openSection(u"Form_construct"_s, language);
+    ui::sections::SectionScreen *s = screens.openSection(u"Form_construct"_s, language);
     QComboBox *units = s->findChild<QComboBox *>(box);
     QVERIFY(units);
     QStringList shown;
@@ -57,7 +57,7 @@ void TestSectionConstruct::unitListsDependOnTheRow()
 void TestSectionConstruct::lookAlikeLettersAndBlanksSurvive()
 {
     Screens screens;
-    ui::SectionScreen *s = screens.openSection(u"Form_construct"_s, 0);
+    ui::sections::SectionScreen *s = screens.openSection(u"Form_construct"_s, 0);
     const auto first = [s](const QString &name) { return s->controlText(name).at(0).unicode(); };
     QCOMPARE(first(u"Labelzag21"_s), char16_t(0x0417)); // Зlafond
     QCOMPARE(first(u"Labelzag71"_s), char16_t(0x0417));
@@ -83,7 +83,7 @@ void TestSectionConstruct::lookAlikeLettersAndBlanksSurvive()
 void TestSectionConstruct::workNamesSurviveLayoutAndLocalisation()
 {
     Screens screens;
-    ui::SectionScreen *s = screens.openSection(u"Form_construct"_s, 2);
+    ui::sections::SectionScreen *s = screens.openSection(u"Form_construct"_s, 2);
     QCOMPARE(s->windowTitle(), u"Construction and repair"_s);
     QCOMPARE(s->control(u"ScrollBox10"_s), s->TotalsPanel);
     QLineEdit *name = s->edit(1, 1, 1);
@@ -110,7 +110,7 @@ void TestSectionConstruct::workNamesSurviveLayoutAndLocalisation()
 void TestSectionConstruct::twoRowsOfTabButtonsAndOwnColumns()
 {
     Screens screens; // 1366 wide: usable width 1074, tab containers 974
-    ui::SectionScreen *s = screens.openSection(u"Form_construct"_s, 0);
+    ui::sections::SectionScreen *s = screens.openSection(u"Form_construct"_s, 0);
     QCOMPARE(s->Button.size(), 9);
     for (int t = 0; t < 9; ++t) {
         QCOMPARE(s->Button[t]->y(), t < 5 ? 50 : 80);

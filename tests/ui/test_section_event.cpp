@@ -23,7 +23,7 @@ void TestSectionEvent::englishRecordingLevelsAreRussianTexts()
         {u"За час"_s, u"За мероприятие"_s},
     };
     for (int language = 0; language < 3; ++language) {
-        ui::SectionScreen *s = screens.openSection(u"Form_event"_s, language);
+        ui::sections::SectionScreen *s = screens.openSection(u"Form_event"_s, language);
         QComboBox *box = s->comboBox(2, 3, 2);
         QStringList items;
         for (int i = 0; i < box->count(); ++i)
@@ -35,7 +35,7 @@ void TestSectionEvent::englishRecordingLevelsAreRussianTexts()
 void TestSectionEvent::totalStaysEmptyUntilTheFirstChange()
 {
     Screens screens;
-    ui::SectionScreen *s = screens.openSection(u"Form_event"_s, 1);
+    ui::sections::SectionScreen *s = screens.openSection(u"Form_event"_s, 1);
     QVERIFY(s->Edit1->text().isEmpty());
     for (QLineEdit *subtotal : std::as_const(s->SumEdit))
         QCOMPARE(subtotal->text(), u"0"_s);

@@ -25,7 +25,7 @@ void TestSectionExpenses::consumableListKeepsItsExactTexts()
         {u"pen"_s, u"pencil"_s, u"paper a4 "_s, u"scissors"_s, u"eraser"_s},
     };
     for (int language = 0; language < 3; ++language) {
-        ui::SectionScreen *s = screens.openSection(u"Form_expenses"_s, language);
+        ui::sections::SectionScreen *s = screens.openSection(u"Form_expenses"_s, language);
         QComboBox *box = s->comboBox(4, 5, 1);
         QStringList items;
         for (int i = 0; i < box->count(); ++i)
@@ -40,7 +40,7 @@ void TestSectionExpenses::consumableListKeepsItsExactTexts()
 void TestSectionExpenses::cleaningCellsAreNarrowerThanTheirHeaderSpacing()
 {
     Screens screens;
-    ui::SectionScreen *s = screens.openSection(u"Form_expenses"_s, 0);
+    ui::sections::SectionScreen *s = screens.openSection(u"Form_expenses"_s, 0);
     const int Wt = s->ScrollBox[0]->width();
     const int w = (Wt - 115) / 3;
     const int h = (Wt - 95) / 3;

@@ -2,7 +2,7 @@
 
 #include "testsupport.h"
 
-#include "model/sections/code_food.h"
+#include "model/sections/food.h"
 
 using namespace torvane;
 using namespace torvane::test;
@@ -27,7 +27,7 @@ void TestSectionFood::classListPerLanguage()
         {u"economy"_s, u"Average"_s, u"luxury"_s},
     };
     for (int language = 0; language < 3; ++language) {
-        ui::SectionScreen *s = screens.openSection(u"Form_food"_s, language);
+        ui::sections::SectionScreen *s = screens.openSection(u"Form_food"_s, language);
         for (const QString &name : {u"ComboBox112"_s, u"ComboBox182"_s}) {
             QComboBox *box = s->findChild<QComboBox *>(name);
             QVERIFY(box);
@@ -45,7 +45,7 @@ void TestSectionFood::classListPerLanguage()
 void TestSectionFood::activityNamesAreFixedAndReadOnly()
 {
     Screens screens;
-    ui::SectionScreen *s = screens.openSection(u"Form_food"_s, 0);
+    ui::sections::SectionScreen *s = screens.openSection(u"Form_food"_s, 0);
     QLineEdit *first = s->findChild<QLineEdit *>(u"Edit311"_s);
     QLineEdit *last = s->findChild<QLineEdit *>(u"Edit3101"_s);
     QVERIFY(first && last);
@@ -65,7 +65,7 @@ void TestSectionFood::activityNamesAreFixedAndReadOnly()
 void TestSectionFood::rowSetBackToZeroPersonsDropsTheSubtotal()
 {
     Screens screens;
-    ui::SectionScreen *s = screens.openSection(u"Form_food"_s, 1);
+    ui::sections::SectionScreen *s = screens.openSection(u"Form_food"_s, 1);
     type(s, 3, 8, 2, u"2"_s);
     type(s, 3, 1, 2, u"1"_s);
     settle(s);
@@ -85,14 +85,14 @@ void TestSectionFood::headerNumbersSkipTheGaps()
     // Second groups' headers are Label16..Label19 and Label26..Label29; the
     // report reads them by these names.
     Screens screens;
-    ui::SectionScreen *s = screens.openSection(u"Form_food"_s, 2);
+    ui::sections::SectionScreen *s = screens.openSection(u"Form_food"_s, 2);
     for (const QString &name : {u"Label15"_s, u"Label24"_s, u"Label25"_s})
         QVERIFY2(!s->control(name), qPrintable(name));
     QCOMPARE(s->controlText(u"Label16"_s), u"Select the type of meal"_s);
     QCOMPARE(s->controlText(u"Label28"_s), u"Time"_s);
     QCOMPARE(s->controlText(u"Label29"_s), u"The sum"_s);
 
-    const model::ReportPlan plan = model::reportPlanOf(sections::foodCatalogue());
+    const model::ReportPlan plan = model::reportPlanOf(model::sections::foodCatalogue());
     QCOMPARE(plan.tabs.size(), 3);
     for (const model::ReportTab &tab : plan.tabs) {
         for (const model::ReportGroup &group : tab.groups) {

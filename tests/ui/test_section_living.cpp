@@ -2,7 +2,7 @@
 
 #include "testsupport.h"
 
-#include "model/sections/code_living.h"
+#include "model/sections/living.h"
 
 using namespace torvane;
 using namespace torvane::test;
@@ -23,7 +23,7 @@ void TestSectionLiving::hotelLevelListPerLanguage()
     const QStringList last{u"1 étoiles"_s, u"1 звезда"_s, u"1 stars"_s};
     const QStringList quadruple{u"quadruple placementе"_s, u"Четырехместное размещение"_s, u"Quad accomodation"_s};
     for (int language = 0; language < 3; ++language) {
-        ui::SectionScreen *s = screens.openSection(u"Form_living"_s, language);
+        ui::sections::SectionScreen *s = screens.openSection(u"Form_living"_s, language);
         QComboBox *levels = s->findChild<QComboBox *>(u"ComboBox151"_s);
         QVERIFY(levels);
         QCOMPARE(levels->count(), 5);
@@ -35,7 +35,7 @@ void TestSectionLiving::hotelLevelListPerLanguage()
         QCOMPARE(hostel->itemText(1), quadruple[language]);
     }
     // The French quadruple placement ends in a Cyrillic "е", not a Latin "e".
-    ui::SectionScreen *s = screens.openSection(u"Form_living"_s, 0);
+    ui::sections::SectionScreen *s = screens.openSection(u"Form_living"_s, 0);
     const QString text = s->findChild<QComboBox *>(u"ComboBox211"_s)->itemText(1);
     QCOMPARE(text.back().unicode(), 0x0435);
     QCOMPARE(text.chopped(1), u"quadruple placement"_s);
@@ -45,8 +45,8 @@ void TestSectionLiving::reportPlanNamesControlsOfTheScreen()
 {
     // Every title and header the report reads exists on the screen and shows a text.
     Screens screens;
-    ui::SectionScreen *s = screens.openSection(u"Form_living"_s, 2);
-    const model::ReportPlan plan = model::reportPlanOf(sections::livingCatalogue());
+    ui::sections::SectionScreen *s = screens.openSection(u"Form_living"_s, 2);
+    const model::ReportPlan plan = model::reportPlanOf(model::sections::livingCatalogue());
     QCOMPARE(plan.lastColumn, int(model::E));
     for (const model::ReportTab &tab : plan.tabs) {
         for (const model::ReportGroup &group : tab.groups) {

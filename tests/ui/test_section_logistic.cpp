@@ -20,7 +20,7 @@ void TestSectionLogistic::destinationListPerLanguage()
     const QStringList expectedFirst{u"Almaty"_s, u"Алматы"_s, u"Almaty"_s};
     const QStringList expectedFourth{u"Saint-Pétersbourg"_s, u"Санкт-Петербург"_s, u"St.-Petersburg"_s};
     for (int language = 0; language < 3; ++language) {
-        ui::SectionScreen *s = screens.openSection(u"Form_logistic"_s, language);
+        ui::sections::SectionScreen *s = screens.openSection(u"Form_logistic"_s, language);
         QComboBox *box = s->findChild<QComboBox *>(u"ComboBox112"_s);
         QVERIFY(box);
         QCOMPARE(box->count(), 20);
@@ -36,7 +36,7 @@ void TestSectionLogistic::destinationListPerLanguage()
 void TestSectionLogistic::pickingAstanaAlmatyForTwoAdultsShowsFiftyThousand()
 {
     Screens screens;
-    ui::SectionScreen *s = screens.openSection(u"Form_logistic"_s, 2);
+    ui::sections::SectionScreen *s = screens.openSection(u"Form_logistic"_s, 2);
     choose(s, 1, 1, 1, 0);
     choose(s, 1, 1, 2, 0);
     type(s, 1, 1, 3, u"2"_s);

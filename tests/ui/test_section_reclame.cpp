@@ -36,7 +36,7 @@ void TestSectionReclame::sizesUseTheCyrillicDimensionLetter()
         {u"1.5х2 метров"_s, u"3х4 m-m"_s},
     };
     for (int language = 0; language < 3; ++language) {
-        ui::SectionScreen *s = screens.openSection(u"Form_reclame"_s, language);
+        ui::sections::SectionScreen *s = screens.openSection(u"Form_reclame"_s, language);
         const QStringList items = itemsOf(s->comboBox(1, 11, 2));
         QCOMPARE(items, screenSizes[language]);
         for (const QString &item : items + itemsOf(s->comboBox(1, 5, 2))) {
@@ -55,7 +55,7 @@ void TestSectionReclame::frenchBanksAreListedInTheOtherOrderAndPricedAlike()
         {u"right bank"_s, u"left bank"_s},
     };
     for (int language = 0; language < 3; ++language) {
-        ui::SectionScreen *s = screens.openSection(u"Form_reclame"_s, language);
+        ui::sections::SectionScreen *s = screens.openSection(u"Form_reclame"_s, language);
         QCOMPARE(itemsOf(s->comboBox(1, 5, 1)), banks[language]);
         QCOMPARE(itemsOf(s->comboBox(1, 12, 1)), banks[language]);
         choose(s, 1, 5, 1, 0);
@@ -74,7 +74,7 @@ void TestSectionReclame::frenchBanksAreListedInTheOtherOrderAndPricedAlike()
 void TestSectionReclame::seoRowIsPricedOnTheScreenWithoutQuantity()
 {
     Screens screens;
-    ui::SectionScreen *s = screens.openSection(u"Form_reclame"_s, 2);
+    ui::sections::SectionScreen *s = screens.openSection(u"Form_reclame"_s, 2);
     // Nothing is priced before the user chooses, although no quantity is needed.
     QCOMPARE(s->edit(3, 1, 3)->text(), u"0"_s);
     QCOMPARE(s->edit(2, 10, 3)->text(), u"0"_s);

@@ -25,7 +25,7 @@ void TestSectionService::accountingTabOffersTwoListsTranslationTabOne()
     const QStringList consulting{u"étude de faisabilité"_s, u"финансово-экономические обоснования"_s, u"feasibility study"_s};
     const QStringList chinese{u"Chinois"_s, u"Китайский"_s, u"Chinese"_s};
     for (int language = 0; language < 3; ++language) {
-        ui::SectionScreen *s = screens.openSection(u"Form_service"_s, language);
+        ui::sections::SectionScreen *s = screens.openSection(u"Form_service"_s, language);
         QComboBox *row4 = s->comboBox(4, 4, 1);
         QComboBox *row5 = s->comboBox(4, 5, 1);
         QCOMPARE(row4->count(), 3);
@@ -44,7 +44,7 @@ void TestSectionService::accountingTabOffersTwoListsTranslationTabOne()
 void TestSectionService::tabButtonsStandInTwoRowsOfFour()
 {
     Screens screens;
-    ui::SectionScreen *s = screens.openSection(u"Form_service"_s, 2);
+    ui::sections::SectionScreen *s = screens.openSection(u"Form_service"_s, 2);
     const int width = (s->ww - 100) / 4;
     const int left = s->ScrollBox[0]->x();
     for (int t = 1; t <= 8; ++t) {
@@ -58,7 +58,7 @@ void TestSectionService::tabButtonsStandInTwoRowsOfFour()
 void TestSectionService::websiteRowIsPricedWithoutQuantityAndKeptOnNextShow()
 {
     Screens screens;
-    ui::SectionScreen *s = screens.openSection(u"Form_service"_s, 1);
+    ui::sections::SectionScreen *s = screens.openSection(u"Form_service"_s, 1);
     choose(s, 3, 1, 1, 2);
     settle(s);
     QCOMPARE(s->edit(3, 1, 2)->text(), u"1000000"_s);

@@ -18,11 +18,11 @@ class TestSectionTexts : public QObject
 
     std::unique_ptr<Screens> m_screens;
     QString m_shown;
-    ui::SectionScreen *m_section = nullptr;
+    ui::sections::SectionScreen *m_section = nullptr;
 
     // A freshly started program with the section opened in the language,
     // kept for the following rows of the same section and language.
-    ui::SectionScreen *open(const QString &screen, int language)
+    ui::sections::SectionScreen *open(const QString &screen, int language)
     {
         const QString key = screen + u'/' + QString::number(language);
         if (key != m_shown) {
@@ -167,7 +167,7 @@ void TestSectionTexts::textsPerLanguage()
     QFETCH(QString, control);
     QFETCH(QString, text);
 
-    ui::SectionScreen *s = open(screen, language);
+    ui::sections::SectionScreen *s = open(screen, language);
     QCOMPARE(control == kCaption ? s->windowTitle() : s->controlText(control), text);
 }
 
@@ -205,7 +205,7 @@ void TestSectionTexts::totalsStandInTheirPanel()
     QFETCH(int, language);
     QFETCH(QString, panel);
 
-    ui::SectionScreen *s = open(screen, language);
+    ui::sections::SectionScreen *s = open(screen, language);
     QCOMPARE(s->control(panel), s->TotalsPanel);
 }
 

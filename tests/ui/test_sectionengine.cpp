@@ -5,7 +5,7 @@
 #include "testsupport.h"
 #include "fixturecatalogue.h"
 
-#include "ui/shell/picture.h"
+#include "ui/common/picture.h"
 
 #include <QPushButton>
 #include <QScrollArea>
@@ -14,7 +14,7 @@ using namespace torvane;
 using namespace torvane::test;
 using namespace torvane::model;
 using namespace torvane::base;
-using ui::SectionScreen;
+using ui::sections::SectionScreen;
 
 namespace {
 
@@ -44,8 +44,8 @@ class TestSectionEngine : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { ui::Display::setScreenHeightForTesting(700); }
-    void cleanup() { ui::Display::setScreenHeightForTesting(0); }
+    void init() { ui::common::Display::setScreenHeightForTesting(700); }
+    void cleanup() { ui::common::Display::setScreenHeightForTesting(0); }
 
     void gridControlsAreNamedAndTyped();
     void layoutOfTheLogisticsExample();
@@ -157,7 +157,7 @@ void TestSectionEngine::showingAVisibleSectionKeepsEntries()
     s->present(); // already visible: raised only
     s->setWindowState(Qt::WindowMinimized);
     s->present(); // un-minimised, not reset
-    auto *menu = screens.screen<shell::ScreenFrame>(u"Form_main"_s);
+    auto *menu = screens.screen<ui::shell::ScreenFrame>(u"Form_main"_s);
     menu->present();
     settle(menu);
     settle(s);
@@ -286,7 +286,7 @@ void TestSectionEngine::invalidQuantityIsReportedOnceAndWritesNothing()
     type(s, 5, 2, 1, u"2147483648"_s);
     type(s, 5, 3, 1, u"10"_s); // same pass: must not be written either
     settle(s);
-    QCOMPARE(ui::ErrorReporter::instance().recorded(), QStringList{u"'2147483648' is not a valid integer value"_s});
+    QCOMPARE(ui::common::ErrorReporter::instance().recorded(), QStringList{u"'2147483648' is not a valid integer value"_s});
     QVERIFY(s->hasInvalidQuantity());
     QVERIFY(!s->Timer3->isOn()); // no endless retry
     QCOMPARE(s->edit(5, 3, 2)->text(), u"0"_s);
@@ -297,7 +297,7 @@ void TestSectionEngine::invalidQuantityIsReportedOnceAndWritesNothing()
     // Another edit while the bad text stays: no second report.
     type(s, 5, 4, 1, u"1"_s);
     settle(s);
-    QCOMPARE(ui::ErrorReporter::instance().recorded().size(), 1);
+    QCOMPARE(ui::common::ErrorReporter::instance().recorded().size(), 1);
 
     // Corrected: marks go, figures follow.
     type(s, 5, 2, 1, u"2"_s);
@@ -313,9 +313,9 @@ void TestSectionEngine::saveWithInvalidQuantityIsRefused()
     Screens screens;
     SectionScreen *s = screens.openSection(u"Form_logistic"_s, 2);
     type(s, 5, 1, 1, u"2147483648"_s);
-    ui::ErrorReporter::instance().clearRecorded();
+    ui::common::ErrorReporter::instance().clearRecorded();
     s->Image1Click(); // the pending pass runs first and fails
-    const QStringList messages = ui::ErrorReporter::instance().recorded();
+    const QStringList messages = ui::common::ErrorReporter::instance().recorded();
     QCOMPARE(messages.size(), 2);
     QCOMPARE(messages[0], u"'2147483648' is not a valid integer value"_s);
     QVERIFY(messages[1].contains(u"not saved"_s));

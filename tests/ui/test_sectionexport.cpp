@@ -28,13 +28,13 @@ private slots:
     void initTestCase()
     {
         QStandardPaths::setTestModeEnabled(true);
-        ui::ErrorReporter::instance().setRecording(true);
+        ui::common::ErrorReporter::instance().setRecording(true);
     }
     void init()
     {
         m_folder = std::make_unique<QTemporaryDir>();
         m_opened.clear();
-        ui::ErrorReporter::instance().clearRecorded();
+        ui::common::ErrorReporter::instance().clearRecorded();
         setReportFolderForTesting(folder().path());
         SpreadsheetHost::setOpenerForTesting([this](const QString &path) {
             m_opened << path;
@@ -56,14 +56,14 @@ private slots:
 void TestSectionExport::saveButtonExportsTheScreenAsShown()
 {
     Screens screens;
-    ui::SectionScreen *s = screens.openSection(u"Form_logistic"_s, 2);
+    ui::sections::SectionScreen *s = screens.openSection(u"Form_logistic"_s, 2);
     choose(s, 1, 2, 1, 0);
     choose(s, 1, 2, 2, 5);
     type(s, 1, 2, 3, u"2"_s);
     // Saved at once, before the deferred pass: the export completes it first.
     QVERIFY(s->Timer3->isOn());
     s->Image1Click();
-    QVERIFY(ui::ErrorReporter::instance().recorded().isEmpty());
+    QVERIFY(ui::common::ErrorReporter::instance().recorded().isEmpty());
     const QString path = folder().filePath(u"Logistics and Transportation.xls"_s);
     const QJsonObject sheet = readBack(path).value(u"sheets"_s).toArray().at(0).toObject();
     QCOMPARE(cellOf(sheet, u"B2"_s).value(u"value"_s).toString(), u"Flights"_s);
@@ -103,7 +103,7 @@ void TestSectionExport::everySectionExportsItsPlan()
 
     base::DecimalFormat::setRegionalForTesting(QLocale::c());
     Screens screens;
-    ui::SectionScreen *s = screens.openSection(screen, language);
+    ui::sections::SectionScreen *s = screens.openSection(screen, language);
     // The first row of every group: last option of each box, 3 of each quantity.
     const model::SectionCatalogue &catalogue = s->catalogue();
     for (int t = 1; t <= catalogue.tabCount(); ++t)
@@ -117,7 +117,7 @@ void TestSectionExport::everySectionExportsItsPlan()
             }
     settle(s);
     s->Image1Click();
-    QVERIFY2(ui::ErrorReporter::instance().recorded().isEmpty(), qPrintable(ui::ErrorReporter::instance().recorded().join(u'\n')));
+    QVERIFY2(ui::common::ErrorReporter::instance().recorded().isEmpty(), qPrintable(ui::common::ErrorReporter::instance().recorded().join(u'\n')));
 
     const QString path = folder().filePath(file);
     QCOMPARE(m_opened, QStringList{path});

@@ -2,13 +2,13 @@
 
 #include "testsupport.h"
 
-#include "ui/tabbutton.h"
+#include "ui/sections/tabbutton.h"
 #include "ui/shell/code_consult.h"
 #include "ui/shell/code_faq.h"
 #include "ui/shell/code_main.h"
-#include "ui/shell/clickablelabel.h"
-#include "ui/shell/clippedjpeg.h"
-#include "ui/shell/picture.h"
+#include "ui/common/clickablelabel.h"
+#include "ui/common/clippedjpeg.h"
+#include "ui/common/picture.h"
 
 #include <QApplication>
 #include <QDir>
@@ -24,7 +24,8 @@
 
 using namespace torvane;
 using namespace torvane::test;
-using namespace torvane::shell;
+using namespace torvane::ui::shell;
+using namespace torvane::ui::common;
 
 namespace {
 
@@ -92,7 +93,7 @@ class TestShell : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup() { ui::Display::setScreenHeightForTesting(0); }
+    void cleanup() { ui::common::Display::setScreenHeightForTesting(0); }
 
     void screensAreCreatedInOrder();
     void languageChoiceMarksOneLabelBold();
@@ -219,7 +220,7 @@ void TestShell::panelPictureByScreenHeight()
 {
     QFETCH(int, height);
     QFETCH(QString, picture);
-    ui::Display::setScreenHeightForTesting(height);
+    ui::common::Display::setScreenHeightForTesting(height);
     Screens screens;
     for (const QString &name : {u"Form_main"_s, u"Form_faq"_s, u"Form_logistic"_s}) {
         auto *screen = screens.screen<ScreenFrame>(name);
@@ -229,7 +230,7 @@ void TestShell::panelPictureByScreenHeight()
         if (picture.isEmpty())
             QCOMPARE(screen->Background2->size(), QSize(292, 760));
     }
-    QVERIFY(ui::ErrorReporter::instance().recorded().isEmpty());
+    QVERIFY(ui::common::ErrorReporter::instance().recorded().isEmpty());
 }
 
 void TestShell::mainMenuFollowsLanguage()
@@ -255,7 +256,7 @@ void TestShell::mainMenuFollowsLanguage()
 void TestShell::mainMenuLayout()
 {
     Screens screens(QSize(1366, 740));
-    ui::Display::setScreenHeightForTesting(700);
+    ui::common::Display::setScreenHeightForTesting(700);
     auto *menu = screens.screen<TForm_main>(u"Form_main"_s);
     menu->present();
     settle(menu);
@@ -399,7 +400,7 @@ void TestShell::keyboardReachesEveryControlInReadingOrder()
         // A picture button, a tile, a language label or a tab button shows a
         // ring that stands out, around it.
         const bool byTab = i > 0 || !from || from == window;
-        if (byTab && (qobject_cast<ClickableLabel *>(focused) || qobject_cast<ui::TabButton *>(focused))) {
+        if (byTab && (qobject_cast<ClickableLabel *>(focused) || qobject_cast<ui::sections::TabButton *>(focused))) {
             auto *ring = focused->parentWidget()->findChild<QWidget *>(u"FocusRing"_s, Qt::FindDirectChildrenOnly);
             QVERIFY2(ring && ring->isVisible(), qPrintable(focused->objectName()));
             QVERIFY(ring->geometry().contains(focused->geometry()) && ring->geometry() != focused->geometry());
@@ -444,7 +445,7 @@ void TestShell::faqTexts()
 void TestShell::faqLabelsNeverOverprint()
 {
     Screens screens(QSize(1024, 700));
-    ui::Display::setScreenHeightForTesting(700);
+    ui::common::Display::setScreenHeightForTesting(700);
     screens.setLanguage(0);
     auto *faq = screens.screen<TForm_faq>(u"Form_faq"_s);
     faq->present();
@@ -505,7 +506,7 @@ void TestShell::consultantTexts()
 void TestShell::missingPictureIsReportedOnceAndShowCarriesOn()
 {
     PictureTree tree({u"img/gen/arka1.png"_s, u"img/gen/title.png"_s, u"img/en/calcmenu3.png"_s});
-    ui::Display::setScreenHeightForTesting(768);
+    ui::common::Display::setScreenHeightForTesting(768);
     Screens screens;
     screens.setLanguage(2);
     auto *menu = screens.screen<TForm_main>(u"Form_main"_s);
@@ -518,7 +519,7 @@ void TestShell::missingPictureIsReportedOnceAndShowCarriesOn()
     QVERIFY(menu->Timer1->isOn());
     QCOMPARE(menu->Background2->size(), QSize(292, 760)); // built-in panel instead
     // The files missing for one show come in one message that lists them all.
-    QStringList reported = ui::ErrorReporter::instance().recorded();
+    QStringList reported = ui::common::ErrorReporter::instance().recorded();
     QCOMPARE(reported.size(), 1);
     for (const QString &file : {u"img/gen/arka1.png"_s, u"img/gen/title.png"_s, u"img/en/calcmenu3.png"_s})
         QVERIFY2(reported.front().contains(QDir::toNativeSeparators(tree.dir.filePath(file))), qPrintable(reported.front()));
@@ -527,7 +528,7 @@ void TestShell::missingPictureIsReportedOnceAndShowCarriesOn()
     menu->present();
     auto *faq = screens.screen<ScreenFrame>(u"Form_faq"_s);
     faq->present();
-    QCOMPARE(ui::ErrorReporter::instance().recorded().size(), 1);
+    QCOMPARE(ui::common::ErrorReporter::instance().recorded().size(), 1);
 }
 
 void TestShell::missingEnterPictureKeepsAClickableButton()
@@ -537,7 +538,7 @@ void TestShell::missingEnterPictureKeepsAClickableButton()
     QCOMPARE(screens.login->Image2->size(), QSize(200, 50));
     QVERIFY(screens.login->Image2->isClickable());
     QVERIFY(screens.login->Image3->hasPicture());
-    QCOMPARE(ui::ErrorReporter::instance().recorded().size(), 1);
+    QCOMPARE(ui::common::ErrorReporter::instance().recorded().size(), 1);
     screens.login->Image2Click();
     QVERIFY(screens.screen<ScreenFrame>(u"Form_main"_s)->isVisible());
 }
@@ -545,7 +546,7 @@ void TestShell::missingEnterPictureKeepsAClickableButton()
 void TestShell::timerSwitchedOnAgainKeepsItsCountdown()
 {
     QObject owner;
-    ui::OneShotTimer timer(u"Timer"_s, 100, &owner);
+    ui::common::OneShotTimer timer(u"Timer"_s, 100, &owner);
     int runs = 0;
     timer.setHandler([&] {
         ++runs;
@@ -584,7 +585,7 @@ void TestShell::clippedJpegMatchesTheWholeDecode()
     buffer.setData(bytes);
     const QImage whole = QImageReader(&buffer, "jpeg").read();
     QVERIFY(!whole.isNull());
-    const QImage clipped = shell::decodeClippedJpeg(bytes, clip);
+    const QImage clipped = ui::common::decodeClippedJpeg(bytes, clip);
     QCOMPARE(clipped.size(), picture.boundedTo(clip));
     QCOMPARE(clipped.format(), QImage::Format_RGB888);
     // The same decoder underneath: only rounding may differ, never a block.
@@ -594,11 +595,11 @@ void TestShell::clippedJpegMatchesTheWholeDecode()
 void TestShell::clippedJpegRefusesWhatItCannotRead()
 {
     const QByteArray good = jpegOf(busyPicture(QSize(64, 64), QImage::Format_RGB32));
-    QVERIFY(shell::decodeClippedJpeg({}, QSize(10, 10)).isNull());
-    QVERIFY(shell::decodeClippedJpeg(QByteArray("not a picture at all"), QSize(10, 10)).isNull());
-    QVERIFY(shell::decodeClippedJpeg(good.left(20), QSize(10, 10)).isNull()); // header cut short
-    QVERIFY(shell::decodeClippedJpeg(good, QSize()).isNull());
-    QVERIFY(!shell::decodeClippedJpeg(good, QSize(10, 10)).isNull());
+    QVERIFY(ui::common::decodeClippedJpeg({}, QSize(10, 10)).isNull());
+    QVERIFY(ui::common::decodeClippedJpeg(QByteArray("not a picture at all"), QSize(10, 10)).isNull());
+    QVERIFY(ui::common::decodeClippedJpeg(good.left(20), QSize(10, 10)).isNull()); // header cut short
+    QVERIFY(ui::common::decodeClippedJpeg(good, QSize()).isNull());
+    QVERIFY(!ui::common::decodeClippedJpeg(good, QSize(10, 10)).isNull());
 }
 
 void TestShell::prefetchedPicturesLoadAsReadDirectly()
@@ -608,8 +609,8 @@ void TestShell::prefetchedPicturesLoadAsReadDirectly()
     QVERIFY(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
     damaged.write("\x89PNG but nothing after it");
     damaged.close();
-    ui::ErrorReporter::instance().setRecording(true);
-    ui::ErrorReporter::instance().clearRecorded();
+    ui::common::ErrorReporter::instance().setRecording(true);
+    ui::common::ErrorReporter::instance().clearRecorded();
 
     QWidget window;
     Picture::prefetch({{u"img/gen/background.jpg"_s, Picture::Sizing::Background},
@@ -624,7 +625,7 @@ void TestShell::prefetchedPicturesLoadAsReadDirectly()
     const QImage expected = QImage(tree.dir.filePath(u"img/gen/logo.png"_s)).convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QCOMPARE(logo.size(), expected.size());
     QVERIFY(!bar.load(u"img/gen/lang.png"_s));
-    QCOMPARE(ui::ErrorReporter::instance().recorded().size(), 1);
+    QCOMPARE(ui::common::ErrorReporter::instance().recorded().size(), 1);
     Picture::endPrefetch();
 
     window.resize(400, 300);
@@ -632,7 +633,7 @@ void TestShell::prefetchedPicturesLoadAsReadDirectly()
     QVERIFY(background.hasPicture() && logo.hasPicture());
     QCOMPARE(logo.pixmap().toImage(), expected);
     QVERIFY(!background.pixmap().isNull());
-    QCOMPARE(ui::ErrorReporter::instance().recorded().size(), 1);
+    QCOMPARE(ui::common::ErrorReporter::instance().recorded().size(), 1);
 }
 
 QTEST_MAIN(TestShell)

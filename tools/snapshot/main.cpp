@@ -6,11 +6,11 @@
 // --demo fills a row of every group; --reports also saves each section's
 // report (in each language) into DIR/reports without opening it.
 
-#include "ui/errorreporter.h"
-#include "ui/oneshottimer.h"
+#include "ui/common/errorreporter.h"
+#include "ui/common/oneshottimer.h"
 #include "app/startup.h"
-#include "ui/torvaneapplication.h"
-#include "ui/sectionscreen.h"
+#include "ui/common/torvaneapplication.h"
+#include "ui/sections/sectionscreen.h"
 #include "report/hostsession.h"
 #include "report/spreadsheethost.h"
 #include "model/sectionlist.h"
@@ -44,7 +44,7 @@ bool save(QWidget *widget, const QString &file)
 }
 
 // A few filled rows so that amounts, subtotals and the total show.
-void fillDemo(ui::SectionScreen *section)
+void fillDemo(ui::sections::SectionScreen *section)
 {
     for (int t = 1; t <= section->catalogue().tabCount(); ++t) {
         const model::TabSpec &tab = section->catalogue().tabs[t - 1];
@@ -59,7 +59,7 @@ void fillDemo(ui::SectionScreen *section)
             }
         }
     }
-    ui::runPendingSteps(section);
+    ui::common::runPendingSteps(section);
 }
 
 } // namespace
@@ -105,10 +105,10 @@ int main(int argc, char **argv)
     json.close();
     qputenv("QT_QPA_PLATFORM", u"offscreen:configfile=%1"_s.arg(config).toLocal8Bit());
 
-    ui::TorvaneApplication application(argc, argv);
+    ui::common::TorvaneApplication application(argc, argv);
     // Settings and recovery copies of a snapshot run never mix with the user's.
     QStandardPaths::setTestModeEnabled(true);
-    ui::ErrorReporter::instance().setRecording(true);
+    ui::common::ErrorReporter::instance().setRecording(true);
     QDir().mkpath(out);
     if (reports) {
         QDir().mkpath(out + u"/reports"_s);
@@ -118,7 +118,7 @@ int main(int argc, char **argv)
 
     auto login = app::createScreens();
     login->showMaximized();
-    ui::runPendingSteps(login.get());
+    ui::common::runPendingSteps(login.get());
     bool ok = save(login.get(), out + u"/start.png"_s);
 
     static const char *const languages[] = {"fr", "ru", "en"};
@@ -127,17 +127,17 @@ int main(int argc, char **argv)
         login->findChild<QLineEdit *>(u"Edit1"_s)->setText(QString::number(language));
         const QString suffix = u"_"_s + QLatin1String(languages[language]);
         for (const QString &name : inner) {
-            auto *screen = login->findChild<shell::ScreenFrame *>(name, Qt::FindDirectChildrenOnly);
+            auto *screen = login->findChild<ui::shell::ScreenFrame *>(name, Qt::FindDirectChildrenOnly);
             screen->present();
-            ui::runPendingSteps(screen);
+            ui::common::runPendingSteps(screen);
             ok &= save(screen, out + u"/"_s + name.mid(5) + suffix + u".png"_s);
             screen->hide();
         }
         for (const model::SectionCatalogue *catalogue : model::allCatalogues()) {
             const QString name = QString::fromUtf16(catalogue->screenName);
-            auto *section = login->findChild<ui::SectionScreen *>(name, Qt::FindDirectChildrenOnly);
+            auto *section = login->findChild<ui::sections::SectionScreen *>(name, Qt::FindDirectChildrenOnly);
             section->present();
-            ui::runPendingSteps(section);
+            ui::common::runPendingSteps(section);
             if (demo)
                 fillDemo(section);
             for (int t = 1; t <= catalogue->tabCount(); ++t) {
@@ -154,13 +154,13 @@ int main(int argc, char **argv)
             section->hide();
         }
         // The main menu once more, its overview following what the sections hold.
-        auto *menu = login->findChild<shell::ScreenFrame *>(u"Form_main"_s, Qt::FindDirectChildrenOnly);
+        auto *menu = login->findChild<ui::shell::ScreenFrame *>(u"Form_main"_s, Qt::FindDirectChildrenOnly);
         menu->present();
-        ui::runPendingSteps(menu);
+        ui::common::runPendingSteps(menu);
         ok &= save(menu, out + u"/main_filled"_s + suffix + u".png"_s);
         menu->hide();
     }
-    for (const QString &message : ui::ErrorReporter::instance().recorded())
+    for (const QString &message : ui::common::ErrorReporter::instance().recorded())
         std::fprintf(stderr, "reported: %s\n", qUtf8Printable(message));
     return ok ? 0 : 1;
 }

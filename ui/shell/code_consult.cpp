@@ -2,15 +2,15 @@
 
 #include "base/language.h"
 #include "base/localizedtext.h"
-#include "ui/oneshottimer.h"
-#include "ui/shell/picture.h"
+#include "ui/common/oneshottimer.h"
+#include "ui/common/picture.h"
 
 #include <QLabel>
 
 #include <algorithm>
 #include <tuple>
 
-namespace torvane::shell {
+namespace torvane::ui::shell {
 
 using namespace Qt::StringLiterals;
 
@@ -39,7 +39,7 @@ TForm_consult::TForm_consult(TForm_login *login)
     : ScreenFrame(u"Form_consult"_s, login)
 {
     setWindowTitle(kTitle.in(base::Russian));
-    Image1 = new Picture(u"Image1"_s, Picture::Sizing::Stretch, this);
+    Image1 = new common::Picture(u"Image1"_s, common::Picture::Sizing::Stretch, this);
     Label1 = contactLabel(this, u"Label1"_s, 16, {304, 171});
     Label6 = contactLabel(this, u"Label6"_s, 16, {304, 237});
     Label2 = contactLabel(this, u"Label2"_s, 27, {390, 226});
@@ -100,4 +100,4 @@ void TForm_consult::Timer1Timer()
     Timer1->switchOff();
 }
 
-} // namespace torvane::shell
+} // namespace torvane::ui::shell

@@ -4,7 +4,7 @@
 
 class QLabel;
 
-namespace torvane::shell {
+namespace torvane::ui::shell {
 
 // How to reach a specialist: e-mail and telephone on a picture panel.
 class TForm_consult : public ScreenFrame
@@ -13,7 +13,7 @@ class TForm_consult : public ScreenFrame
 public:
     explicit TForm_consult(TForm_login *login);
 
-    Picture *Image1; // contact panel
+    common::Picture *Image1; // contact panel
     QLabel *Label1;  // heading
     QLabel *Label2;  // telephone number
     QLabel *Label4;  // "E-mail:"
@@ -31,4 +31,4 @@ protected:
     void relayout() override { Timer1Timer(); }
 };
 
-} // namespace torvane::shell
+} // namespace torvane::ui::shell

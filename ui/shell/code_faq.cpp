@@ -2,9 +2,9 @@
 
 #include "base/language.h"
 #include "base/localizedtext.h"
-#include "ui/oneshottimer.h"
-#include "ui/shell/clickablelabel.h"
-#include "ui/shell/picture.h"
+#include "ui/common/oneshottimer.h"
+#include "ui/common/clickablelabel.h"
+#include "ui/common/picture.h"
 
 #include <QLabel>
 #include <QScrollArea>
@@ -12,7 +12,7 @@
 
 #include <algorithm>
 
-namespace torvane::shell {
+namespace torvane::ui::shell {
 
 using namespace Qt::StringLiterals;
 
@@ -78,7 +78,7 @@ TForm_faq::TForm_faq(TForm_login *login)
     ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The keyboard scrolls the answers; the panel shows when it has the focus.
     ScrollBox1->setFocusPolicy(Qt::StrongFocus);
-    ScrollBox1->setStyleSheet(u"#ScrollBox1:focus { border: 3px solid %1; }"_s.arg(kFocusRing.name()));
+    ScrollBox1->setStyleSheet(u"#ScrollBox1:focus { border: 3px solid %1; }"_s.arg(common::kFocusRing.name()));
     auto *panel = new QWidget;
     panel->setObjectName(u"ScrollBox1Content"_s);
     panel->setAutoFillBackground(true);
@@ -174,4 +174,4 @@ void TForm_faq::Timer1Timer()
     Timer1->switchOff();
 }
 
-} // namespace torvane::shell
+} // namespace torvane::ui::shell

@@ -7,7 +7,7 @@
 class QLabel;
 class QScrollArea;
 
-namespace torvane::shell {
+namespace torvane::ui::shell {
 
 // Ten questions and answers in a white scrolling panel.
 class TForm_faq : public ScreenFrame
@@ -30,4 +30,4 @@ protected:
     void relayout() override { Timer1Timer(); }
 };
 
-} // namespace torvane::shell
+} // namespace torvane::ui::shell

@@ -1,10 +1,10 @@
 #include "ui/shell/code_login.h"
 
 #include "base/picturetexts.h"
-#include "ui/errorreporter.h"
-#include "ui/oneshottimer.h"
-#include "ui/qttranslations.h"
-#include "ui/shell/picture.h"
+#include "ui/common/errorreporter.h"
+#include "ui/common/oneshottimer.h"
+#include "ui/common/qttranslations.h"
+#include "ui/common/picture.h"
 #include "ui/shell/screenframe.h"
 
 #include <QApplication>
@@ -12,28 +12,28 @@
 #include <QLineEdit>
 #include <QSettings>
 
-namespace torvane::shell {
+namespace torvane::ui::shell {
 
 using namespace Qt::StringLiterals;
 
 TForm_login::TForm_login(QWidget *parent)
     : QWidget(parent)
-    , m_qtTranslations(std::make_unique<ui::QtTranslations>())
+    , m_qtTranslations(std::make_unique<ui::common::QtTranslations>())
 {
     setObjectName(u"Form_login"_s);
     setWindowTitle(u"Torvane"_s);
     setAutoFillBackground(true);
 
-    Background1 = new Picture(u"Background1"_s, Picture::Sizing::Background, this);
-    Image1 = new Picture(u"Image1"_s, Picture::Sizing::Auto, this);
-    Image2 = new Picture(u"Image2"_s, Picture::Sizing::Auto, this);
+    Background1 = new common::Picture(u"Background1"_s, common::Picture::Sizing::Background, this);
+    Image1 = new common::Picture(u"Image1"_s, common::Picture::Sizing::Auto, this);
+    Image2 = new common::Picture(u"Image2"_s, common::Picture::Sizing::Auto, this);
     Image2->setClickable(true);
     Image2->setFallbackSize(base::pictures::kEnterButtonSize); // still enterable without its picture
     Image2->setAccessibleName(u"Enter"_s);
-    Image3 = new Picture(u"Image3"_s, Picture::Sizing::Auto, this);
+    Image3 = new common::Picture(u"Image3"_s, common::Picture::Sizing::Auto, this);
 
     const auto makeLanguageLabel = [this](const QString &name, const QString &text) {
-        auto *label = new ClickableLabel(name, this);
+        auto *label = new common::ClickableLabel(name, this);
         label->setText(text);
         label->setAlignment(Qt::AlignCenter);
         label->setClickable(true);
@@ -59,16 +59,16 @@ TForm_login::TForm_login(QWidget *parent)
     Edit1->hide();
     Edit1->setVisible(false);
 
-    Timer1 = new ui::OneShotTimer(u"Timer1"_s, 100, this);
+    Timer1 = new ui::common::OneShotTimer(u"Timer1"_s, 100, this);
     Timer1->setHandler([this] { Timer1Timer(); });
 
-    connect(Image2, &ClickableLabel::clicked, this, [this] { ui::guarded([this] { Image2Click(); }); });
-    connect(Label1, &ClickableLabel::clicked, this, [this] { Label1Click(); });
-    connect(Label2, &ClickableLabel::clicked, this, [this] { Label2Click(); });
-    connect(Label3, &ClickableLabel::clicked, this, [this] { Label3Click(); });
+    connect(Image2, &common::ClickableLabel::clicked, this, [this] { ui::common::guarded([this] { Image2Click(); }); });
+    connect(Label1, &common::ClickableLabel::clicked, this, [this] { Label1Click(); });
+    connect(Label2, &common::ClickableLabel::clicked, this, [this] { Label2Click(); });
+    connect(Label3, &common::ClickableLabel::clicked, this, [this] { Label3Click(); });
 
     // Qt's own buttons and dialogs speak the messages' language until one is chosen.
-    m_qtTranslations->use(ui::ErrorReporter::instance().language());
+    m_qtTranslations->use(ui::common::ErrorReporter::instance().language());
     FormCreate();
 }
 
@@ -88,15 +88,15 @@ const QString kLanguageBar = u"img/gen/lang.png"_s;
 
 void TForm_login::prefetchPictures()
 {
-    Picture::prefetch({{kBackground, Picture::Sizing::Background},
-                       {kLogo, Picture::Sizing::Auto},
-                       {kEnter, Picture::Sizing::Auto},
-                       {kLanguageBar, Picture::Sizing::Auto}});
+    common::Picture::prefetch({{kBackground, common::Picture::Sizing::Background},
+                       {kLogo, common::Picture::Sizing::Auto},
+                       {kEnter, common::Picture::Sizing::Auto},
+                       {kLanguageBar, common::Picture::Sizing::Auto}});
 }
 
 void TForm_login::FormCreate()
 {
-    const ui::ErrorReporter::Batch pictures;
+    const ui::common::ErrorReporter::Batch pictures;
     langin = 1;
     // A missing picture is reported and left empty; the start screen still
     // lays itself out, so the program can always be entered.
@@ -130,15 +130,15 @@ void TForm_login::centre()
         label->raise();
 }
 
-void TForm_login::chooseLanguage(int code, ClickableLabel *bold)
+void TForm_login::chooseLanguage(int code, common::ClickableLabel *bold)
 {
     Edit1->setText(QString::number(code));
-    ui::ErrorReporter::instance().setLanguage(code);
+    ui::common::ErrorReporter::instance().setLanguage(code);
     // The next start speaks it before anything is chosen.
     QSettings().setValue(u"language"_s, code);
     // Qt's own buttons and dialogs follow the chosen language.
     m_qtTranslations->use(code);
-    for (ClickableLabel *label : {Label1, Label2, Label3}) {
+    for (common::ClickableLabel *label : {Label1, Label2, Label3}) {
         QFont font = label->font();
         font.setBold(label == bold);
         label->setFont(font);
@@ -166,7 +166,7 @@ void TForm_login::closeEvent(QCloseEvent *event)
         return;
     }
     event->accept();
-    ui::ErrorReporter::instance().closeAll();
+    ui::common::ErrorReporter::instance().closeAll();
     QCoreApplication::quit();
 }
 
@@ -180,4 +180,4 @@ void TForm_login::resizeEvent(QResizeEvent *event)
     emit clientResized();
 }
 
-} // namespace torvane::shell
+} // namespace torvane::ui::shell

@@ -7,15 +7,15 @@
 
 class QLineEdit;
 
-namespace torvane::ui {
+namespace torvane::ui::common {
+class ClickableLabel;
 class OneShotTimer;
+class Picture;
 class QtTranslations;
 }
 
-namespace torvane::shell {
+namespace torvane::ui::shell {
 
-class ClickableLabel;
-class Picture;
 
 // The start screen and main window: logo, enter button and language bar. It
 // owns the language choice, the text "0", "1" or "2" of its hidden Edit1, and
@@ -33,15 +33,15 @@ public:
     // are made, so the decode runs beside the making of every other screen.
     static void prefetchPictures();
 
-    Picture *Background1;
-    Picture *Image1; // logo
-    Picture *Image2; // enter button
-    Picture *Image3; // language bar
-    ClickableLabel *Label1; // "FR"
-    ClickableLabel *Label2; // "RU"
-    ClickableLabel *Label3; // "EN"
+    common::Picture *Background1;
+    common::Picture *Image1; // logo
+    common::Picture *Image2; // enter button
+    common::Picture *Image3; // language bar
+    common::ClickableLabel *Label1; // "FR"
+    common::ClickableLabel *Label2; // "RU"
+    common::ClickableLabel *Label3; // "EN"
     QLineEdit *Edit1;
-    ui::OneShotTimer *Timer1;
+    ui::common::OneShotTimer *Timer1;
     int langin = 1;
 
     void FormCreate();
@@ -65,12 +65,12 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void chooseLanguage(int code, ClickableLabel *bold);
+    void chooseLanguage(int code, common::ClickableLabel *bold);
     void centre();
 
     bool m_laidOut = false;
     std::function<bool()> m_closeGuard;
-    std::unique_ptr<ui::QtTranslations> m_qtTranslations;
+    std::unique_ptr<ui::common::QtTranslations> m_qtTranslations;
 };
 
-} // namespace torvane::shell
+} // namespace torvane::ui::shell

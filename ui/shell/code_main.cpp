@@ -3,16 +3,16 @@
 #include "base/picturetexts.h"
 #include "model/catalogue.h"
 #include "model/sectionlist.h"
-#include "ui/errorreporter.h"
+#include "ui/common/errorreporter.h"
 #include "base/language.h"
 #include "base/localizedtext.h"
-#include "ui/oneshottimer.h"
+#include "ui/common/oneshottimer.h"
 #include "ui/shell/code_login.h"
-#include "ui/shell/picture.h"
+#include "ui/common/picture.h"
 
 #include <algorithm>
 
-namespace torvane::shell {
+namespace torvane::ui::shell {
 
 using namespace Qt::StringLiterals;
 
@@ -25,12 +25,12 @@ TForm_main::TForm_main(TForm_login *login)
 {
     setWindowTitle(kCaption.in(base::Russian));
     for (int k = 1; k <= 8; ++k) {
-        Picture *tile = new Picture(u"Image%1"_s.arg(k), Picture::Sizing::Fit, this);
+        common::Picture *tile = new common::Picture(u"Image%1"_s.arg(k), common::Picture::Sizing::Fit, this);
         tile->setClickable(true);
         tile->resize(base::pictures::kTileSize);
-        connect(tile, &ClickableLabel::clicked, this, [this, k] { ui::guarded([&] { ImageClick(k); }); });
-        connect(tile, &ClickableLabel::entered, this, [this, k] { ui::guarded([&] { ImageMouseMove(k); }); });
-        connect(tile, &ClickableLabel::left, this, [this, k] { ui::guarded([&] { ImageMouseLeave(k); }); });
+        connect(tile, &common::ClickableLabel::clicked, this, [this, k] { ui::common::guarded([&] { ImageClick(k); }); });
+        connect(tile, &common::ClickableLabel::entered, this, [this, k] { ui::common::guarded([&] { ImageMouseMove(k); }); });
+        connect(tile, &common::ClickableLabel::left, this, [this, k] { ui::common::guarded([&] { ImageMouseLeave(k); }); });
         Image[k - 1] = tile;
     }
     // The keyboard reads the tiles as a page is read: row by row, left to right.
@@ -73,7 +73,7 @@ void TForm_main::Timer1Timer()
     // beside the left panel; then they shrink, keeping their proportions.
     const int tileWidth = std::clamp((ww - 30 - 60) / 2, 60, 300);
     const int tileHeight = tileWidth * 90 / 300;
-    for (Picture *tile : Image)
+    for (common::Picture *tile : Image)
         tile->resize(tileWidth, tileHeight);
     const int below = roomBelowTiles ? roomBelowTiles() : 0;
     const int step = std::min(110, std::max(tileHeight + 10, (H() - 20 - tileHeight - below) / 4));
@@ -110,4 +110,4 @@ void TForm_main::ImageMouseLeave(int k)
         Image[k - 1]->load(base::languageFolder(langin) + u"calcmenu%1.png"_s.arg(k));
 }
 
-} // namespace torvane::shell
+} // namespace torvane::ui::shell

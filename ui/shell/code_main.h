@@ -5,7 +5,7 @@
 #include <array>
 #include <functional>
 
-namespace torvane::shell {
+namespace torvane::ui::shell {
 
 // The main menu: eight section tiles in two columns beside the left panel.
 class TForm_main : public ScreenFrame
@@ -14,7 +14,7 @@ class TForm_main : public ScreenFrame
 public:
     explicit TForm_main(TForm_login *login);
 
-    std::array<Picture *, 8> Image; // tiles Image1..Image8
+    std::array<common::Picture *, 8> Image; // tiles Image1..Image8
     int ww = 0;
 
     void FormShow() override;
@@ -38,4 +38,4 @@ protected:
     void relayout() override { Timer1Timer(); }
 };
 
-} // namespace torvane::shell
+} // namespace torvane::ui::shell

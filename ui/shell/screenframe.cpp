@@ -1,19 +1,19 @@
 #include "ui/shell/screenframe.h"
 
 #include "base/picturetexts.h"
-#include "ui/display.h"
-#include "ui/errorreporter.h"
+#include "ui/common/display.h"
+#include "ui/common/errorreporter.h"
 #include "base/language.h"
 #include "base/localizedtext.h"
-#include "ui/oneshottimer.h"
+#include "ui/common/oneshottimer.h"
 #include "report/referenceworkbook.h"
-#include "ui/messages.h"
+#include "ui/common/messages.h"
 #include "ui/shell/code_login.h"
-#include "ui/shell/picture.h"
+#include "ui/common/picture.h"
 
 #include <QGuiApplication>
 
-namespace torvane::shell {
+namespace torvane::ui::shell {
 
 using namespace Qt::StringLiterals;
 
@@ -25,27 +25,27 @@ ScreenFrame::ScreenFrame(const QString &name, TForm_login *login)
     setAutoFillBackground(true);
     setFocusPolicy(Qt::ClickFocus);
 
-    Background1 = new Picture(u"Background1"_s, Picture::Sizing::Background, this);
-    Background2 = new Picture(u"Background2"_s, Picture::Sizing::Auto, this);
+    Background1 = new common::Picture(u"Background1"_s, common::Picture::Sizing::Background, this);
+    Background2 = new common::Picture(u"Background2"_s, common::Picture::Sizing::Auto, this);
     // The built-in panel takes its place now; its picture is decoded when
     // the screen is first shown (loadFramePictures), not at start-up.
     Background2->resize(base::pictures::kPanelSize);
-    ImageTitle = new Picture(u"ImageTitle"_s, Picture::Sizing::Auto, this);
-    ImageLogo = new Picture(u"ImageLogo"_s, Picture::Sizing::Auto, this);
+    ImageTitle = new common::Picture(u"ImageTitle"_s, common::Picture::Sizing::Auto, this);
+    ImageLogo = new common::Picture(u"ImageLogo"_s, common::Picture::Sizing::Auto, this);
     for (int k = 1; k <= 5; ++k) {
-        Picture *button = new Picture(u"MenuImage%1"_s.arg(k), Picture::Sizing::Auto, this);
+        common::Picture *button = new common::Picture(u"MenuImage%1"_s.arg(k), common::Picture::Sizing::Auto, this);
         button->setClickable(true);
         button->setFallbackSize(base::pictures::kNavigationSize);
-        connect(button, &ClickableLabel::clicked, this, [this, k] { ui::guarded([&] { MenuImageClick(k); }); });
-        connect(button, &ClickableLabel::entered, this, [this, k] { ui::guarded([&] { MenuImageMouseMove(k); }); });
-        connect(button, &ClickableLabel::left, this, [this, k] { ui::guarded([&] { MenuImageMouseLeave(k); }); });
+        connect(button, &common::ClickableLabel::clicked, this, [this, k] { ui::common::guarded([&] { MenuImageClick(k); }); });
+        connect(button, &common::ClickableLabel::entered, this, [this, k] { ui::common::guarded([&] { MenuImageMouseMove(k); }); });
+        connect(button, &common::ClickableLabel::left, this, [this, k] { ui::common::guarded([&] { MenuImageMouseLeave(k); }); });
         MenuImage[k - 1] = button;
     }
-    Timer1 = new ui::OneShotTimer(u"Timer1"_s, 100, this);
+    Timer1 = new ui::common::OneShotTimer(u"Timer1"_s, 100, this);
 
     connect(login, &TForm_login::clientResized, this, [this] {
         if (isVisible())
-            ui::guarded([this] { relayout(); });
+            ui::common::guarded([this] { relayout(); });
     });
 }
 
@@ -58,11 +58,11 @@ void ScreenFrame::mousePressEvent(QMouseEvent *event)
 QPixmap ScreenFrame::builtInPanel(qreal devicePixelRatio)
 {
     if (devicePixelRatio > 1) {
-        const QPixmap doubled = Picture::readFile(u":/torvane/leftpanel@2x.png"_s, 2);
+        const QPixmap doubled = common::Picture::readFile(u":/torvane/leftpanel@2x.png"_s, 2);
         if (!doubled.isNull())
             return doubled;
     }
-    return Picture::readFile(u":/torvane/leftpanel.png"_s);
+    return common::Picture::readFile(u":/torvane/leftpanel.png"_s);
 }
 
 int ScreenFrame::W() const { return m_login->width(); }
@@ -71,7 +71,7 @@ int ScreenFrame::H() const { return m_login->height(); }
 void ScreenFrame::present()
 {
     // Pictures missing for one show are told in one message.
-    const ui::ErrorReporter::Batch pictures;
+    const ui::common::ErrorReporter::Batch pictures;
     // Headless platforms cannot stack windows and say so on every call.
     const bool canRaise = QGuiApplication::platformName() != u"offscreen"_s;
     if (isVisible()) {
@@ -83,12 +83,12 @@ void ScreenFrame::present()
         }
         return;
     }
-    ui::showMaximizedOnScreen(this);
+    ui::common::showMaximizedOnScreen(this);
     if (canRaise) {
         raise();
         activateWindow();
     }
-    ui::guarded([this] { FormShow(); });
+    ui::common::guarded([this] { FormShow(); });
 }
 
 void ScreenFrame::readLanguage()
@@ -98,7 +98,7 @@ void ScreenFrame::readLanguage()
 
 void ScreenFrame::loadFramePictures()
 {
-    scr = ui::Display::screenHeight(m_login);
+    scr = ui::common::Display::screenHeight(m_login);
     // Only the one panel picture for this screen height is read; below the
     // first threshold, or when that file is missing, the built-in panel stays.
     const auto &thresholds = base::pictures::kPanelHeights;
@@ -146,8 +146,8 @@ void ScreenFrame::MenuImageClick(int k)
     }
     case 4: {
         const report::ReferenceOutcome outcome = report::openReferenceWorkbook();
-        if (const QString message = ui::messages::referenceOutcome(outcome, langin); !message.isEmpty())
-            ui::ErrorReporter::instance().report(message);
+        if (const QString message = ui::common::messages::referenceOutcome(outcome, langin); !message.isEmpty())
+            ui::common::ErrorReporter::instance().report(message);
         break;
     }
     case 5:
@@ -172,4 +172,4 @@ void ScreenFrame::MenuImageMouseLeave(int k)
         MenuImage[k - 1]->load(base::languageFolder(langin) + u"menu%1.png"_s.arg(k));
 }
 
-} // namespace torvane::shell
+} // namespace torvane::ui::shell

@@ -4,13 +4,13 @@
 
 #include <array>
 
-namespace torvane::ui {
+namespace torvane::ui::common {
 class OneShotTimer;
+class Picture;
 }
 
-namespace torvane::shell {
+namespace torvane::ui::shell {
 
-class Picture;
 class TForm_login;
 
 // What every inner screen shares: background, left panel, title, logo and the
@@ -31,12 +31,12 @@ public:
     // The screen's copy of the language, taken at its last show.
     int langin = 1;
 
-    Picture *Background1;
-    Picture *Background2; // left panel
-    Picture *ImageTitle;
-    Picture *ImageLogo;
-    std::array<Picture *, 5> MenuImage; // navigation bar, MenuImage1..MenuImage5
-    ui::OneShotTimer *Timer1;
+    common::Picture *Background1;
+    common::Picture *Background2; // left panel
+    common::Picture *ImageTitle;
+    common::Picture *ImageLogo;
+    std::array<common::Picture *, 5> MenuImage; // navigation bar, MenuImage1..MenuImage5
+    ui::common::OneShotTimer *Timer1;
 
     // Navigation bar handlers; k is 1..5.
     void MenuImageClick(int k);
@@ -74,4 +74,4 @@ private:
     bool m_navigationHover = true;
 };
 
-} // namespace torvane::shell
+} // namespace torvane::ui::shell

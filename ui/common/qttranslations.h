@@ -1,0 +1,27 @@
+#pragma once
+
+#include <memory>
+
+class QTranslator;
+
+namespace torvane::ui::common {
+
+// Qt's own texts (standard buttons, file and message dialogs) in the
+// program's language: French and Russian from Qt's installed translations,
+// English as Qt writes them.
+class QtTranslations
+{
+public:
+    QtTranslations();
+    ~QtTranslations();
+
+    // Language code 0 French, 1 Russian, 2 English; returns false when the
+    // translation for it is not installed (Qt's English texts then stay).
+    bool use(int language);
+
+private:
+    std::unique_ptr<QTranslator> m_translator;
+    int m_language = -1;
+};
+
+} // namespace torvane::ui::common
