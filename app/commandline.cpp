@@ -3,10 +3,10 @@
 #include "base/language.h"
 #include "model/budgetfile.h"
 #include "report/budgetoutput.h"
+#include "ui/common/languagesetting.h"
 #include "ui/budget/budgettexts.h"
 
 #include <QFileInfo>
-#include <QSettings>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -46,8 +46,7 @@ int exportFromCommandLine(int argc, char **argv)
     const model::budgetfile::ReadResult read = model::budgetfile::readFile(budgetPath, model::allCatalogues());
     // The language the program would speak at start with this budget.
     QCoreApplication::setApplicationName(u"Torvane"_s);
-    const QVariant remembered = QSettings().value(u"language"_s);
-    const int language = base::startupLanguage(read.language, remembered.isValid() ? remembered.toInt() : -1, QLocale::system());
+    const base::Language language = base::startupLanguage(read.language, ui::common::rememberedLanguage(), QLocale::system());
     if (!read.ok())
         return fail(ui::budget::budgettexts::readFailure(read, QFileInfo(budgetPath).absoluteFilePath(), language), 3);
     model::Budget budget;

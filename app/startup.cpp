@@ -4,6 +4,7 @@
 #include "model/budget.h"
 #include "model/budgetfile.h"
 #include "ui/common/errorreporter.h"
+#include "ui/common/languagesetting.h"
 #include "ui/budget/budgetcontroller.h"
 #include "ui/budget/budgetpanel.h"
 #include "ui/sections/sectionforms.h"
@@ -12,8 +13,6 @@
 #include "ui/shell/code_login.h"
 #include "ui/shell/code_main.h"
 
-#include <QSettings>
-
 namespace torvane::app {
 
 using namespace Qt::StringLiterals;
@@ -21,10 +20,9 @@ using namespace Qt::StringLiterals;
 namespace {
 base::Language startLanguage(const QString &budgetAtStart)
 {
-    const int fileLanguage = budgetAtStart.isEmpty()
-        ? -1 : model::budgetfile::readFile(budgetAtStart, model::allCatalogues()).language;
-    const QVariant remembered = QSettings().value(u"language"_s);
-    return base::startupLanguage(fileLanguage, remembered.isValid() ? remembered.toInt() : -1, QLocale::system());
+    const std::optional<base::Language> fileLanguage
+        = budgetAtStart.isEmpty() ? std::nullopt : model::budgetfile::readFile(budgetAtStart, model::allCatalogues()).language;
+    return base::startupLanguage(fileLanguage, ui::common::rememberedLanguage(), QLocale::system());
 }
 } // namespace
 

@@ -2,25 +2,27 @@
 
 namespace torvane::base {
 
-QLocale localeOf(int language)
+QLocale localeOf(Language language)
 {
     switch (language) {
-    case French: return QLocale(QLocale::French, QLocale::France);
-    case Russian: return QLocale(QLocale::Russian, QLocale::Russia);
-    default: return QLocale(QLocale::English, QLocale::UnitedStates);
+    case Language::French: return QLocale(QLocale::French, QLocale::France);
+    case Language::Russian: return QLocale(QLocale::Russian, QLocale::Russia);
+    case Language::English: break;
     }
+    return QLocale(QLocale::English, QLocale::UnitedStates);
 }
 
-Language startupLanguage(int budgetLanguage, int rememberedLanguage, const QLocale &system)
+Language startupLanguage(std::optional<Language> budgetLanguage, std::optional<Language> rememberedLanguage,
+                         const QLocale &system)
 {
-    if (isLanguage(budgetLanguage))
-        return Language(budgetLanguage);
-    if (isLanguage(rememberedLanguage))
-        return Language(rememberedLanguage);
+    if (budgetLanguage)
+        return *budgetLanguage;
+    if (rememberedLanguage)
+        return *rememberedLanguage;
     switch (system.language()) {
-    case QLocale::French: return French;
-    case QLocale::Russian: return Russian;
-    default: return English;
+    case QLocale::French: return Language::French;
+    case QLocale::Russian: return Language::Russian;
+    default: return Language::English;
     }
 }
 

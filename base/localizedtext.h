@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/language.h"
+
 #include <QString>
 
 namespace torvane::base {
@@ -11,15 +13,14 @@ struct LocalizedText {
     const char16_t *ru = u"";
     const char16_t *en = u"";
 
-    // Language codes: 0 French, 1 Russian, 2 English; any other code has no text.
-    QString in(int language) const
+    QString in(Language language) const
     {
         switch (language) {
-        case 0: return QString::fromUtf16(fr);
-        case 1: return QString::fromUtf16(ru);
-        case 2: return QString::fromUtf16(en);
-        default: return {};
+        case Language::French: return QString::fromUtf16(fr);
+        case Language::Russian: return QString::fromUtf16(ru);
+        case Language::English: break;
         }
+        return QString::fromUtf16(en);
     }
 };
 

@@ -30,7 +30,7 @@ using namespace torvane::test;
 
 namespace {
 
-constexpr int kLanguage = 2;
+constexpr base::Language kLanguage = base::Language::English;
 
 void fillAll(model::Budget &budget)
 {

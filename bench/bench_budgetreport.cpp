@@ -62,7 +62,7 @@ int main(int argc, char **argv)
     report::BudgetDocumentData d;
     d.title = u"Pavilion budget"_s;
     d.date = QDateTime::currentDateTime();
-    d.language = 0;
+    d.language = base::Language::French;
     int rows = 0;
     qint64 sum = 0;
     const auto catalogues = model::allCatalogues();
@@ -125,7 +125,7 @@ int main(int argc, char **argv)
             const report::BudgetWriteResult result = output.write(path);
             times.push_back(timer.nsecsElapsed() / 1e6);
             if (!result.ok()) {
-                std::printf("%s failed: %s\n", output.what, qUtf8Printable(result.message(2)));
+                std::printf("%s failed: %s\n", output.what, qUtf8Printable(result.message(base::Language::English)));
                 return 1;
             }
         }

@@ -73,7 +73,7 @@ ReadResult failed(ReadResult::Status status, const QString &reason = {})
 
 } // namespace
 
-QByteArray write(const Budget &budget, int language, const QDateTime &saved, const QString &recoveryOf)
+QByteArray write(const Budget &budget, base::Language language, const QDateTime &saved, const QString &recoveryOf)
 {
     QJsonObject sections;
     for (int i = 0; i < budget.sectionCount(); ++i) {
@@ -94,7 +94,7 @@ QByteArray write(const Budget &budget, int language, const QDateTime &saved, con
         {u"format"_s, u"torvane-budget"_s},
         {u"version"_s, kVersion},
         {u"saved"_s, saved.toUTC().toString(Qt::ISODate)},
-        {u"language"_s, language},
+        {u"language"_s, base::codeOf(language)},
         {u"budget"_s, settingsObject(budget.settings())},
         {u"sections"_s, sections},
     };
@@ -132,8 +132,9 @@ ReadResult read(const QByteArray &bytes, const QList<const SectionCatalogue *> &
 
     ReadResult result;
     result.version = version.toInt();
-    if (const QJsonValue language = root.value(u"language"_s); language.isDouble() && language.toInt() >= 0 && language.toInt() <= 2)
-        result.language = language.toInt();
+    // A code the program does not know, or one that is not whole, reads as "not given".
+    if (const QJsonValue language = root.value(u"language"_s); language.isDouble() && language.toDouble() == std::floor(language.toDouble()))
+        result.language = base::languageOf(language.toInt(-1));
     for (const SectionCatalogue *catalogue : catalogues)
         result.content.sections.push_back(SectionEntries(*catalogue));
     const QJsonValue settings = root.value(u"budget"_s);

@@ -22,7 +22,7 @@ inline constexpr int kMaxCells = 100000;
 
 // recoveryOf names the budget file a recovery copy belongs to; empty for a
 // budget file itself.
-QByteArray write(const Budget &budget, int language, const QDateTime &saved = QDateTime::currentDateTimeUtc(),
+QByteArray write(const Budget &budget, base::Language language, const QDateTime &saved = QDateTime::currentDateTimeUtc(),
                  const QString &recoveryOf = {});
 
 struct ReadResult {
@@ -40,7 +40,7 @@ struct ReadResult {
     Status status = Status::Ok;
     QString reason;
     int version = 0;
-    int language = -1; // -1: not given
+    std::optional<base::Language> language; // none: not given
     Budget::Content content;
     QStringList skipped; // entries left out: an unknown section or cell, a position off its list, a wrong type
     QString recoveryOf;  // a recovery copy: the budget file it belongs to

@@ -9,20 +9,20 @@ using base::LocalizedText;
 
 namespace {
 
-QString tabTitle(const SectionCatalogue &catalogue, int tab, int language)
+QString tabTitle(const SectionCatalogue &catalogue, int tab, base::Language language)
 {
     return tab >= 1 && tab <= catalogue.tabCount() ? catalogue.tabs[tab - 1].title.in(language).trimmed() : QString();
 }
 
 // "row 2 of the tab «Trucking»"
-QString rowOfTab(const CellRef &where, const SectionCatalogue &catalogue, int language)
+QString rowOfTab(const CellRef &where, const SectionCatalogue &catalogue, base::Language language)
 {
     constexpr LocalizedText text{u"ligne %1 de l’onglet « %2 »", u"строка %1 на вкладке «%2»", u"row %1 of the tab “%2”"};
     return text.in(language).arg(where.row).arg(tabTitle(catalogue, where.tab, language));
 }
 
 // The header over a field's column, as its group shows it.
-QString columnHeader(const CellRef &cell, const SectionCatalogue &catalogue, int language)
+QString columnHeader(const CellRef &cell, const SectionCatalogue &catalogue, base::Language language)
 {
     if (cell.tab < 1 || cell.tab > catalogue.tabCount())
         return {};
@@ -33,14 +33,14 @@ QString columnHeader(const CellRef &cell, const SectionCatalogue &catalogue, int
     return {};
 }
 
-QString sectionCaption(const SectionCatalogue &catalogue, int language)
+QString sectionCaption(const SectionCatalogue &catalogue, base::Language language)
 {
     return catalogue.caption.in(language);
 }
 
 } // namespace
 
-QString fieldName(const CellRef &cell, const SectionCatalogue &catalogue, int language)
+QString fieldName(const CellRef &cell, const SectionCatalogue &catalogue, base::Language language)
 {
     constexpr LocalizedText text{u"« %1 », %2", u"«%1», %2", u"“%1”, %2"};
     const QString header = columnHeader(cell, catalogue, language);
@@ -49,7 +49,7 @@ QString fieldName(const CellRef &cell, const SectionCatalogue &catalogue, int la
     return text.in(language).arg(header, rowOfTab(cell, catalogue, language));
 }
 
-QString failure(const PassFailure &failure, const SectionCatalogue &catalogue, int language)
+QString failure(const PassFailure &failure, const SectionCatalogue &catalogue, base::Language language)
 {
     switch (failure.kind) {
     case PassFailure::Kind::InvalidQuantity:
@@ -80,7 +80,7 @@ QString failure(const PassFailure &failure, const SectionCatalogue &catalogue, i
     return {};
 }
 
-QString waitingFor(const PassFailure &failure, const SectionCatalogue &catalogue, int language)
+QString waitingFor(const PassFailure &failure, const SectionCatalogue &catalogue, base::Language language)
 {
     if (failure.kind == PassFailure::Kind::InvalidQuantity) {
         constexpr LocalizedText text{u"Montant en attente : corrigez le champ %1, qui contient « %2 ».",
@@ -92,7 +92,7 @@ QString waitingFor(const PassFailure &failure, const SectionCatalogue &catalogue
     return text.in(language).arg(passmessages::failure(failure, catalogue, language));
 }
 
-QString reportRefused(const PassFailure &failure, const SectionCatalogue &catalogue, int language)
+QString reportRefused(const PassFailure &failure, const SectionCatalogue &catalogue, base::Language language)
 {
     constexpr LocalizedText text{
         u"Le rapport n’a pas été enregistré : %1 Corrigez d’abord le champ marqué.",
@@ -104,7 +104,7 @@ QString reportRefused(const PassFailure &failure, const SectionCatalogue &catalo
     return text.in(language).arg(reason);
 }
 
-QString budgetRefused(const PassFailure &failure, const SectionCatalogue &catalogue, int language)
+QString budgetRefused(const PassFailure &failure, const SectionCatalogue &catalogue, base::Language language)
 {
     if (failure.kind == PassFailure::Kind::InvalidQuantity) {
         constexpr LocalizedText text{
@@ -118,12 +118,12 @@ QString budgetRefused(const PassFailure &failure, const SectionCatalogue &catalo
                                  u"Бюджет не записан: в разделе «%1»: %2",
                                  u"The budget was not written: in “%1”, %2"};
     QString reason = passmessages::failure(failure, catalogue, language);
-    if (language != 1 && !reason.isEmpty())
+    if (language != base::Language::Russian && !reason.isEmpty())
         reason[0] = reason[0].toLower();
     return text.in(language).arg(sectionCaption(catalogue, language), reason);
 }
 
-QString budgetTooLarge(int language)
+QString budgetTooLarge(base::Language language)
 {
     constexpr LocalizedText text{
         u"Le budget n’a pas été écrit : son total est trop grand pour être calculé. Réduisez les quantités les plus grandes.",

@@ -5,24 +5,17 @@
 namespace torvane::report {
 
 using namespace Qt::StringLiterals;
+using base::Language;
+using base::localeOf;
 
 namespace {
 
 constexpr char16_t kNoBreakSpace = u'\u00A0';
 constexpr char16_t kNarrowNoBreakSpace = u'\u202F';
 
-QLocale localeOf(int language)
-{
-    switch (language) {
-    case 0: return QLocale(QLocale::French, QLocale::France);
-    case 1: return QLocale(QLocale::Russian, QLocale::Russia);
-    default: return QLocale(QLocale::English, QLocale::UnitedStates);
-    }
-}
-
 // Digits of a magnitude with the language's grouping; unsigned so that the
 // most negative amount still has one.
-QString groupedMagnitude(quint64 magnitude, int language)
+QString groupedMagnitude(quint64 magnitude, Language language)
 {
     QLocale locale = localeOf(language);
     locale.setNumberOptions(QLocale::DefaultNumberOptions);
@@ -36,39 +29,40 @@ quint64 magnitudeOf(qint64 value)
 
 // Between a number and what follows it: unbreakable, so a wrapped line never
 // leaves a mark or a percent sign alone.
-QChar unitSpace(int language)
+QChar unitSpace(Language language)
 {
-    return QChar(language == 0 ? kNarrowNoBreakSpace : kNoBreakSpace);
+    return QChar(language == Language::French ? kNarrowNoBreakSpace : kNoBreakSpace);
 }
 
 } // namespace
 
-QString groupedNumber(qint64 value, int language)
+QString groupedNumber(qint64 value, Language language)
 {
     const QString digits = groupedMagnitude(magnitudeOf(value), language);
     return value < 0 ? u'-' + digits : digits;
 }
 
-QString tengeAmount(qint64 tenge, int language)
+QString tengeAmount(qint64 tenge, Language language)
 {
     const QString sign = tenge < 0 ? u"-"_s : QString();
     const QString digits = groupedMagnitude(magnitudeOf(tenge), language);
     switch (language) {
-    case 0: return sign + digits + QChar(kNoBreakSpace) + u"\u20B8"_s;
-    case 1: return sign + digits + QChar(kNoBreakSpace) + u"тг"_s;
-    default: return sign + u"\u20B8"_s + digits;
+    case Language::French: return sign + digits + QChar(kNoBreakSpace) + u"\u20B8"_s;
+    case Language::Russian: return sign + digits + QChar(kNoBreakSpace) + u"тг"_s;
+    case Language::English: break;
     }
+    return sign + u"\u20B8"_s + digits;
 }
 
-QString shareText(int tenths, int language)
+QString shareText(int tenths, Language language)
 {
     const quint64 magnitude = magnitudeOf(tenths);
     const QString number = (tenths < 0 ? u"-"_s : QString()) + groupedMagnitude(magnitude / 10, language)
         + localeOf(language).decimalPoint() + QString::number(magnitude % 10);
-    return language == 2 ? number + u'%' : number + unitSpace(language) + u'%';
+    return language == Language::English ? number + u'%' : number + unitSpace(language) + u'%';
 }
 
-QString currencyAmount(qint64 hundredths, const QString &code, int language)
+QString currencyAmount(qint64 hundredths, const QString &code, Language language)
 {
     const quint64 magnitude = magnitudeOf(hundredths);
     const quint64 cents = magnitude % 100;
@@ -77,7 +71,7 @@ QString currencyAmount(qint64 hundredths, const QString &code, int language)
         + QChar(kNoBreakSpace) + code;
 }
 
-QString groupedAmountText(const QString &text, int language)
+QString groupedAmountText(const QString &text, Language language)
 {
     bool ok = false;
     const qint64 value = text.toLongLong(&ok);

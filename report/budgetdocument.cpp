@@ -9,7 +9,7 @@ namespace torvane::report {
 
 using namespace Qt::StringLiterals;
 
-QString BudgetWriteResult::message(int language) const
+QString BudgetWriteResult::message(base::Language language) const
 {
     static constexpr base::LocalizedText written{u"Le budget a été enregistré sous « %1 ».",
                                                 u"Бюджет сохранён в файле «%1».",

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/language.h"
 #include "model/reportplan.h"
 
 #include <QDateTime>
@@ -41,7 +42,7 @@ struct BudgetSectionData {
 struct BudgetDocumentData {
     QString title;
     QDateTime date;
-    int language = 2; // 0 French, 1 Russian, 2 English
+    base::Language language = base::Language::English;
     QVector<BudgetSectionData> sections; // in the main menu's tile order
     qint64 sectionsTotal = 0;
     int contingencyTenths = 0; // 0..500: 0 to 50.0 %
@@ -78,7 +79,7 @@ struct BudgetWriteResult {
 
     bool ok() const { return status == Status::Written; }
     // What to tell the user, in the document's language.
-    QString message(int language) const;
+    QString message(base::Language language) const;
 };
 
 // A result that refuses the document when it carries a refusal; Written

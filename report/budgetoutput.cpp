@@ -19,7 +19,7 @@ namespace {
 class OwnedSectionSource : public ReportSource
 {
 public:
-    OwnedSectionSource(SectionEntries entries, SectionFigures figures, int language)
+    OwnedSectionSource(SectionEntries entries, SectionFigures figures, base::Language language)
         : m_entries(std::move(entries))
         , m_figures(std::move(figures))
         , m_source(m_entries, m_figures, language)
@@ -35,7 +35,7 @@ private:
     SectionSource m_source;
 };
 
-BudgetSectionData sectionData(const Budget &budget, int index, const BudgetSummary &summary, int language, bool rows)
+BudgetSectionData sectionData(const Budget &budget, int index, const BudgetSummary &summary, base::Language language, bool rows)
 {
     const SectionCatalogue &catalogue = budget.catalogue(index);
     BudgetSectionData data;
@@ -89,7 +89,7 @@ BudgetSectionData sectionData(const Budget &budget, int index, const BudgetSumma
 } // namespace
 
 namespace {
-BudgetDocumentData collect(const Budget &budget, const BudgetSummary &summary, int language, const QDateTime &date, bool rows)
+BudgetDocumentData collect(const Budget &budget, const BudgetSummary &summary, base::Language language, const QDateTime &date, bool rows)
 {
     BudgetDocumentData data;
     data.title = budget.settings().title;
@@ -130,12 +130,12 @@ BudgetDocumentData collect(const Budget &budget, const BudgetSummary &summary, i
 
 } // namespace
 
-BudgetDocumentData budgetDocument(const Budget &budget, int language, const QDateTime &date)
+BudgetDocumentData budgetDocument(const Budget &budget, base::Language language, const QDateTime &date)
 {
     return collect(budget, summarize(budget), language, date, true);
 }
 
-BudgetDocumentData budgetOverview(const Budget &budget, const BudgetSummary &summary, int language)
+BudgetDocumentData budgetOverview(const Budget &budget, const BudgetSummary &summary, base::Language language)
 {
     return collect(budget, summary, language, {}, false);
 }

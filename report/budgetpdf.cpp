@@ -45,11 +45,6 @@ constexpr LocalizedText kPdfFailed{u"le document PDF n'a pas pu être produit",
 // DejaVu Sans carries Latin with accents, Cyrillic and the tenge sign.
 const QString kFamily = u"DejaVu Sans"_s;
 
-QLocale localeOf(int language)
-{
-    return QLocale(language == 0 ? QLocale::French : language == 1 ? QLocale::Russian : QLocale::English);
-}
-
 struct Column {
     qreal share; // of the table width
     Qt::Alignment align;
@@ -112,7 +107,7 @@ private:
         p.setPen(Qt::black);
         p.setFont(m_bold);
         const qreal line = metrics(m_bold).height();
-        const QString date = localeOf(m_d.language).toString(m_d.date, QLocale::ShortFormat);
+        const QString date = base::localeOf(m_d.language).toString(m_d.date, QLocale::ShortFormat);
         const qreal dateWidth = metrics(m_small).horizontalAdvance(date) + pt(8);
         p.drawText(QRectF(0, 0, m_width - dateWidth, line), Qt::AlignLeft | Qt::AlignVCenter,
                    metrics(m_bold).elidedText(m_d.title, Qt::ElideRight, m_width - dateWidth));
@@ -222,7 +217,7 @@ private:
 
     void summary()
     {
-        const int l = m_d.language;
+        const base::Language l = m_d.language;
         const std::vector<Column> columns{{0.62, Qt::AlignLeft}, {0.24, Qt::AlignRight}, {0.14, Qt::AlignRight}};
         const QStringList header{lang(kSection), lang(kTotal), lang(kShare)};
         heading(lang(kSummary), tengeAmount(m_d.grandTotal, l), rowHeight(columns, header, RowLook::Header) * 2);
@@ -257,7 +252,7 @@ private:
 
     void section(const BudgetSectionData &s)
     {
-        const int l = m_d.language;
+        const base::Language l = m_d.language;
         const std::vector<Column> columns{{0.30, Qt::AlignLeft}, {0.50, Qt::AlignLeft}, {0.20, Qt::AlignRight}};
         const QStringList header{lang(kGroup), lang(kChosen), lang(kSum)};
         const qreal headerHeight = rowHeight(columns, header, RowLook::Header);
@@ -274,7 +269,7 @@ private:
         tableRow(columns, header, {lang(kSectionTotal), QString(), groupedAmountText(s.totalText, l)}, RowLook::Strong);
     }
 
-    static QStringList rowTexts(const BudgetRowData &row, int language)
+    static QStringList rowTexts(const BudgetRowData &row, base::Language language)
     {
         QStringList cells;
         for (const QString &cell : row.cells)

@@ -68,12 +68,12 @@ Cell numberCell(double value, const QString &format, bool bold = false)
 // Amounts are whole tenge far below 2^53, so a spreadsheet number holds them exactly.
 Sheet summarySheet(const BudgetDocumentData &d)
 {
-    const int lang = d.language;
+    const base::Language lang = d.language;
     Sheet sheet;
     sheet.name = kSummary.in(lang);
     sheet.cells[{1, 1}] = textCell(d.title, true);
     sheet.cells[{2, 1}] = textCell(kDate.in(lang));
-    const QLocale locale(lang == 0 ? QLocale::French : lang == 1 ? QLocale::Russian : QLocale::English);
+    const QLocale locale = base::localeOf(lang);
     sheet.cells[{2, 2}] = textCell(locale.toString(d.date, QLocale::ShortFormat));
     sheet.cells[{3, 1}] = textCell(kLanguageLabel.in(lang));
     sheet.cells[{3, 2}] = textCell(kLanguageName.in(lang));

@@ -4,7 +4,7 @@ namespace torvane::report {
 
 using namespace model;
 
-SectionSource::SectionSource(const SectionEntries &entries, const SectionFigures &figures, int language)
+SectionSource::SectionSource(const SectionEntries &entries, const SectionFigures &figures, base::Language language)
     : m_entries(entries)
     , m_language(language)
 {

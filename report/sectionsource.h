@@ -12,7 +12,7 @@ namespace torvane::report {
 class SectionSource : public model::ReportSource
 {
 public:
-    SectionSource(const model::SectionEntries &entries, const model::SectionFigures &figures, int language);
+    SectionSource(const model::SectionEntries &entries, const model::SectionFigures &figures, base::Language language);
 
     QString caption() const override;
     QString controlText(const QString &name) const override;
@@ -20,7 +20,7 @@ public:
 
 private:
     const model::SectionEntries &m_entries;
-    int m_language;
+    base::Language m_language;
     QHash<QString, QString> m_controls;
     QHash<int, QString> m_sums; // by grid cell index of the row's sum field
 };

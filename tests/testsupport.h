@@ -62,7 +62,7 @@ struct Screens {
     {
         login->Edit1->setText(QString::number(code));
         if (base::isLanguage(code))
-            ui::common::ErrorReporter::instance().setLanguage(code);
+            ui::common::ErrorReporter::instance().setLanguage(base::Language(code));
     }
 
     // Shows a section in a language and runs its show steps.

@@ -62,10 +62,10 @@ private slots:
         QFETCH(int, section);
         Budget budget;
         budget.replaceEntries(section, filled(budget.catalogue(section)));
-        const budgetfile::ReadResult read = budgetfile::read(budgetfile::write(budget, 2), allCatalogues());
+        const budgetfile::ReadResult read = budgetfile::read(budgetfile::write(budget, base::Language::English), allCatalogues());
         QVERIFY(read.ok());
         QVERIFY(read.skipped.isEmpty());
-        QCOMPARE(read.language, 2);
+        QCOMPARE(read.language, std::optional(base::Language::English));
         QVERIFY(read.content.sections[std::size_t(section)] == budget.entries(section));
         Budget reopened;
         reopened.load(read.content, false);
@@ -89,8 +89,8 @@ private slots:
         settings.title = u"Astana pavilion"_s;
         budget.setSettings(settings);
         const QDateTime saved(QDate(2026, 12, 10), QTime(9, 30), Qt::UTC);
-        const QByteArray bytes = budgetfile::write(budget, 1, saved);
-        QCOMPARE(budgetfile::write(budget, 1, saved), bytes);
+        const QByteArray bytes = budgetfile::write(budget, base::Language::Russian, saved);
+        QCOMPARE(budgetfile::write(budget, base::Language::Russian, saved), bytes);
         const QJsonObject root = QJsonDocument::fromJson(bytes).object();
         QCOMPARE(root.keys(), (QStringList{u"budget"_s, u"format"_s, u"language"_s, u"saved"_s, u"sections"_s, u"version"_s}));
         QCOMPARE(root.value(u"saved"_s).toString(), u"2026-12-10T09:30:00Z"_s);
@@ -177,7 +177,7 @@ private slots:
         QCOMPARE(read.content.settings.currencyRate, u"520,5"_s);
         Budget budget;
         budget.load(read.content, false);
-        const QJsonObject written = QJsonDocument::fromJson(budgetfile::write(budget, 0)).object().value(u"budget"_s).toObject();
+        const QJsonObject written = QJsonDocument::fromJson(budgetfile::write(budget, base::Language::French)).object().value(u"budget"_s).toObject();
         QCOMPARE(written, settings);
     }
 
@@ -221,11 +221,11 @@ private slots:
         Budget budget;
         const QString owner = u"/home/ann/Astana pavilion.torvane"_s;
         const budgetfile::ReadResult copy
-            = budgetfile::read(budgetfile::write(budget, 2, QDateTime::currentDateTimeUtc(), owner), allCatalogues());
+            = budgetfile::read(budgetfile::write(budget, base::Language::English, QDateTime::currentDateTimeUtc(), owner), allCatalogues());
         QVERIFY(copy.ok());
         QCOMPARE(copy.recoveryOf, owner);
         // A budget file itself names nothing.
-        const QByteArray plain = budgetfile::write(budget, 2);
+        const QByteArray plain = budgetfile::write(budget, base::Language::English);
         QVERIFY(!plain.contains("recoveryOf"));
         QVERIFY(budgetfile::read(plain, allCatalogues()).recoveryOf.isEmpty());
     }

@@ -232,9 +232,9 @@ void TestCatalogues::everyTextInEveryLanguage()
     const SectionCatalogue &catalogue = catalogueAt(index);
 
     const auto check = [](const LocalizedText &text, const QString &what) {
-        for (int language = 0; language < 3; ++language)
+        for (const base::Language language : base::kLanguages)
             if (text.in(language).isEmpty())
-                return u"%1 is empty in language %2"_s.arg(what).arg(language);
+                return u"%1 is empty in language %2"_s.arg(what).arg(base::codeOf(language));
         return QString();
     };
     QStringList faults;
@@ -280,7 +280,7 @@ void TestCatalogues::priceListFollowsThePricingRules()
     QHash<QString, QSet<qint64>> amountsByHeader;
     for (const TabSpec &tab : catalogue.tabs)
         for (const GroupSpec &group : tab.groups) {
-            QSet<qint64> &amounts = amountsByHeader[group.header.in(2)];
+            QSet<qint64> &amounts = amountsByHeader[group.header.in(base::Language::English)];
             for (int r = group.firstRow; r <= group.lastRow; ++r)
                 collectAmounts(group, r, amounts);
         }
@@ -289,8 +289,8 @@ void TestCatalogues::priceListFollowsThePricingRules()
     QVERIFY(!lines.isEmpty());
     QStringList unmatched;
     for (const PriceLine &line : lines) {
-        const QString what = u"%1 / %2 / %3: %4"_s.arg(line.group.in(2), line.item.in(2), line.detail.in(2)).arg(line.price);
-        const auto found = amountsByHeader.constFind(line.group.in(2));
+        const QString what = u"%1 / %2 / %3: %4"_s.arg(line.group.in(base::Language::English), line.item.in(base::Language::English), line.detail.in(base::Language::English)).arg(line.price);
+        const auto found = amountsByHeader.constFind(line.group.in(base::Language::English));
         if (found == amountsByHeader.cend()) {
             unmatched << what + u" (no group has this header)"_s;
             continue;

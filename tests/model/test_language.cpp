@@ -9,6 +9,8 @@
 using namespace torvane::base;
 using namespace Qt::StringLiterals;
 
+using Choice = std::optional<Language>;
+
 class TestLanguage : public QObject
 {
     Q_OBJECT
@@ -16,38 +18,42 @@ class TestLanguage : public QObject
 private slots:
     void startupLanguage_data()
     {
-        QTest::addColumn<int>("budget");     // the budget named at start; -1: none or unreadable
-        QTest::addColumn<int>("remembered"); // chosen last time; -1: never
+        QTest::addColumn<Choice>("budget");     // the budget named at start; none or unreadable
+        QTest::addColumn<Choice>("remembered"); // chosen last time; never
         QTest::addColumn<QLocale>("system");
-        QTest::addColumn<int>("expected");
+        QTest::addColumn<Language>("expected");
+        const Choice none;
         const QLocale c = QLocale::c();
         const QLocale french(QLocale::French, QLocale::Canada);
         const QLocale russian(QLocale::Russian, QLocale::Kazakhstan);
         const QLocale german(QLocale::German);
-        QTest::newRow("nothing known, C locale") << -1 << -1 << c << int(English);
-        QTest::newRow("German system") << -1 << -1 << german << int(English);
-        QTest::newRow("French system") << -1 << -1 << french << int(French);
-        QTest::newRow("Russian system") << -1 << -1 << russian << int(Russian);
-        QTest::newRow("last choice over the system") << -1 << int(English) << russian << int(English);
-        QTest::newRow("the budget over the last choice") << int(French) << int(English) << russian << int(French);
-        QTest::newRow("the budget, C locale") << int(English) << -1 << c << int(English);
-        QTest::newRow("a remembered code out of range") << -1 << 7 << french << int(French);
+        QTest::newRow("nothing known, C locale") << none << none << c << Language::English;
+        QTest::newRow("German system") << none << none << german << Language::English;
+        QTest::newRow("French system") << none << none << french << Language::French;
+        QTest::newRow("Russian system") << none << none << russian << Language::Russian;
+        QTest::newRow("last choice over the system") << none << Choice(Language::English) << russian << Language::English;
+        QTest::newRow("the budget over the last choice")
+            << Choice(Language::French) << Choice(Language::English) << russian << Language::French;
+        QTest::newRow("the budget, C locale") << Choice(Language::English) << none << c << Language::English;
     }
     void startupLanguage()
     {
-        QFETCH(int, budget);
-        QFETCH(int, remembered);
+        QFETCH(Choice, budget);
+        QFETCH(Choice, remembered);
         QFETCH(QLocale, system);
-        QFETCH(int, expected);
-        QCOMPARE(int(torvane::base::startupLanguage(budget, remembered, system)), expected);
+        QFETCH(Language, expected);
+        QCOMPARE(torvane::base::startupLanguage(budget, remembered, system), expected);
     }
 
-    void localeOfEachLanguage()
+    void codesAndLocales()
     {
-        QCOMPARE(localeOf(French).decimalPoint(), u","_s);
-        QCOMPARE(localeOf(Russian).language(), QLocale::Russian);
-        QCOMPARE(localeOf(English).decimalPoint(), u"."_s);
-        QCOMPARE(localeOf(-1).language(), QLocale::English);
+        QCOMPARE(languageOf(2), Choice(Language::English));
+        QCOMPARE(languageOf(3), Choice());
+        QCOMPARE(languageOf(-1), Choice());
+        QCOMPARE(languageOr(7), Language::English);
+        QCOMPARE(localeOf(Language::French).decimalPoint(), u","_s);
+        QCOMPARE(localeOf(Language::Russian).language(), QLocale::Russian);
+        QCOMPARE(localeOf(Language::English).decimalPoint(), u"."_s);
     }
 };
 

@@ -130,7 +130,7 @@ private slots:
         model::Budget budget;
         QVERIFY(fillBudget(budget));
         budget.setSettings({u"Spring fair"_s, 75, code, rate, {}});
-        const BudgetDocumentData d = budgetDocument(budget, 2);
+        const BudgetDocumentData d = budgetDocument(budget, base::Language::English);
 
         QCOMPARE(d.sections.size(), 8);
         QCOMPARE(d.sections[0].total, 357000);
@@ -151,7 +151,7 @@ private slots:
         QCOMPARE(d.currencyHundredths, hundredths);
         QCOMPARE(d.hasCurrencyLine(), hundredths >= 0);
         QCOMPARE(d.title, u"Spring fair"_s);
-        QCOMPARE(d.language, 2);
+        QCOMPARE(d.language, base::Language::English);
     }
 
     void sectionsFollowTheTilesWithTheirPricedRows_data()
@@ -187,19 +187,20 @@ private slots:
     void sectionsFollowTheTilesWithTheirPricedRows()
     {
         QFETCH(int, language);
+    const base::Language lang = base::Language(language);
         QFETCH(QStringList, logisticTabs);
         QFETCH(Rows, logisticRows);
         QFETCH(QStringList, foodTabs);
         QFETCH(Rows, foodRows);
         QFETCH(QString, restaurantGroup);
-        const BudgetDocumentData d = budgetDocument(m_budget, language);
-        QCOMPARE(d.language, language);
+        const BudgetDocumentData d = budgetDocument(m_budget, lang);
+        QCOMPARE(d.language, lang);
 
         QStringList captions, expected;
         for (const BudgetSectionData &section : d.sections)
             captions << section.caption;
         for (const char16_t *screen : kTileOrder)
-            expected << m_budget.catalogue(m_budget.indexOf(QString::fromUtf16(screen))).caption.in(language);
+            expected << m_budget.catalogue(m_budget.indexOf(QString::fromUtf16(screen))).caption.in(lang);
         QCOMPARE(captions, expected);
 
         const auto check = [](const BudgetSectionData &section, const QStringList &tabs, const Rows &rows) {
@@ -248,9 +249,10 @@ private slots:
     void overviewNamesSectionsAsTheTilesDo()
     {
         QFETCH(int, language);
+    const base::Language lang = base::Language(language);
         QFETCH(QStringList, names);
-        const BudgetDocumentData overview = budgetOverview(m_budget, model::summarize(m_budget), language);
-        const BudgetDocumentData document = budgetDocument(m_budget, language);
+        const BudgetDocumentData overview = budgetOverview(m_budget, model::summarize(m_budget), lang);
+        const BudgetDocumentData document = budgetDocument(m_budget, lang);
         QStringList read;
         for (const BudgetSectionData &section : overview.sections)
             read << section.caption;
@@ -276,7 +278,7 @@ private slots:
         QFETCH(QString, file);
         QTemporaryDir folder;
         const QString path = folder.filePath(file);
-        const BudgetDocumentData d = budgetDocument(m_budget, 2);
+        const BudgetDocumentData d = budgetDocument(m_budget, base::Language::English);
         const BudgetWriteResult written = writeBudgetWorkbook(d, path);
         QVERIFY2(written.ok(), qPrintable(written.reason));
 

@@ -83,7 +83,7 @@ BudgetDocumentData budget(int language)
     BudgetDocumentData d;
     d.title = u"Pavillon Astana 2025 — «Ёлка» & Cie"_s;
     d.date = QDateTime(QDate(2025, 3, 14), QTime(9, 30));
-    d.language = language;
+    d.language = base::Language(language);
     for (const QString &caption : captions[language]) {
         BudgetSectionData s;
         s.caption = caption;
@@ -241,21 +241,22 @@ void TestBudgetReport::amountsReadAsEachLanguageWritesThem()
 {
     QFETCH(QString, kind);
     QFETCH(int, language);
+    const base::Language lang = base::Language(language);
     QFETCH(qint64, value);
     QFETCH(QString, expected);
     if (kind == u"tenge"_s)
-        QCOMPARE(tengeAmount(value, language), expected);
+        QCOMPARE(tengeAmount(value, lang), expected);
     else if (kind == u"grouped"_s)
-        QCOMPARE(groupedNumber(value, language), expected);
+        QCOMPARE(groupedNumber(value, lang), expected);
     else if (kind == u"share"_s)
-        QCOMPARE(shareText(int(value), language), expected);
+        QCOMPARE(shareText(int(value), lang), expected);
     else if (kind == u"currency"_s)
-        QCOMPARE(currencyAmount(value, u"EUR"_s, language), expected);
+        QCOMPARE(currencyAmount(value, u"EUR"_s, lang), expected);
     else
-        QCOMPARE(groupedAmountText(QString::number(value), language), expected);
+        QCOMPARE(groupedAmountText(QString::number(value), lang), expected);
     // Texts that are not whole numbers stay as shown.
-    QCOMPARE(groupedAmountText(u"683.55"_s, language), u"683.55"_s);
-    QCOMPARE(groupedAmountText(u"007"_s, language), u"007"_s);
+    QCOMPARE(groupedAmountText(u"683.55"_s, lang), u"683.55"_s);
+    QCOMPARE(groupedAmountText(u"007"_s, lang), u"007"_s);
 }
 
 void TestBudgetReport::sheetNamesAreCleanedShortAndUnique_data()
@@ -309,6 +310,7 @@ void TestBudgetReport::workbookReadsBack()
 {
     QFETCH(QString, file);
     QFETCH(int, language);
+    const base::Language lang = base::Language(language);
     QFETCH(QStringList, names);
     QFETCH(QString, rateWords);
     const QString path = m_folder->filePath(file);
@@ -340,7 +342,7 @@ void TestBudgetReport::workbookReadsBack()
         QCOMPARE(cellOf(summary, u"C"_s + row).value(u"format"_s).toString(), u"0.0%"_s);
     }
     QCOMPARE(cellOf(summary, u"B14"_s).value(u"value"_s).toDouble(), 1286000.0);
-    QVERIFY(cellOf(summary, u"A15"_s).value(u"value"_s).toString().contains(shareText(75, language)));
+    QVERIFY(cellOf(summary, u"A15"_s).value(u"value"_s).toString().contains(shareText(75, lang)));
     QCOMPARE(cellOf(summary, u"B15"_s).value(u"value"_s).toDouble(), 96450.0);
     QCOMPARE(cellOf(summary, u"B16"_s).value(u"value"_s).toDouble(), 1382450.0);
     QVERIFY(cellOf(summary, u"B16"_s).value(u"bold"_s).toBool());
@@ -432,6 +434,7 @@ void TestBudgetReport::pdfShowsEveryRowAndTotal_data()
 void TestBudgetReport::pdfShowsEveryRowAndTotal()
 {
     QFETCH(int, language);
+    const base::Language lang = base::Language(language);
     QFETCH(QStringList, words);
     const BudgetDocumentData d = budget(language);
     const QString path = m_folder->filePath(u"budget.pdf"_s);
@@ -444,15 +447,15 @@ void TestBudgetReport::pdfShowsEveryRowAndTotal()
     const QString text = plainSpaces(run(u"pdftotext"_s, {u"-enc"_s, u"UTF-8"_s, path, u"-"_s}));
     QVERIFY(!text.isEmpty());
     QStringList expected = words;
-    expected << d.title << tengeAmount(d.grandTotal, language) << tengeAmount(d.sectionsTotal, language)
-             << tengeAmount(d.contingency, language) << currencyAmount(d.currencyHundredths, u"EUR"_s, language)
-             << shareText(d.sections[2].shareTenths, language);
+    expected << d.title << tengeAmount(d.grandTotal, lang) << tengeAmount(d.sectionsTotal, lang)
+             << tengeAmount(d.contingency, lang) << currencyAmount(d.currencyHundredths, u"EUR"_s, lang)
+             << shareText(d.sections[2].shareTenths, lang);
     for (const BudgetSectionData &s : d.sections) {
         expected << s.caption;
         for (const BudgetTabData &tab : s.tabs) {
-            expected << tab.title << groupedAmountText(tab.subtotal, language);
+            expected << tab.title << groupedAmountText(tab.subtotal, lang);
             for (const BudgetRowData &row : tab.rows) {
-                expected << row.group << groupedAmountText(row.sum, language);
+                expected << row.group << groupedAmountText(row.sum, lang);
                 for (const QString &cell : row.cells)
                     expected << cell;
             }
@@ -542,7 +545,7 @@ void TestBudgetReport::failedWriteKeepsTheEarlierFile()
     QCOMPARE(result.status, BudgetWriteResult::Status::Failed);
     QCOMPARE(result.path, path);
     QVERIFY(!result.reason.isEmpty());
-    QVERIFY(result.message(0).contains(result.reason) && result.message(0).contains(QDir::toNativeSeparators(path)));
+    QVERIFY(result.message(base::Language::French).contains(result.reason) && result.message(base::Language::French).contains(QDir::toNativeSeparators(path)));
 }
 
 void TestBudgetReport::nothingToWriteWritesNothing()
@@ -555,7 +558,7 @@ void TestBudgetReport::nothingToWriteWritesNothing()
         const BudgetWriteResult result = file.endsWith(u".pdf"_s) ? writeBudgetPdf(d, path) : writeBudgetWorkbook(d, path);
         QCOMPARE(result.status, BudgetWriteResult::Status::NothingToWrite);
         QVERIFY(!QFile::exists(path));
-        for (int language = 0; language < 3; ++language)
+        for (const base::Language language : base::kLanguages)
             QVERIFY(!result.message(language).isEmpty());
     }
 }

@@ -176,7 +176,7 @@ void TestBudgetDocument::entriesSurviveClosingTheWindowAndAChangeOfLanguage()
     QCOMPARE(construction->comboBox(1, 1, 3)->currentIndex(), 0);
     QCOMPARE(construction->edit(1, 1, 2)->text(), u"10"_s);
     QCOMPARE(construction->Edit1->text(), total);
-    QCOMPARE(construction->windowTitle(), model::sections::constructCatalogue().caption.in(0));
+    QCOMPARE(construction->windowTitle(), model::sections::constructCatalogue().caption.in(base::Language::French));
     ui::sections::SectionScreen *logistics = screens.openSection(u"Form_logistic"_s, 1);
     QCOMPARE(logistics->comboBox(1, 1, 2)->currentText(), u"Алматы"_s);
     QCOMPARE(logistics->Edit1->text(), u"50000"_s);
@@ -340,7 +340,7 @@ void TestBudgetDocument::budgetOpenInAnotherCopyIsRefused()
         model::Budget budget;
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(model::budgetfile::write(budget, 2));
+        file.write(model::budgetfile::write(budget, base::Language::English));
     }
     // Another copy holds the budget: its lock stands beside the file.
     QLockFile other(m_folder->filePath(u".shared.torvane.lock"_s));
@@ -523,6 +523,7 @@ void TestBudgetDocument::typedContingencyIsTakenOrRefused_data()
 void TestBudgetDocument::typedContingencyIsTakenOrRefused()
 {
     QFETCH(int, language);
+    const base::Language lang = base::Language(language);
     QFETCH(QString, typed);
     QFETCH(int, tenths);
     QFETCH(QString, said);
@@ -554,11 +555,11 @@ void TestBudgetDocument::typedContingencyIsTakenOrRefused()
     const QStringList reported = ui::common::ErrorReporter::instance().recorded();
     if (said.isEmpty()) {
         QCOMPARE(reported, QStringList());
-        QCOMPARE(panel->ContingencyAmount->text(), u"= "_s + report::tengeAmount(3750, language));
+        QCOMPARE(panel->ContingencyAmount->text(), u"= "_s + report::tengeAmount(3750, lang));
     } else {
         QCOMPARE(reported.size(), 1);
         QVERIFY2(reported.front().contains(said) && reported.front().contains(typed), qPrintable(reported.front()));
-        QCOMPARE(panel->ContingencyAmount->text(), u"= "_s + report::tengeAmount(1500, language));
+        QCOMPARE(panel->ContingencyAmount->text(), u"= "_s + report::tengeAmount(1500, lang));
     }
 }
 
@@ -618,11 +619,11 @@ void TestBudgetDocument::messagesSpeakTheLanguageOfTheBudgetAtStart()
     const QString path = m_folder->filePath(u"salon.torvane"_s);
     {
         model::Budget budget;
-        QVERIFY(base::writeFileAtomically(path, model::budgetfile::write(budget, 0)).ok);
+        QVERIFY(base::writeFileAtomically(path, model::budgetfile::write(budget, base::Language::French)).ok);
     }
     {
         Screens screens(QSize(1366, 740), path);
-        QCOMPARE(ui::common::ErrorReporter::instance().language(), 0);
+        QCOMPARE(ui::common::ErrorReporter::instance().language(), base::Language::French);
         QCOMPARE(screens.login->language(), 1);
         QVERIFY(!documentOf(screens)->openFile(m_folder->filePath(u"absent.torvane"_s)));
         QVERIFY2(ui::common::ErrorReporter::instance().recorded().value(0).startsWith(u"Le budget « "_s),
@@ -630,12 +631,12 @@ void TestBudgetDocument::messagesSpeakTheLanguageOfTheBudgetAtStart()
         // A choice on the start screen is remembered for the next start.
         screens.login->Label1->setFocus();
         screens.login->Label3Click();
-        QCOMPARE(ui::common::ErrorReporter::instance().language(), 2);
+        QCOMPARE(ui::common::ErrorReporter::instance().language(), base::Language::English);
     }
     Screens::keepRememberedLanguage = true;
     {
         Screens screens;
-        QCOMPARE(ui::common::ErrorReporter::instance().language(), 2);
+        QCOMPARE(ui::common::ErrorReporter::instance().language(), base::Language::English);
     }
     Screens::keepRememberedLanguage = false;
 }
@@ -677,7 +678,7 @@ void TestBudgetDocument::printShowsThePreviewOfTheBudget()
         QApplication::activeModalWidget()->close();
     });
     document->printBudget();
-    QCOMPARE(shown, ui::budget::budgettexts::kPrint.in(2));
+    QCOMPARE(shown, ui::budget::budgettexts::kPrint.in(base::Language::English));
     QVERIFY(ui::common::ErrorReporter::instance().recorded().isEmpty());
 }
 
@@ -688,7 +689,7 @@ void TestBudgetDocument::overviewCatchesUpWhenTheMenuShows()
     ui::budget::BudgetController *document = documentOf(screens);
     auto *menu = screens.screen<ui::shell::TForm_main>(u"Form_main"_s);
     auto *panel = menu->findChild<ui::budget::BudgetPanel *>(u"BudgetPanel"_s);
-    const auto grandTotal = [&] { return report::tengeAmount(model::summarize(document->budget()).grandTotal, 2); };
+    const auto grandTotal = [&] { return report::tengeAmount(model::summarize(document->budget()).grandTotal, base::Language::English); };
     const auto logisticsTile = [&] {
         return panel->TileTotal[std::size_t(model::sectionList()[0].tile - 1)]->text();
     };

@@ -79,7 +79,7 @@ QString budgetFile(const QTemporaryDir &folder, Budget kind, int language)
     }
     case Budget::Empty: budget.setSettings({u"Nothing yet"_s, 100, {}, {}, {}}); break;
     }
-    return base::writeFileAtomically(path, model::budgetfile::write(budget, language)).ok ? path : QString();
+    return base::writeFileAtomically(path, model::budgetfile::write(budget, base::Language(language))).ok ? path : QString();
 }
 
 QString pdfText(const QString &path)
@@ -121,6 +121,7 @@ private slots:
     {
         QFETCH(QString, out);
         QFETCH(int, language);
+    const base::Language lang = base::Language(language);
         QTemporaryDir folder;
         const QString budget = budgetFile(folder, Budget::Good, language);
         QVERIFY(!budget.isEmpty());
@@ -133,7 +134,7 @@ private slots:
 
         if (out.endsWith(u".pdf"_s)) {
             const QString text = pdfText(path);
-            QVERIFY2(text.contains(report::tengeAmount(kGrandTotal, language).normalized(QString::NormalizationForm_KC)),
+            QVERIFY2(text.contains(report::tengeAmount(kGrandTotal, lang).normalized(QString::NormalizationForm_KC)),
                      qPrintable(text));
             QVERIFY(text.contains(u"Spring fair"_s));
             return;

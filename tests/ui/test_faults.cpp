@@ -227,10 +227,11 @@ void TestFaults::amountTooLargeIsNamedAsSuch_data()
 void TestFaults::amountTooLargeIsNamedAsSuch()
 {
     QFETCH(int, language);
+    const base::Language lang = base::Language(language);
     QFETCH(QString, message);
     Screens screens;
     ui::sections::SectionScreen *s = screens.openSection(u"Form_expenses"_s, language);
-    ui::common::ErrorReporter::instance().setLanguage(language);
+    ui::common::ErrorReporter::instance().setLanguage(lang);
     type(s, 1, 1, 1, u"2147483647"_s);
     type(s, 1, 1, 2, u"28633116"_s);
     settle(s);
@@ -241,7 +242,7 @@ void TestFaults::amountTooLargeIsNamedAsSuch()
     QVERIFY(s->hasInvalidQuantity());
     QVERIFY(!s->edit(1, 1, 1)->styleSheet().isEmpty());
     QVERIFY(!s->edit(1, 1, 2)->styleSheet().isEmpty());
-    ui::common::ErrorReporter::instance().setLanguage(1);
+    ui::common::ErrorReporter::instance().setLanguage(base::Language::Russian);
 }
 
 void TestFaults::waitingHintsFollowTheLanguage()

@@ -32,6 +32,7 @@
 // The words on the pictures and their sizes are the program's own.
 using torvane::base::LocalizedText;
 namespace pictures = torvane::base::pictures;
+namespace base = torvane::base;
 
 using namespace Qt::StringLiterals;
 
@@ -860,7 +861,6 @@ QImage saveButton(const QString &text, int px)
 // ---------------------------------------------------------------- texts
 
 
-const std::array<const char16_t *, 3> kLanguages{u"fr", u"ru", u"en"};
 
 struct Entry {
     LocalizedText words;
@@ -931,9 +931,9 @@ private:
     QString m_root;
 };
 
-void drawLanguage(Writer &out, int lang, QStringList &problems)
+void drawLanguage(Writer &out, base::Language lang, QStringList &problems)
 {
-    const QString dir = u"img/"_s + QString::fromUtf16(kLanguages[lang]) + u'/';
+    const QString dir = base::languageFolder(lang);
     const QImage probe = canvas(1, 1);
 
     const auto nav = navEntries();
@@ -1029,7 +1029,7 @@ int main(int argc, char *argv[])
             ++out.m_written;
     }
 
-    for (int lang = 0; lang < int(kLanguages.size()); ++lang)
+    for (const base::Language lang : base::kLanguages)
         drawLanguage(out, lang, problems);
 
     // Text that would not fit is drawn anyway at the smallest size; say so

@@ -123,9 +123,10 @@ int main(int argc, char **argv)
 
     static const char *const languages[] = {"fr", "ru", "en"};
     static const QString inner[] = {u"Form_main"_s, u"Form_consult"_s, u"Form_faq"_s};
-    for (int language = 0; language < 3; ++language) {
-        login->findChild<QLineEdit *>(u"Edit1"_s)->setText(QString::number(language));
-        const QString suffix = u"_"_s + QLatin1String(languages[language]);
+    for (const base::Language language : base::kLanguages) {
+        login->findChild<QLineEdit *>(u"Edit1"_s)->setText(QString::number(base::codeOf(language)));
+        ui::common::ErrorReporter::instance().setLanguage(language);
+        const QString suffix = u"_"_s + QLatin1String(languages[base::codeOf(language)]);
         for (const QString &name : inner) {
             auto *screen = login->findChild<ui::shell::ScreenFrame *>(name, Qt::FindDirectChildrenOnly);
             screen->present();

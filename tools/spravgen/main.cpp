@@ -27,10 +27,11 @@ QString cell(int column, int row)
 
 QString allLanguages(const base::LocalizedText &text)
 {
-    return text.in(0) + u" / "_s + text.in(1) + u" / "_s + text.in(2);
+    using base::Language;
+    return text.in(Language::French) + u" / "_s + text.in(Language::Russian) + u" / "_s + text.in(Language::English);
 }
 
-QString withDetail(const model::PriceLine &line, int language)
+QString withDetail(const model::PriceLine &line, base::Language language)
 {
     const QString item = line.item.in(language).trimmed();
     const QString detail = line.detail.in(language);
@@ -39,7 +40,7 @@ QString withDetail(const model::PriceLine &line, int language)
 
 void writeSection(report::HostWorksheet &sheet, const model::SectionCatalogue &catalogue)
 {
-    QString name = catalogue.caption.in(2).left(31).trimmed();
+    QString name = catalogue.caption.in(base::Language::English).left(31).trimmed();
     sheet.setName(name);
     enum { B = 2, C, D, E };
     int q = 2;
@@ -61,13 +62,13 @@ void writeSection(report::HostWorksheet &sheet, const model::SectionCatalogue &c
     for (const model::PriceLine &line : catalogue.priceList()) {
         if (allLanguages(line.group) != group) {
             group = allLanguages(line.group);
-            for (int language = 0; language < 3; ++language)
-                sheet.Cells(q, B + language, line.group.in(language).trimmed());
+            for (const base::Language language : base::kLanguages)
+                sheet.Cells(q, B + base::codeOf(language), line.group.in(language).trimmed());
             sheet.Range(cell(B, q) + u':' + cell(E, q))->Font().setBold(true);
             ++q;
         }
-        for (int language = 0; language < 3; ++language)
-            sheet.Cells(q, B + language, withDetail(line, language));
+        for (const base::Language language : base::kLanguages)
+            sheet.Cells(q, B + base::codeOf(language), withDetail(line, language));
         sheet.Cells(q, E, QString::number(line.price));
         ++q;
     }

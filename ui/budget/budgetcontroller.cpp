@@ -104,17 +104,17 @@ BudgetController::BudgetController(model::Budget &budget, ui::shell::TForm_login
 
 BudgetController::~BudgetController() = default;
 
-int BudgetController::language() const
+base::Language BudgetController::language() const
 {
     return common::ErrorReporter::instance().language();
 }
 
-int BudgetController::screenLanguage() const
+base::Language BudgetController::screenLanguage() const
 {
-    return m_login->language();
+    return base::languageOr(m_login->language());
 }
 
-QString BudgetController::displayName(int language) const
+QString BudgetController::displayName(base::Language language) const
 {
     return m_path.isEmpty() ? texts::kUntitled.in(language) : QFileInfo(m_path).fileName();
 }
@@ -124,7 +124,7 @@ void BudgetController::installActions(QWidget *screen)
     struct Entry {
         const char16_t *name;
         QKeySequence keys;
-        const texts::LocalizedText *text;
+        const base::LocalizedText *text;
         std::function<void()> run;
     };
     const Entry entries[] = {
@@ -172,7 +172,7 @@ QString BudgetController::chooseFile(FileKind kind, bool save, const QString &na
         path = fileChooser()(kind, save, folder, suggested);
     } else {
         QWidget *parent = QApplication::activeWindow();
-        const int L = language();
+        const base::Language L = language();
         const QString filter = kind == FileKind::Budget ? texts::kFilter.in(L)
             : kind == FileKind::Workbook                ? texts::kWorkbookFilter.in(L)
                                                         : texts::kPdfFilter.in(L);
@@ -216,7 +216,7 @@ bool BudgetController::exportTo(const QString &chosen)
         path += u".xlsx"_s;
         suffix = u"xlsx"_s;
     }
-    const int L = language();
+    const base::Language L = language();
     const report::BudgetDocumentData document = report::budgetDocument(m_budget, L);
     const report::BudgetWriteResult written = report::writeBudget(document, path);
     if (!written.ok()) {

@@ -37,7 +37,7 @@ public:
     model::Budget &budget() const { return m_budget; }
     QString filePath() const { return m_path; }
     // The file's name, or "Untitled budget" in a language.
-    QString displayName(int language) const;
+    QString displayName(base::Language language) const;
 
     // Gives a screen the budget actions and their shortcuts (object names
     // actionNewBudget, actionOpenBudget, actionSaveBudget, actionSaveBudgetAs).
@@ -91,8 +91,8 @@ signals:
 private:
     // Messages, dialogs and written files speak the user's language (the
     // error reporter's); action texts that of the screens.
-    int language() const;
-    int screenLanguage() const;
+    base::Language language() const;
+    base::Language screenLanguage() const;
     QString chooseFile(FileKind kind, bool save, const QString &suggested = {});
     QString outputName(const QString &suffix) const;
     // Takes the lock of a budget file; false when another running copy holds

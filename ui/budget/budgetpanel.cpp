@@ -160,7 +160,7 @@ BudgetPanel::BudgetPanel(BudgetController &document, ui::shell::TForm_main *menu
     ContingencyPercent = new common::PercentBox(content);
     ContingencyPercent->setObjectName(u"ContingencyPercent"_s);
     connect(ContingencyPercent, &common::PercentBox::refused, this, [](const QString &text, model::PercentProblem problem, double kept) {
-        const int L = common::ErrorReporter::instance().language();
+        const base::Language L = common::ErrorReporter::instance().language();
         common::ErrorReporter::instance().report(budgettexts::contingencyRefused(text, problem, int(std::lround(kept * 10)), L));
     });
     ContingencyAmount = label();
@@ -245,14 +245,14 @@ BudgetPanel::BudgetPanel(BudgetController &document, ui::shell::TForm_main *menu
     retranslate();
 }
 
-int BudgetPanel::language() const
+base::Language BudgetPanel::language() const
 {
-    return base::isLanguage(m_menu->langin) ? m_menu->langin : 2;
+    return base::languageOr(m_menu->langin);
 }
 
 void BudgetPanel::retranslate()
 {
-    const int L = language();
+    const base::Language L = language();
     m_titleCaption->setText(kTitleCaption.in(L));
     BudgetTitle->setPlaceholderText(kTitlePlaceholder.in(L));
     m_contingencyCaption->setText(kContingency.in(L));
@@ -280,7 +280,7 @@ void BudgetPanel::applySettings()
 
 void BudgetPanel::refresh()
 {
-    const int L = language();
+    const base::Language L = language();
     const model::Budget &budget = m_document.budget();
     BudgetFileName->setText(budget.isModified() ? m_document.displayName(L) + u" — "_s + budgettexts::kModified.in(L) + u" ●"_s
                                                 : m_document.displayName(L));

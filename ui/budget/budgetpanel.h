@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/language.h"
+
 #include <QFrame>
 
 #include <array>
@@ -55,7 +57,7 @@ protected:
 private:
     bool besideTiles() const;
     void applySettings();
-    int language() const;
+    base::Language language() const;
 
     BudgetController &m_document;
     ui::shell::TForm_main *m_menu;

@@ -18,7 +18,7 @@ QString native(const QString &path)
 }
 } // namespace
 
-QString saveChanges(const QString &name, int language)
+QString saveChanges(const QString &name, base::Language language)
 {
     constexpr LocalizedText text{u"Le budget « %1 » a été modifié. Enregistrer les modifications ?",
                                  u"Бюджет «%1» изменён. Сохранить изменения?",
@@ -26,7 +26,7 @@ QString saveChanges(const QString &name, int language)
     return text.in(language).arg(name);
 }
 
-QString clearSection(const QString &caption, int language)
+QString clearSection(const QString &caption, base::Language language)
 {
     constexpr LocalizedText text{u"Effacer tout ce qui a été saisi dans « %1 » ?",
                                  u"Удалить всё, что введено в разделе «%1»?",
@@ -34,7 +34,7 @@ QString clearSection(const QString &caption, int language)
     return text.in(language).arg(caption);
 }
 
-QString readFailureReason(const model::budgetfile::ReadResult &result, int language)
+QString readFailureReason(const model::budgetfile::ReadResult &result, base::Language language)
 {
     LocalizedText reason;
     switch (result.status) {
@@ -75,7 +75,7 @@ QString readFailureReason(const model::budgetfile::ReadResult &result, int langu
     return why;
 }
 
-QString readFailure(const model::budgetfile::ReadResult &result, const QString &path, int language)
+QString readFailure(const model::budgetfile::ReadResult &result, const QString &path, base::Language language)
 {
     constexpr LocalizedText head{u"Le budget « %1 » ne peut pas être ouvert : %2",
                                  u"Бюджет «%1» нельзя открыть: %2",
@@ -85,7 +85,7 @@ QString readFailure(const model::budgetfile::ReadResult &result, const QString &
     return head.in(language).arg(native(path), readFailureReason(result, language));
 }
 
-QString skipped(const QStringList &entries, const QString &path, int language)
+QString skipped(const QStringList &entries, const QString &path, base::Language language)
 {
     constexpr LocalizedText text{u"Le budget « %1 » a été ouvert, mais ces entrées inconnues ou hors liste ont été laissées de côté : %2",
                                  u"Бюджет «%1» открыт, но эти неизвестные или недопустимые записи пропущены: %2",
@@ -97,7 +97,7 @@ QString skipped(const QStringList &entries, const QString &path, int language)
     return text.in(language).arg(native(path), shown.join(u", "));
 }
 
-QString saveFailure(const QString &path, const QString &reason, int language)
+QString saveFailure(const QString &path, const QString &reason, base::Language language)
 {
     constexpr LocalizedText text{u"Le budget n’a pas pu être enregistré sous « %1 » : %2. Le fichier précédent est intact et les modifications restent à enregistrer.",
                                  u"Не удалось сохранить бюджет как «%1»: %2. Прежний файл цел, изменения пока не сохранены.",
@@ -105,14 +105,14 @@ QString saveFailure(const QString &path, const QString &reason, int language)
     return text.in(language).arg(native(path), reason);
 }
 
-QString printUnavailable(const QString &reason, int language)
+QString printUnavailable(const QString &reason, base::Language language)
 {
     constexpr LocalizedText text{u"L’impression n’est pas disponible : %1.", u"Печать недоступна: %1.",
                                  u"Printing is not available: %1."};
     return text.in(language).arg(reason);
 }
 
-QString lockedElsewhere(const QString &path, qint64 pid, const QString &host, const QString &application, int language)
+QString lockedElsewhere(const QString &path, qint64 pid, const QString &host, const QString &application, base::Language language)
 {
     constexpr LocalizedText text{u"Le budget « %1 » est déjà ouvert dans une autre copie de %2 (processus %3 sur %4). Fermez-le là-bas d’abord.",
                                  u"Бюджет «%1» уже открыт в другой копии %2 (процесс %3 на %4). Сначала закройте его там.",
@@ -120,7 +120,7 @@ QString lockedElsewhere(const QString &path, qint64 pid, const QString &host, co
     return text.in(language).arg(native(path), application.isEmpty() ? QStringLiteral("Torvane") : application).arg(pid).arg(host);
 }
 
-QString restoredUntitled(const QString &owner, const QString &why, int language)
+QString restoredUntitled(const QString &owner, const QString &why, base::Language language)
 {
     constexpr LocalizedText text{u"Le budget a été restauré sans nom, et non dans « %1 » : %2 Enregistrez-le sous un autre nom.",
                                  u"Бюджет восстановлен без имени, а не в «%1»: %2 Сохраните его под другим именем.",
@@ -131,13 +131,13 @@ QString restoredUntitled(const QString &owner, const QString &why, int language)
     return text.in(language).arg(native(owner), reason);
 }
 
-QString folderGone(int language)
+QString folderGone(base::Language language)
 {
     constexpr LocalizedText text{u"son dossier n’existe plus.", u"его папки больше нет.", u"its folder no longer exists."};
     return text.in(language);
 }
 
-QString damagedRecovery(const QDateTime &made, const QString &reason, const QString &aside, int language)
+QString damagedRecovery(const QDateTime &made, const QString &reason, const QString &aside, base::Language language)
 {
     constexpr LocalizedText text{u"La copie de récupération du %1 est abîmée et ne peut pas être restaurée : %2",
                                  u"Копия для восстановления от %1 повреждена, восстановить её нельзя: %2",
@@ -153,7 +153,7 @@ QString damagedRecovery(const QDateTime &made, const QString &reason, const QStr
         + (aside.isEmpty() ? stays.in(language) : kept.in(language).arg(QFileInfo(aside).fileName()));
 }
 
-QString contingencyRefused(const QString &text, model::PercentProblem problem, int keptTenths, int language)
+QString contingencyRefused(const QString &text, model::PercentProblem problem, int keptTenths, base::Language language)
 {
     constexpr LocalizedText head{u"« %1 » ne peut pas servir de réserve pour imprévus : %2 Elle reste à %3.",
                                  u"«%1» не подходит как резерв на непредвиденное: %2 Резерв остаётся %3.",
@@ -177,7 +177,7 @@ QString contingencyRefused(const QString &text, model::PercentProblem problem, i
     return head.in(language).arg(text.trimmed(), why.in(language), kept);
 }
 
-QString recoveryOffer(const QDateTime &saved, int language)
+QString recoveryOffer(const QDateTime &saved, base::Language language)
 {
     constexpr LocalizedText text{u"Un budget non enregistré du %1 peut être restauré.",
                                  u"Можно восстановить несохранённый бюджет от %1.",

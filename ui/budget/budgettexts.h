@@ -34,18 +34,18 @@ inline constexpr LocalizedText kBudgetWord{u"Budget", u"Бюджет", u"Budget"
 inline constexpr LocalizedText kRestore{u"Restaurer", u"Восстановить", u"Restore"};
 inline constexpr LocalizedText kDiscard{u"Ignorer", u"Отказаться", u"Discard"};
 
-QString saveChanges(const QString &name, int language);
-QString clearSection(const QString &caption, int language);
-QString readFailure(const model::budgetfile::ReadResult &result, const QString &path, int language);
-QString readFailureReason(const model::budgetfile::ReadResult &result, int language);
-QString skipped(const QStringList &entries, const QString &path, int language);
-QString saveFailure(const QString &path, const QString &reason, int language);
-QString printUnavailable(const QString &reason, int language);
-QString lockedElsewhere(const QString &path, qint64 pid, const QString &host, const QString &application, int language);
-QString recoveryOffer(const QDateTime &saved, int language);
-QString contingencyRefused(const QString &text, model::PercentProblem problem, int keptTenths, int language);
-QString restoredUntitled(const QString &owner, const QString &why, int language);
-QString folderGone(int language);
-QString damagedRecovery(const QDateTime &made, const QString &reason, const QString &aside, int language);
+QString saveChanges(const QString &name, base::Language language);
+QString clearSection(const QString &caption, base::Language language);
+QString readFailure(const model::budgetfile::ReadResult &result, const QString &path, base::Language language);
+QString readFailureReason(const model::budgetfile::ReadResult &result, base::Language language);
+QString skipped(const QStringList &entries, const QString &path, base::Language language);
+QString saveFailure(const QString &path, const QString &reason, base::Language language);
+QString printUnavailable(const QString &reason, base::Language language);
+QString lockedElsewhere(const QString &path, qint64 pid, const QString &host, const QString &application, base::Language language);
+QString recoveryOffer(const QDateTime &saved, base::Language language);
+QString contingencyRefused(const QString &text, model::PercentProblem problem, int keptTenths, base::Language language);
+QString restoredUntitled(const QString &owner, const QString &why, base::Language language);
+QString folderGone(base::Language language);
+QString damagedRecovery(const QDateTime &made, const QString &reason, const QString &aside, base::Language language);
 
 } // namespace torvane::ui::budget::budgettexts

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/language.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QSet>
@@ -45,9 +47,9 @@ public:
     Answer ask(const QString &question, const QList<Answer> &answers, Answer preferred);
     void setAnswersForTesting(const QList<Answer> &answers) { m_answers = answers; }
 
-    // The language of the program's own messages (0 French, 1 Russian, 2 English).
-    void setLanguage(int language) { m_language = language; }
-    int language() const { return m_language; }
+    // The language of the program's own messages.
+    void setLanguage(base::Language language) { m_language = language; }
+    base::Language language() const { return m_language; }
 
     void setRecording(bool on);
     bool isRecording() const { return m_recording; }
@@ -76,7 +78,7 @@ private:
     QStringList m_missingPaths;
     QStringList m_missingReasons;
     int m_batchDepth = 0;
-    int m_language = 2;
+    base::Language m_language = base::Language::English;
     QStringList m_recorded;
     bool m_recording = false;
 };

@@ -17,7 +17,7 @@ QString native(const QString &path)
 
 } // namespace
 
-QString exportOutcome(const report::ExportOutcome &outcome, int language)
+QString exportOutcome(const report::ExportOutcome &outcome, base::Language language)
 {
     using Status = report::ExportOutcome::Status;
     switch (outcome.status) {
@@ -63,7 +63,7 @@ QString exportOutcome(const report::ExportOutcome &outcome, int language)
     return parts.join(u'\n');
 }
 
-QString referenceOutcome(const report::ReferenceOutcome &outcome, int language)
+QString referenceOutcome(const report::ReferenceOutcome &outcome, base::Language language)
 {
     using Status = report::ReferenceOutcome::Status;
     switch (outcome.status) {
@@ -88,7 +88,7 @@ QString referenceOutcome(const report::ReferenceOutcome &outcome, int language)
     return {};
 }
 
-QString missingPictures(const QStringList &paths, const QStringList &reasons, int language)
+QString missingPictures(const QStringList &paths, const QStringList &reasons, base::Language language)
 {
     constexpr LocalizedText one{u"Impossible d’ouvrir l’image « %1 ». %2", u"Не удалось открыть картинку «%1». %2",
                                 u"Cannot open file \"%1\". %2"};

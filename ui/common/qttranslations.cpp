@@ -16,7 +16,7 @@ QtTranslations::~QtTranslations()
         QCoreApplication::removeTranslator(m_translator.get());
 }
 
-bool QtTranslations::use(int language)
+bool QtTranslations::use(base::Language language)
 {
     if (language == m_language)
         return true;
@@ -25,7 +25,9 @@ bool QtTranslations::use(int language)
         m_translator.reset();
     }
     m_language = language;
-    const QString name = language == 0 ? u"qtbase_fr"_s : language == 1 ? u"qtbase_ru"_s : QString();
+    const QString name = language == base::Language::French    ? u"qtbase_fr"_s
+                       : language == base::Language::Russian ? u"qtbase_ru"_s
+                                                             : QString();
     if (name.isEmpty())
         return true;
     auto translator = std::make_unique<QTranslator>();

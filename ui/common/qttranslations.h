@@ -1,6 +1,9 @@
 #pragma once
 
+#include "base/language.h"
+
 #include <memory>
+#include <optional>
 
 class QTranslator;
 
@@ -17,11 +20,11 @@ public:
 
     // Language code 0 French, 1 Russian, 2 English; returns false when the
     // translation for it is not installed (Qt's English texts then stay).
-    bool use(int language);
+    bool use(base::Language language);
 
 private:
     std::unique_ptr<QTranslator> m_translator;
-    int m_language = -1;
+    std::optional<base::Language> m_language;
 };
 
 } // namespace torvane::ui::common

@@ -23,7 +23,7 @@ bool SectionScreen::localise()
 {
     if (!base::isLanguage(langin))
         return false;
-    const int L = langin;
+    const base::Language L = base::Language(langin);
     for (int t = 1; t <= m_catalogue.tabCount(); ++t) {
         const TabSpec &tab = m_catalogue.tabs[t - 1];
         Button[t - 1]->setText(tab.title.in(L));

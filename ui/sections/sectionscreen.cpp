@@ -58,7 +58,7 @@ SectionScreen::SectionScreen(const SectionCatalogue &catalogue, ui::shell::TForm
     , m_index(budget.indexOf(catalogue))
 {
     Q_ASSERT(m_index >= 0);
-    setWindowTitle(catalogue.caption.in(base::Russian));
+    setWindowTitle(catalogue.caption.in(base::Language::Russian));
     buildDesignControls();
 
     Timer1->setInterval(catalogue.timers.layoutMs);
@@ -217,12 +217,12 @@ void SectionScreen::FormShow()
     }
     if (base::isLanguage(langin)) {
         loadNavigationPictures();
-        Label1->setText(kTotalCaption.in(langin));
+        Label1->setText(kTotalCaption.in(language()));
         Label1->adjustSize();
-        setWindowTitle(m_catalogue.caption.in(langin));
-        Image1->load(base::languageFolder(langin) + u"savexcel.png"_s);
-        Image1->setAccessibleName(base::pictures::kSaveButton.in(langin));
-        ClearSection->setText(budget::budgettexts::kClearSection.in(langin));
+        setWindowTitle(m_catalogue.caption.in(language()));
+        Image1->load(base::languageFolder(language()) + u"savexcel.png"_s);
+        Image1->setAccessibleName(base::pictures::kSaveButton.in(language()));
+        ClearSection->setText(budget::budgettexts::kClearSection.in(language()));
     }
     for (QScrollArea *box : std::as_const(ScrollBox))
         box->verticalScrollBar()->setValue(0);
@@ -254,7 +254,7 @@ void SectionScreen::ClearSectionClick()
     if (m_budget.entries(m_index).isEmpty())
         return;
     using Answer = common::ErrorReporter::Answer;
-    const int L = base::isLanguage(langin) ? langin : base::English;
+    const base::Language L = base::languageOr(langin);
     if (common::ErrorReporter::instance().ask(budget::budgettexts::clearSection(m_catalogue.caption.in(L), L), {Answer::Yes, Answer::No},
                                       Answer::No)
         == Answer::Yes)
@@ -302,7 +302,7 @@ void SectionScreen::showFailure(const PassFailure &failure)
     const QString key = u"%1/%2/%3/%4/%5"_s.arg(int(failure.kind)).arg(failure.where.tab).arg(failure.where.row)
                             .arg(failure.where.column).arg(failure.text);
     if (key != m_lastReported) {
-        const int language = common::ErrorReporter::instance().language();
+        const base::Language language = common::ErrorReporter::instance().language();
         common::ErrorReporter::instance().report(passmessages::failure(failure, m_catalogue, language));
     }
     m_lastReported = key;
@@ -313,7 +313,7 @@ void SectionScreen::showFailureTexts()
     if (!m_failure)
         return;
     const PassFailure &failure = *m_failure;
-    const int L = base::isLanguage(langin) ? langin : base::English;
+    const base::Language L = base::languageOr(langin);
     const QString message = passmessages::failure(failure, m_catalogue, L);
     m_grid->markInvalid(failure.cells, message);
     // Every figure shown is from the last pass that could price the section:
@@ -375,7 +375,7 @@ void SectionScreen::Image1Click()
 {
     // The report shows what the figures are now, never a pending or failed pass.
     Timer3->fireNow();
-    const int L = base::isLanguage(langin) ? langin : base::English;
+    const base::Language L = base::languageOr(langin);
     if (m_failure) {
         common::ErrorReporter::instance().report(passmessages::reportRefused(*m_failure, m_catalogue, L));
         return;

@@ -38,15 +38,15 @@ QLabel *contactLabel(QWidget *parent, const QString &name, int pixelSize, QPoint
 TForm_consult::TForm_consult(TForm_login *login)
     : ScreenFrame(u"Form_consult"_s, login)
 {
-    setWindowTitle(kTitle.in(base::Russian));
+    setWindowTitle(kTitle.in(base::Language::Russian));
     Image1 = new common::Picture(u"Image1"_s, common::Picture::Sizing::Stretch, this);
     Label1 = contactLabel(this, u"Label1"_s, 16, {304, 171});
     Label6 = contactLabel(this, u"Label6"_s, 16, {304, 237});
     Label2 = contactLabel(this, u"Label2"_s, 27, {390, 226});
     Label4 = contactLabel(this, u"Label4"_s, 16, {304, 300});
     Label5 = contactLabel(this, u"Label5"_s, 20, {393, 297});
-    Label1->setText(kHeading.in(base::Russian));
-    Label6->setText(kPhoneCaption.in(base::Russian));
+    Label1->setText(kHeading.in(base::Language::Russian));
+    Label6->setText(kPhoneCaption.in(base::Language::Russian));
     Label2->setText(kPhone);
     Label4->setText(u"E-mail:"_s);
     Label5->setText(kEmail);
@@ -65,10 +65,10 @@ void TForm_consult::FormShow()
     loadFramePictures();
     Image1->load(u"img/gen/faqfon.png"_s);
     if (base::isLanguage(langin)) {
-        setWindowTitle(kTitle.in(langin));
+        setWindowTitle(kTitle.in(language()));
         loadNavigationPictures();
-        Label1->setText(kHeading.in(langin));
-        Label6->setText(kPhoneCaption.in(langin));
+        Label1->setText(kHeading.in(language()));
+        Label6->setText(kPhoneCaption.in(language()));
     }
     // Sized and made selectable at each show (the texts follow the language),
     // not at start-up, where each would cost a font or a text document.

@@ -70,7 +70,7 @@ constexpr base::LocalizedText kTexts[20] = {
 TForm_faq::TForm_faq(TForm_login *login)
     : ScreenFrame(u"Form_faq"_s, login)
 {
-    setWindowTitle(kTitle.in(base::Russian));
+    setWindowTitle(kTitle.in(base::Language::Russian));
     ScrollBox1 = new QScrollArea(this);
     ScrollBox1->setObjectName(u"ScrollBox1"_s);
     ScrollBox1->setFrameShape(QFrame::NoFrame);
@@ -94,7 +94,7 @@ TForm_faq::TForm_faq(TForm_login *login)
     }
     // Design texts until the first show: the Russian ones.
     for (int i = 1; i <= 20; ++i)
-        Label[i - 1]->setText(text(i, base::Russian));
+        Label[i - 1]->setText(text(i, base::Language::Russian));
     for (int i = 1; i <= 21; i += 2)
         Label[i - 1]->move(i == 21 ? 32 : 56, 0);
     QFont heading = Label[21]->font();
@@ -108,7 +108,7 @@ TForm_faq::TForm_faq(TForm_login *login)
     FormCreate();
 }
 
-QString TForm_faq::text(int i, int language)
+QString TForm_faq::text(int i, base::Language language)
 {
     return (i >= 1 && i <= 20) ? kTexts[i - 1].in(language) : QString();
 }
@@ -127,10 +127,10 @@ void TForm_faq::FormShow()
     for (QLabel *label : Label)
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     if (base::isLanguage(langin)) {
-        setWindowTitle(kTitle.in(langin));
+        setWindowTitle(kTitle.in(language()));
         loadNavigationPictures();
         for (int i = 1; i <= 20; ++i)
-            Label[i - 1]->setText(text(i, langin));
+            Label[i - 1]->setText(text(i, language()));
     }
     ScrollBox1->verticalScrollBar()->setValue(0);
     Timer1->switchOn();

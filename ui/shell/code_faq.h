@@ -24,7 +24,7 @@ public:
     void Timer1Timer();
 
     // Text of label i (1..20) in a language; empty outside 0..2.
-    static QString text(int i, int language);
+    static QString text(int i, base::Language language);
 
 protected:
     void relayout() override { Timer1Timer(); }

@@ -2,6 +2,7 @@
 
 #include "base/picturetexts.h"
 #include "ui/common/errorreporter.h"
+#include "ui/common/languagesetting.h"
 #include "ui/common/oneshottimer.h"
 #include "ui/common/qttranslations.h"
 #include "ui/common/picture.h"
@@ -10,7 +11,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLineEdit>
-#include <QSettings>
 
 namespace torvane::ui::shell {
 
@@ -133,11 +133,12 @@ void TForm_login::centre()
 void TForm_login::chooseLanguage(int code, common::ClickableLabel *bold)
 {
     Edit1->setText(QString::number(code));
-    ui::common::ErrorReporter::instance().setLanguage(code);
+    const base::Language language = base::Language(code);
+    ui::common::ErrorReporter::instance().setLanguage(language);
     // The next start speaks it before anything is chosen.
-    QSettings().setValue(u"language"_s, code);
+    common::rememberLanguage(language);
     // Qt's own buttons and dialogs follow the chosen language.
-    m_qtTranslations->use(code);
+    m_qtTranslations->use(language);
     for (common::ClickableLabel *label : {Label1, Label2, Label3}) {
         QFont font = label->font();
         font.setBold(label == bold);

@@ -23,7 +23,7 @@ constexpr base::LocalizedText kCaption{u"Menu principal", u"Главное ме�
 TForm_main::TForm_main(TForm_login *login)
     : ScreenFrame(u"Form_main"_s, login)
 {
-    setWindowTitle(kCaption.in(base::Russian));
+    setWindowTitle(kCaption.in(base::Language::Russian));
     for (int k = 1; k <= 8; ++k) {
         common::Picture *tile = new common::Picture(u"Image%1"_s.arg(k), common::Picture::Sizing::Fit, this);
         tile->setClickable(true);
@@ -53,13 +53,13 @@ void TForm_main::FormShow()
     readLanguage();
     loadFramePictures();
     if (base::isLanguage(langin)) {
-        setWindowTitle(kCaption.in(langin));
+        setWindowTitle(kCaption.in(language()));
         loadNavigationPictures();
-        const QString folder = base::languageFolder(langin);
+        const QString folder = base::languageFolder(language());
         for (int k = 1; k <= 8; ++k) {
             Image[k - 1]->resize(base::pictures::kTileSize);
             Image[k - 1]->load(folder + u"calcmenu%1.png"_s.arg(k));
-            Image[k - 1]->setAccessibleName(base::pictures::kTiles[std::size_t(k - 1)].in(langin));
+            Image[k - 1]->setAccessibleName(base::pictures::kTiles[std::size_t(k - 1)].in(language()));
         }
     }
     Timer1->switchOn();
@@ -99,7 +99,7 @@ void TForm_main::ImageMouseMove(int k)
     if (k == 1 || k == 2)
         langin = login()->language();
     if (base::isLanguage(langin))
-        Image[k - 1]->load(base::languageFolder(langin) + u"calcmenu%1c.png"_s.arg(k));
+        Image[k - 1]->load(base::languageFolder(language()) + u"calcmenu%1c.png"_s.arg(k));
 }
 
 void TForm_main::ImageMouseLeave(int k)
@@ -107,7 +107,7 @@ void TForm_main::ImageMouseLeave(int k)
     if (k == 1 || k == 2)
         langin = login()->language();
     if (base::isLanguage(langin))
-        Image[k - 1]->load(base::languageFolder(langin) + u"calcmenu%1.png"_s.arg(k));
+        Image[k - 1]->load(base::languageFolder(language()) + u"calcmenu%1.png"_s.arg(k));
 }
 
 } // namespace torvane::ui::shell

@@ -115,12 +115,12 @@ void ScreenFrame::loadFramePictures()
 
 void ScreenFrame::loadNavigationPictures()
 {
-    const QString folder = base::languageFolder(langin);
+    const QString folder = base::languageFolder(language());
     if (folder.isEmpty())
         return;
     for (int k = 1; k <= 5; ++k) {
         MenuImage[k - 1]->load(folder + u"menu%1.png"_s.arg(k));
-        MenuImage[k - 1]->setAccessibleName(base::pictures::kNavigation[std::size_t(k - 1)].in(langin));
+        MenuImage[k - 1]->setAccessibleName(base::pictures::kNavigation[std::size_t(k - 1)].in(language()));
     }
 }
 
@@ -146,7 +146,7 @@ void ScreenFrame::MenuImageClick(int k)
     }
     case 4: {
         const report::ReferenceOutcome outcome = report::openReferenceWorkbook();
-        if (const QString message = ui::common::messages::referenceOutcome(outcome, langin); !message.isEmpty())
+        if (const QString message = ui::common::messages::referenceOutcome(outcome, common::ErrorReporter::instance().language()); !message.isEmpty())
             ui::common::ErrorReporter::instance().report(message);
         break;
     }
@@ -163,13 +163,13 @@ void ScreenFrame::MenuImageMouseMove(int k)
     // The highlighted picture is read once when the pointer enters, not at
     // every movement, so a missing file cannot flood the user with reports.
     if (m_navigationHover && base::isLanguage(langin))
-        MenuImage[k - 1]->load(base::languageFolder(langin) + u"menu%1c.png"_s.arg(k));
+        MenuImage[k - 1]->load(base::languageFolder(language()) + u"menu%1c.png"_s.arg(k));
 }
 
 void ScreenFrame::MenuImageMouseLeave(int k)
 {
     if (m_navigationHover && base::isLanguage(langin))
-        MenuImage[k - 1]->load(base::languageFolder(langin) + u"menu%1.png"_s.arg(k));
+        MenuImage[k - 1]->load(base::languageFolder(language()) + u"menu%1.png"_s.arg(k));
 }
 
 } // namespace torvane::ui::shell

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/language.h"
+
 #include <QWidget>
 
 #include <array>
@@ -28,8 +30,11 @@ public:
     // visible (also minimised) is only brought to the front.
     void present();
 
-    // The screen's copy of the language, taken at its last show.
+    // The screen's copy of the language code, taken at its last show, and
+    // the language it names (English for a code that names none; such a
+    // code changes no text).
     int langin = 1;
+    base::Language language() const { return base::languageOr(langin); }
 
     common::Picture *Background1;
     common::Picture *Background2; // left panel
