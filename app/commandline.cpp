@@ -51,7 +51,7 @@ int exportFromCommandLine(int argc, char **argv)
         return fail(ui::budget::budgettexts::readFailure(read, QFileInfo(budgetPath).absoluteFilePath(), language), 3);
     model::Budget budget;
     budget.load(read.content, false);
-    const report::BudgetDocumentData document = report::budgetDocument(budget, language);
+    const report::BudgetReport document = report::budgetReport(budget, language);
     const report::BudgetWriteResult written = report::writeBudget(document, out);
     if (written.status == report::BudgetWriteResult::Status::Refused)
         return fail(written.message(language), 5);

@@ -64,7 +64,7 @@ int main(int argc, char **argv)
     torvane::ui::common::Picture::endPrefetch();
     if (!budgetAtStart.isEmpty()) {
         QTimer::singleShot(0, login.get(), [&login, path = budgetAtStart] {
-            torvane::ui::common::guarded([&] { torvane::app::budgetDocument(*login)->openFile(path); });
+            torvane::ui::common::guarded([&] { torvane::app::documentOf(*login)->openFile(path); });
         });
     }
     const int status = app.exec();
@@ -79,7 +79,7 @@ int main(int argc, char **argv)
     // down, so then the long way is taken. So do sanitizer builds, which
     // check the teardown.
     if (!QGuiApplication::clipboard()->ownsClipboard()) {
-        torvane::app::budgetDocument(*login)->releaseLocks();
+        torvane::app::documentOf(*login)->releaseLocks();
         std::fflush(nullptr);
         std::_Exit(status);
     }

@@ -58,7 +58,7 @@ std::unique_ptr<ui::shell::TForm_login> createScreens(const QString &budgetAtSta
     return login;
 }
 
-ui::budget::BudgetController *budgetDocument(const ui::shell::TForm_login &login)
+ui::budget::BudgetController *documentOf(const ui::shell::TForm_login &login)
 {
     return login.findChild<ui::budget::BudgetController *>(QStringLiteral("BudgetController"), Qt::FindDirectChildrenOnly);
 }

@@ -22,6 +22,6 @@ namespace torvane::app {
 std::unique_ptr<ui::shell::TForm_login> createScreens(const QString &budgetAtStart = {});
 
 // The budget document of the screens made by createScreens().
-ui::budget::BudgetController *budgetDocument(const ui::shell::TForm_login &login);
+ui::budget::BudgetController *documentOf(const ui::shell::TForm_login &login);
 
 } // namespace torvane::app

@@ -123,7 +123,7 @@ int main(int argc, char **argv)
     }
 
     Screens screens;
-    ui::budget::BudgetController *document = app::budgetDocument(*screens.login);
+    ui::budget::BudgetController *document = app::documentOf(*screens.login);
     model::Budget &budget = document->budget();
     auto *panel = screens.login->findChild<ui::budget::BudgetPanel *>(u"BudgetPanel"_s);
     std::vector<QWidget *> sections;
@@ -214,16 +214,16 @@ int main(int argc, char **argv)
         const char *target;
     };
     const Output outputs[] = {
-        {"workbook .xlsx: budgetDocument + write", u"budget.xlsx"_s, false, "target <= 100 ms"},
-        {"workbook .xls: budgetDocument + write", u"budget.xls"_s, false, "target <= 100 ms"},
-        {"PDF: budgetDocument + write", u"budget.pdf"_s, true, "target <= 300 ms"},
+        {"workbook .xlsx: budgetReport + write", u"budget.xlsx"_s, false, "target <= 100 ms"},
+        {"workbook .xls: budgetReport + write", u"budget.xls"_s, false, "target <= 100 ms"},
+        {"PDF: budgetReport + write", u"budget.pdf"_s, true, "target <= 300 ms"},
     };
-    print("  of which budgetDocument alone", measure(15, [&] { report::budgetDocument(budget, kLanguage); }), "");
+    print("  of which budgetReport alone", measure(15, [&] { report::budgetReport(budget, kLanguage); }), "");
     for (const Output &output : outputs) {
         const QString out = folder.filePath(output.file);
         bool written = true;
         const Figures f = measure(15, [&] {
-            const report::BudgetDocumentData d = report::budgetDocument(budget, kLanguage);
+            const report::BudgetReport d = report::budgetReport(budget, kLanguage);
             written &= (output.pdf ? report::writeBudgetPdf(d, out) : report::writeBudgetWorkbook(d, out)).ok();
         });
         if (!written) {

@@ -59,7 +59,7 @@ int main(int argc, char **argv)
     QApplication application(argc, argv);
     QTemporaryDir folder;
 
-    report::BudgetDocumentData d;
+    report::BudgetReport d;
     d.title = u"Pavilion budget"_s;
     d.date = QDateTime::currentDateTime();
     d.language = base::Language::French;

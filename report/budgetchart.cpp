@@ -18,7 +18,7 @@ QColor BudgetChart::colourOf(int section)
     return colours[std::size_t(section) % std::size(colours)];
 }
 
-void BudgetChart::paint(QPainter &painter, const QRectF &area, const BudgetDocumentData &document) const
+void BudgetChart::paint(QPainter &painter, const QRectF &area, const BudgetReport &document) const
 {
     const auto &sections = document.sections;
     if (sections.isEmpty() || area.isEmpty())

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/budgetdocument.h"
+#include "report/budgetreport.h"
 
 #include <QColor>
 #include <QRectF>
@@ -15,7 +15,7 @@ namespace torvane::report {
 class BudgetChart
 {
 public:
-    void paint(QPainter &painter, const QRectF &area, const BudgetDocumentData &document) const;
+    void paint(QPainter &painter, const QRectF &area, const BudgetReport &document) const;
 
     // One colour a section, told apart in print and on screen.
     static QColor colourOf(int section);

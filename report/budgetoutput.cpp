@@ -89,9 +89,9 @@ BudgetSectionData sectionData(const Budget &budget, int index, const BudgetSumma
 } // namespace
 
 namespace {
-BudgetDocumentData collect(const Budget &budget, const BudgetSummary &summary, base::Language language, const QDateTime &date, bool rows)
+BudgetReport collect(const Budget &budget, const BudgetSummary &summary, base::Language language, const QDateTime &date, bool rows)
 {
-    BudgetDocumentData data;
+    BudgetReport data;
     data.title = budget.settings().title;
     data.date = date;
     data.language = language;
@@ -130,17 +130,17 @@ BudgetDocumentData collect(const Budget &budget, const BudgetSummary &summary, b
 
 } // namespace
 
-BudgetDocumentData budgetDocument(const Budget &budget, base::Language language, const QDateTime &date)
+BudgetReport budgetReport(const Budget &budget, base::Language language, const QDateTime &date)
 {
     return collect(budget, summarize(budget), language, date, true);
 }
 
-BudgetDocumentData budgetOverview(const Budget &budget, const BudgetSummary &summary, base::Language language)
+BudgetReport budgetOverview(const Budget &budget, const BudgetSummary &summary, base::Language language)
 {
     return collect(budget, summary, language, {}, false);
 }
 
-BudgetWriteResult writeBudget(const BudgetDocumentData &document, const QString &path)
+BudgetWriteResult writeBudget(const BudgetReport &document, const QString &path)
 {
     return QFileInfo(path).suffix().compare(u"pdf", Qt::CaseInsensitive) == 0 ? writeBudgetPdf(document, path)
                                                                                : writeBudgetWorkbook(document, path);

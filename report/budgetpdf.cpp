@@ -57,7 +57,7 @@ enum class RowLook { Plain, Header, Band, Strong };
 class Pages
 {
 public:
-    Pages(QPagedPaintDevice &device, QPainter *painter, const BudgetDocumentData &d, int total)
+    Pages(QPagedPaintDevice &device, QPainter *painter, const BudgetReport &d, int total)
         : m_device(device), m_painter(painter), m_d(d), m_total(total)
     {
         m_unit = device.logicalDpiY() / 72.0;
@@ -279,7 +279,7 @@ private:
 
     QPagedPaintDevice &m_device;
     QPainter *m_painter;
-    const BudgetDocumentData &m_d;
+    const BudgetReport &m_d;
     int m_total;
     int m_page = 1;
     qreal m_unit = 1, m_width = 0, m_height = 0, m_top = 0, m_bottom = 0, m_y = 0;
@@ -288,7 +288,7 @@ private:
 
 } // namespace
 
-void paintBudget(QPagedPaintDevice &device, const BudgetDocumentData &document)
+void paintBudget(QPagedPaintDevice &device, const BudgetReport &document)
 {
     Pages counting(device, nullptr, document, 0);
     counting.run();
@@ -301,7 +301,7 @@ void paintBudget(QPagedPaintDevice &device, const BudgetDocumentData &document)
     painter.end();
 }
 
-BudgetWriteResult writeBudgetPdf(const BudgetDocumentData &document, const QString &path)
+BudgetWriteResult writeBudgetPdf(const BudgetReport &document, const QString &path)
 {
     BudgetWriteResult result;
     result.path = path;

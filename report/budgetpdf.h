@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/budgetdocument.h"
+#include "report/budgetreport.h"
 
 class QPagedPaintDevice;
 
@@ -10,9 +10,9 @@ namespace torvane::report {
 // printer): the summary with its chart, then the priced rows of every
 // section that has any. Pages are counted before anything is painted, so
 // every footer can say "n / N".
-void paintBudget(QPagedPaintDevice &device, const BudgetDocumentData &document);
+void paintBudget(QPagedPaintDevice &device, const BudgetReport &document);
 
 // The same pages as an A4 PDF file with its fonts embedded.
-BudgetWriteResult writeBudgetPdf(const BudgetDocumentData &document, const QString &path);
+BudgetWriteResult writeBudgetPdf(const BudgetReport &document, const QString &path);
 
 } // namespace torvane::report

@@ -4,8 +4,8 @@
 #include "report/amountformat.h"
 #include "report/builtinhost.h"
 #include "report/reportexport.h"
-#include "report/xlswriter.h"
-#include "report/xlsxwriter.h"
+#include "report/biffwriter.h"
+#include "report/ooxmlwriter.h"
 
 #include <QFileInfo>
 #include <QLocale>
@@ -66,7 +66,7 @@ Cell numberCell(double value, const QString &format, bool bold = false)
 }
 
 // Amounts are whole tenge far below 2^53, so a spreadsheet number holds them exactly.
-Sheet summarySheet(const BudgetDocumentData &d)
+Sheet summarySheet(const BudgetReport &d)
 {
     const base::Language lang = d.language;
     Sheet sheet;
@@ -172,7 +172,7 @@ QString budgetSheetName(const QString &caption, const QStringList &earlier)
     return name;
 }
 
-BudgetWriteResult writeBudgetWorkbook(const BudgetDocumentData &document, const QString &path)
+BudgetWriteResult writeBudgetWorkbook(const BudgetReport &document, const QString &path)
 {
     BudgetWriteResult result;
     result.path = path;
@@ -203,7 +203,7 @@ BudgetWriteResult writeBudgetWorkbook(const BudgetDocumentData &document, const 
             sheet.printLandscape = true;
             sheet.printFitToWidth = true;
         }
-        bytes = suffix == u"xls"_s ? XlsWriter::write(book) : XlsxWriter::write(book);
+        bytes = suffix == u"xls"_s ? BiffWriter::write(book) : OoxmlWriter::write(book);
     } catch (const std::exception &e) {
         result.reason = QString::fromUtf8(e.what());
         return result;

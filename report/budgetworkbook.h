@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/budgetdocument.h"
+#include "report/budgetreport.h"
 
 namespace torvane::report {
 
@@ -8,7 +8,7 @@ namespace torvane::report {
 // per section that has anything entered, laid out as that section's own
 // report under its caption. The path's extension picks the format: ".xlsx"
 // or ".xls".
-BudgetWriteResult writeBudgetWorkbook(const BudgetDocumentData &document, const QString &path);
+BudgetWriteResult writeBudgetWorkbook(const BudgetReport &document, const QString &path);
 
 // A caption made fit to name a sheet: at most 31 characters, none of
 // : \ / ? * [ ], no apostrophe at either end, and unlike every earlier name

@@ -3,8 +3,8 @@
 #include "base/decimalformat.h"
 #include "base/safefile.h"
 #include "report/hostconstants.h"
-#include "report/xlswriter.h"
-#include "report/xlsxwriter.h"
+#include "report/biffwriter.h"
+#include "report/ooxmlwriter.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -294,7 +294,7 @@ void BuiltinWorkbook::SaveAs(const QString &path)
     }
     QByteArray bytes;
     try {
-        bytes = suffix == u"xls"_s ? XlsWriter::write(book) : XlsxWriter::write(book);
+        bytes = suffix == u"xls"_s ? BiffWriter::write(book) : OoxmlWriter::write(book);
     } catch (const std::exception &e) {
         throw HostError(HostError::Kind::Save, path, QString::fromUtf8(e.what()),
                         u"Cannot save \"%1\": %2"_s.arg(path, QString::fromUtf8(e.what())));

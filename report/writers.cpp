@@ -1,7 +1,7 @@
 #include "base/programmodule.h"
 #include "report/writermodule.h"
-#include "report/xlswriter.h"
-#include "report/xlsxwriter.h"
+#include "report/biffwriter.h"
+#include "report/ooxmlwriter.h"
 
 namespace torvane::report {
 
@@ -17,12 +17,12 @@ const WriterModule &writerModule()
 
 } // namespace
 
-QByteArray XlsWriter::write(const Workbook &book)
+QByteArray BiffWriter::write(const Workbook &book)
 {
     return writerModule().writeXls(book);
 }
 
-QByteArray XlsxWriter::write(const Workbook &book)
+QByteArray OoxmlWriter::write(const Workbook &book)
 {
     return writerModule().writeXlsx(book);
 }

@@ -130,7 +130,7 @@ private slots:
         model::Budget budget;
         QVERIFY(fillBudget(budget));
         budget.setSettings({u"Spring fair"_s, 75, code, rate, {}});
-        const BudgetDocumentData d = budgetDocument(budget, base::Language::English);
+        const BudgetReport d = budgetReport(budget, base::Language::English);
 
         QCOMPARE(d.sections.size(), 8);
         QCOMPARE(d.sections[0].total, 357000);
@@ -193,7 +193,7 @@ private slots:
         QFETCH(QStringList, foodTabs);
         QFETCH(Rows, foodRows);
         QFETCH(QString, restaurantGroup);
-        const BudgetDocumentData d = budgetDocument(m_budget, lang);
+        const BudgetReport d = budgetReport(m_budget, lang);
         QCOMPARE(d.language, lang);
 
         QStringList captions, expected;
@@ -251,8 +251,8 @@ private slots:
         QFETCH(int, language);
     const base::Language lang = base::Language(language);
         QFETCH(QStringList, names);
-        const BudgetDocumentData overview = budgetOverview(m_budget, model::summarize(m_budget), lang);
-        const BudgetDocumentData document = budgetDocument(m_budget, lang);
+        const BudgetReport overview = budgetOverview(m_budget, model::summarize(m_budget), lang);
+        const BudgetReport document = budgetReport(m_budget, lang);
         QStringList read;
         for (const BudgetSectionData &section : overview.sections)
             read << section.caption;
@@ -278,7 +278,7 @@ private slots:
         QFETCH(QString, file);
         QTemporaryDir folder;
         const QString path = folder.filePath(file);
-        const BudgetDocumentData d = budgetDocument(m_budget, base::Language::English);
+        const BudgetReport d = budgetReport(m_budget, base::Language::English);
         const BudgetWriteResult written = writeBudgetWorkbook(d, path);
         QVERIFY2(written.ok(), qPrintable(written.reason));
 

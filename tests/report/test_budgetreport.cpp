@@ -69,7 +69,7 @@ std::shared_ptr<MapSource> cafeSource(const QString &caption)
 }
 
 // Eight sections, two of them filled: logistics (36 000) and food (1 250 000).
-BudgetDocumentData budget(int language)
+BudgetReport budget(int language)
 {
     static const QStringList captions[] = {
         {u"Logistique et transport"_s, u"Logements"_s, kLongFood, u"Construction et réparation"_s,
@@ -80,7 +80,7 @@ BudgetDocumentData budget(int language)
          u"Construction and repair"_s, u"Services for Business"_s, u"Operating expenses"_s, u"Advertising"_s,
          u"Organization of events"_s},
     };
-    BudgetDocumentData d;
+    BudgetReport d;
     d.title = u"Pavillon Astana 2025 — «Ёлка» & Cie"_s;
     d.date = QDateTime(QDate(2025, 3, 14), QTime(9, 30));
     d.language = base::Language(language);
@@ -314,7 +314,7 @@ void TestBudgetReport::workbookReadsBack()
     QFETCH(QStringList, names);
     QFETCH(QString, rateWords);
     const QString path = m_folder->filePath(file);
-    const BudgetDocumentData d = budget(language);
+    const BudgetReport d = budget(language);
     const BudgetWriteResult result = writeBudgetWorkbook(d, path);
     QVERIFY2(result.ok(), qPrintable(result.reason));
     QCOMPARE(result.path, path);
@@ -390,7 +390,7 @@ void TestBudgetReport::sectionSheetIsTheSectionsOwnReport()
 {
     QFETCH(QString, file);
     QFETCH(int, section);
-    const BudgetDocumentData d = budget(0);
+    const BudgetReport d = budget(0);
     const BudgetSectionData &s = d.sections[section];
 
     setReportFolderForTesting(m_folder->path());
@@ -436,7 +436,7 @@ void TestBudgetReport::pdfShowsEveryRowAndTotal()
     QFETCH(int, language);
     const base::Language lang = base::Language(language);
     QFETCH(QStringList, words);
-    const BudgetDocumentData d = budget(language);
+    const BudgetReport d = budget(language);
     const QString path = m_folder->filePath(u"budget.pdf"_s);
     const BudgetWriteResult result = writeBudgetPdf(d, path);
     QVERIFY2(result.ok(), qPrintable(result.reason));
@@ -481,7 +481,7 @@ void TestBudgetReport::pdfShowsEveryRowAndTotal()
 
 void TestBudgetReport::longTableRepeatsItsHeaderOnEveryPage()
 {
-    BudgetDocumentData d = budget(2);
+    BudgetReport d = budget(2);
     BudgetTabData &tab = d.sections[2].tabs.front();
     for (int i = 1; i <= 150; ++i)
         tab.rows.append({tab.title, u"Catering"_s, {u"Guest dinner %1"_s.arg(i), u"Premium"_s, u"12"_s}, u"96000"_s});
@@ -513,7 +513,7 @@ void TestBudgetReport::failedWriteKeepsTheEarlierFile()
 {
     QFETCH(QString, file);
     QFETCH(bool, sizeLimit);
-    const BudgetDocumentData d = budget(0);
+    const BudgetReport d = budget(0);
     const auto write = [&](const QString &path) {
         return file.endsWith(u".pdf"_s) ? writeBudgetPdf(d, path) : writeBudgetWorkbook(d, path);
     };
@@ -550,7 +550,7 @@ void TestBudgetReport::failedWriteKeepsTheEarlierFile()
 
 void TestBudgetReport::nothingToWriteWritesNothing()
 {
-    BudgetDocumentData d = budget(1);
+    BudgetReport d = budget(1);
     for (BudgetSectionData &s : d.sections)
         s.empty = true;
     for (const QString &file : {u"budget.xlsx"_s, u"budget.xls"_s, u"budget.pdf"_s}) {

@@ -1,6 +1,6 @@
 #include "report/workbook.h"
-#include "report/xlswriter.h"
-#include "report/xlsxwriter.h"
+#include "report/biffwriter.h"
+#include "report/ooxmlwriter.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -157,7 +157,7 @@ private:
 
     static QByteArray write(const QString &format, const Workbook &book)
     {
-        return format == u"xls"_s ? XlsWriter::write(book) : XlsxWriter::write(book);
+        return format == u"xls"_s ? BiffWriter::write(book) : OoxmlWriter::write(book);
     }
 
     // Writes the book and reads it back through the Python script.
@@ -312,7 +312,7 @@ private slots:
     void xlsContainerAndRecords()
     {
         const QJsonObject &dump = m_reportDumps.at(u"xls"_s);
-        const QByteArray bytes = XlsWriter::write(reportBook());
+        const QByteArray bytes = BiffWriter::write(reportBook());
         QVERIFY(bytes.startsWith(QByteArray::fromHex("D0CF11E0A1B11AE1")));
         QVERIFY(dump.value(u"ole2_signature"_s).toBool());
         QCOMPARE(dump.value(u"streams"_s).toArray(), QJsonArray{u"Workbook"_s});

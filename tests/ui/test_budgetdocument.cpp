@@ -41,7 +41,7 @@ namespace {
 
 ui::budget::BudgetController *documentOf(const Screens &screens)
 {
-    return app::budgetDocument(*screens.login);
+    return app::documentOf(*screens.login);
 }
 
 // Logistics Astana to Almaty for 2 adults, and one construction row.

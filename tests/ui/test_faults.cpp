@@ -256,7 +256,7 @@ void TestFaults::waitingHintsFollowTheLanguage()
         {"cells": {"ComboBox111": 0, "ComboBox112": 0, "Edit113": "2", "Edit114": "abc"}}}})");
     file.close();
     Screens screens(QSize(1366, 740), path);
-    QVERIFY(app::budgetDocument(*screens.login)->openFile(path));
+    QVERIFY(app::documentOf(*screens.login)->openFile(path));
     auto *s = screens.screen<ui::sections::SectionScreen>(u"Form_logistic"_s);
     settle(s);
     QVERIFY(s->hasInvalidQuantity());

@@ -217,7 +217,7 @@ bool BudgetController::exportTo(const QString &chosen)
         suffix = u"xlsx"_s;
     }
     const base::Language L = language();
-    const report::BudgetDocumentData document = report::budgetDocument(m_budget, L);
+    const report::BudgetReport document = report::budgetReport(m_budget, L);
     const report::BudgetWriteResult written = report::writeBudget(document, path);
     if (!written.ok()) {
         common::ErrorReporter::instance().report(written.message(L), written.status == report::BudgetWriteResult::Status::NothingToWrite
@@ -233,7 +233,7 @@ bool BudgetController::exportTo(const QString &chosen)
 
 void BudgetController::printBudget()
 {
-    const report::BudgetDocumentData document = report::budgetDocument(m_budget, language());
+    const report::BudgetReport document = report::budgetReport(m_budget, language());
     if (!document.refusal.isEmpty()) {
         common::ErrorReporter::instance().report(document.refusal);
         return;

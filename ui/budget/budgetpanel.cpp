@@ -62,7 +62,7 @@ class BudgetChartView : public QWidget
 {
 public:
     using QWidget::QWidget;
-    report::BudgetDocumentData document;
+    report::BudgetReport document;
 
 protected:
     void paintEvent(QPaintEvent *) override
@@ -358,11 +358,8 @@ bool BudgetPanel::eventFilter(QObject *watched, QEvent *event)
 
 bool BudgetPanel::besideTiles() const
 {
-    // Where the tiles stand at their full size, and what that leaves on their right.
-    const int W = m_menu->login()->width();
-    const int panel = m_menu->Background2->width();
-    const int tilesRight = (W - panel - 630) / 2 + panel + 630;
-    return W - tilesRight - 60 >= 520;
+    // What the tiles leave on their right when they have their full size.
+    return m_menu->login()->width() - m_menu->tilesRightAtFullSize() - 60 >= 520;
 }
 
 void BudgetPanel::place()

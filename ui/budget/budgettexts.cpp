@@ -26,14 +26,6 @@ QString saveChanges(const QString &name, base::Language language)
     return text.in(language).arg(name);
 }
 
-QString clearSection(const QString &caption, base::Language language)
-{
-    constexpr LocalizedText text{u"Effacer tout ce qui a été saisi dans « %1 » ?",
-                                 u"Удалить всё, что введено в разделе «%1»?",
-                                 u"Clear everything entered in “%1”?"};
-    return text.in(language).arg(caption);
-}
-
 QString readFailureReason(const model::budgetfile::ReadResult &result, base::Language language)
 {
     LocalizedText reason;

@@ -16,7 +16,6 @@ inline constexpr LocalizedText kOpen{u"Ouvrir…", u"Открыть…", u"Open�
 inline constexpr LocalizedText kSave{u"Enregistrer", u"Сохранить", u"Save"};
 inline constexpr LocalizedText kSaveAs{u"Enregistrer sous…", u"Сохранить как…", u"Save as…"};
 inline constexpr LocalizedText kRecent{u"Budgets récents", u"Недавние бюджеты", u"Recent budgets"};
-inline constexpr LocalizedText kClearSection{u"Effacer la section", u"Очистить раздел", u"Clear section"};
 inline constexpr LocalizedText kUntitled{u"Budget sans nom", u"Бюджет без имени", u"Untitled budget"};
 inline constexpr LocalizedText kModified{u"modifié", u"изменён", u"modified"};
 inline constexpr LocalizedText kFilter{u"Budgets Torvane (*.torvane)", u"Бюджеты Torvane (*.torvane)", u"Torvane budgets (*.torvane)"};
@@ -35,7 +34,6 @@ inline constexpr LocalizedText kRestore{u"Restaurer", u"Восстановить
 inline constexpr LocalizedText kDiscard{u"Ignorer", u"Отказаться", u"Discard"};
 
 QString saveChanges(const QString &name, base::Language language);
-QString clearSection(const QString &caption, base::Language language);
 QString readFailure(const model::budgetfile::ReadResult &result, const QString &path, base::Language language);
 QString readFailureReason(const model::budgetfile::ReadResult &result, base::Language language);
 QString skipped(const QStringList &entries, const QString &path, base::Language language);

@@ -6,7 +6,6 @@
 #include "model/reportplan.h"
 #include "report/reportexport.h"
 #include "report/sectionsource.h"
-#include "ui/budget/budgettexts.h"
 #include "ui/common/errorreporter.h"
 #include "ui/common/flatfield.h"
 #include "ui/common/messages.h"
@@ -29,6 +28,10 @@ using namespace model;
 namespace {
 
 constexpr base::LocalizedText kTotalCaption{u"Résultat:", u"Итог:", u"Result:"};
+constexpr base::LocalizedText kClearSection{u"Effacer la section", u"Очистить раздел", u"Clear section"};
+constexpr base::LocalizedText kClearQuestion{u"Effacer tout ce qui a été saisi dans « %1 » ?",
+                                             u"Удалить всё, что введено в разделе «%1»?",
+                                             u"Clear everything entered in “%1”?"};
 
 const QString kStaleAmountStyle =
     u"QLineEdit { background: #fff6e0; border: 1px dashed #b0892c; color: #8a6d1f; font-style: italic; }"_s;
@@ -222,7 +225,7 @@ void SectionScreen::FormShow()
         setWindowTitle(m_catalogue.caption.in(language()));
         Image1->load(base::languageFolder(language()) + u"savexcel.png"_s);
         Image1->setAccessibleName(base::pictures::kSaveButton.in(language()));
-        ClearSection->setText(budget::budgettexts::kClearSection.in(language()));
+        ClearSection->setText(kClearSection.in(language()));
     }
     for (QScrollArea *box : std::as_const(ScrollBox))
         box->verticalScrollBar()->setValue(0);
@@ -255,7 +258,7 @@ void SectionScreen::ClearSectionClick()
         return;
     using Answer = common::ErrorReporter::Answer;
     const base::Language L = base::languageOr(langin);
-    if (common::ErrorReporter::instance().ask(budget::budgettexts::clearSection(m_catalogue.caption.in(L), L), {Answer::Yes, Answer::No},
+    if (common::ErrorReporter::instance().ask(kClearQuestion.in(L).arg(m_catalogue.caption.in(L)), {Answer::Yes, Answer::No},
                                       Answer::No)
         == Answer::Yes)
         m_budget.clearSection(m_index);

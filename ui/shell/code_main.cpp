@@ -71,8 +71,8 @@ void TForm_main::Timer1Timer()
     ww = W() - Background2->width();
     // Tiles keep their 300x90 unless two columns of them would not fit
     // beside the left panel; then they shrink, keeping their proportions.
-    const int tileWidth = std::clamp((ww - 30 - 60) / 2, 60, 300);
-    const int tileHeight = tileWidth * 90 / 300;
+    const int tileWidth = std::clamp((ww - kTileGap - 60) / 2, 60, base::pictures::kTileSize.width());
+    const int tileHeight = tileWidth * base::pictures::kTileSize.height() / base::pictures::kTileSize.width();
     for (common::Picture *tile : Image)
         tile->resize(tileWidth, tileHeight);
     const int below = roomBelowTiles ? roomBelowTiles() : 0;
@@ -81,9 +81,16 @@ void TForm_main::Timer1Timer()
     for (int k = 1; k <= 4; ++k)
         Image[k - 1]->move(left, step * k);
     for (int k = 5; k <= 8; ++k)
-        Image[k - 1]->move(left + tileWidth + 30, step * (k - 4));
+        Image[k - 1]->move(left + tileWidth + kTileGap, step * (k - 4));
     emit laidOut();
     Timer1->switchOff();
+}
+
+int TForm_main::tilesRightAtFullSize() const
+{
+    const int panel = Background2->width();
+    const int both = 2 * base::pictures::kTileSize.width() + kTileGap;
+    return (W() - panel - both) / 2 + panel + both;
 }
 
 void TForm_main::ImageClick(int k)

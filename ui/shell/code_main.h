@@ -26,6 +26,10 @@ public:
     // Height wanted below the tiles by what stands there (the budget
     // overview); the tiles move closer together when the window is low.
     std::function<int()> roomBelowTiles;
+    // Where the tiles' right edge stands when they have their full size
+    // (the layout's rule), for what is placed beside them.
+    int tilesRightAtFullSize() const;
+    static constexpr int kTileGap = 30; // between the two columns
 
     // Screen opened by tile k (1..8).
     static QString sectionOfTile(int k);

@@ -7,7 +7,7 @@
 namespace torvane::report {
 
 // Writes an Office Open XML workbook (.xlsx) through libxlsxwriter.
-class XlsxWriter {
+class OoxmlWriter {
 public:
     // Throws std::runtime_error when the book cannot be stored or the
     // library reports an error.

@@ -1,4 +1,4 @@
-#include "report/budgetdocument.h"
+#include "report/budgetreport.h"
 
 #include "base/localizedtext.h"
 #include "base/safefile.h"
@@ -30,7 +30,7 @@ QString BudgetWriteResult::message(base::Language language) const
     return failed.in(language).arg(shown, reason);
 }
 
-BudgetWriteResult refusalOf(const BudgetDocumentData &document, const QString &path)
+BudgetWriteResult refusalOf(const BudgetReport &document, const QString &path)
 {
     BudgetWriteResult result;
     result.path = path;

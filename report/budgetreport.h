@@ -39,7 +39,7 @@ struct BudgetSectionData {
     std::shared_ptr<const model::ReportSource> source;
 };
 
-struct BudgetDocumentData {
+struct BudgetReport {
     QString title;
     QDateTime date;
     base::Language language = base::Language::English;
@@ -84,7 +84,7 @@ struct BudgetWriteResult {
 
 // A result that refuses the document when it carries a refusal; Written
 // (with path) when it may be written.
-BudgetWriteResult refusalOf(const BudgetDocumentData &document, const QString &path);
+BudgetWriteResult refusalOf(const BudgetReport &document, const QString &path);
 
 // Writes bytes to path through a temporary file that replaces it only once
 // every byte is written, so a failure leaves an earlier file as it was.
