@@ -2,6 +2,7 @@
 
 #include "base/localizedtext.h"
 #include "report/amountformat.h"
+#include "report/budgetwords.h"
 #include "report/budgetchart.h"
 
 #include <QBuffer>
@@ -19,20 +20,10 @@ namespace torvane::report {
 
 using namespace Qt::StringLiterals;
 using base::LocalizedText;
+using namespace words;
 
 namespace {
 
-constexpr LocalizedText kSummary{u"Résumé", u"Сводка", u"Summary"};
-constexpr LocalizedText kSection{u"Section", u"Раздел", u"Section"};
-constexpr LocalizedText kTotal{u"Total", u"Итого", u"Total"};
-constexpr LocalizedText kShare{u"Part", u"Доля", u"Share"};
-constexpr LocalizedText kSectionsTotal{u"Total des sections", u"Итого по разделам", u"Sections total"};
-constexpr LocalizedText kContingency{u"Imprévus (%1)", u"Непредвиденные расходы (%1)", u"Contingency (%1)"};
-constexpr LocalizedText kGrandTotal{u"Total général", u"Общий итог", u"Grand total"};
-constexpr LocalizedText kCurrencyLine{u"Total général en %1, converti au taux saisi de %2 tenge pour 1 %1",
-                                      u"Общий итог в %1 по курсу пользователя: %2 тенге за 1 %1",
-                                      u"Grand total in %1, converted at the user's rate of %2 tenge per unit"};
-constexpr LocalizedText kChart{u"Part de chaque section", u"Доля каждого раздела", u"Share of each section"};
 constexpr LocalizedText kGroup{u"Groupe", u"Группа", u"Group"};
 constexpr LocalizedText kChosen{u"Choix et quantités", u"Выбор и количество", u"Choices and quantities"};
 constexpr LocalizedText kSum{u"Somme", u"Сумма", u"Sum"};
@@ -227,7 +218,7 @@ private:
         tableRow(columns, header, {lang(kSectionsTotal), tengeAmount(m_d.sectionsTotal, l), shareText(1000, l)},
                  RowLook::Strong);
         tableRow(columns, header,
-                 {lang(kContingency).arg(shareText(m_d.contingencyTenths, l)), tengeAmount(m_d.contingency, l)},
+                 {lang(kContingencyOf).arg(shareText(m_d.contingencyTenths, l)), tengeAmount(m_d.contingency, l)},
                  RowLook::Plain);
         tableRow(columns, header, {lang(kGrandTotal), tengeAmount(m_d.grandTotal, l)}, RowLook::Strong);
         if (m_d.hasCurrencyLine()) {

@@ -2,6 +2,7 @@
 
 #include "base/localizedtext.h"
 #include "report/amountformat.h"
+#include "report/budgetwords.h"
 #include "report/builtinhost.h"
 #include "report/reportexport.h"
 #include "report/biffwriter.h"
@@ -15,25 +16,13 @@ namespace torvane::report {
 
 using namespace Qt::StringLiterals;
 using base::LocalizedText;
+using namespace words;
 
 namespace {
 
 constexpr int kMaxSheetName = 31;
 constexpr int kSummaryHeaderRow = 5;
 
-constexpr LocalizedText kSummary{u"Résumé", u"Сводка", u"Summary"};
-constexpr LocalizedText kDate{u"Date", u"Дата", u"Date"};
-constexpr LocalizedText kLanguageLabel{u"Langue", u"Язык", u"Language"};
-constexpr LocalizedText kLanguageName{u"Français", u"Русский", u"English"};
-constexpr LocalizedText kSection{u"Section", u"Раздел", u"Section"};
-constexpr LocalizedText kTotalTenge{u"Total, ₸", u"Итого, тг", u"Total, ₸"};
-constexpr LocalizedText kShare{u"Part", u"Доля", u"Share"};
-constexpr LocalizedText kSectionsTotal{u"Total des sections", u"Итого по разделам", u"Sections total"};
-constexpr LocalizedText kContingency{u"Imprévus (%1)", u"Непредвиденные расходы (%1)", u"Contingency (%1)"};
-constexpr LocalizedText kGrandTotal{u"Total général", u"Общий итог", u"Grand total"};
-constexpr LocalizedText kCurrencyLine{u"Total général en %1, converti au taux saisi de %2 tenge pour 1 %1",
-                                      u"Общий итог в %1 по курсу пользователя: %2 тенге за 1 %1",
-                                      u"Grand total in %1, converted at the user's rate of %2 tenge per unit"};
 constexpr LocalizedText kNoFormat{u"Seuls les classeurs .xlsx et .xls peuvent être écrits.",
                                   u"Можно записать только книги .xlsx и .xls.",
                                   u"Only .xlsx and .xls workbooks can be written."};
@@ -94,7 +83,7 @@ Sheet summarySheet(const BudgetReport &d)
     sheet.cells[{row, 1}] = textCell(kSectionsTotal.in(lang), true, true);
     sheet.cells[{row, 2}] = numberCell(double(d.sectionsTotal), kGrouped, true);
     ++row;
-    sheet.cells[{row, 1}] = textCell(kContingency.in(lang).arg(shareText(d.contingencyTenths, lang)), false, true);
+    sheet.cells[{row, 1}] = textCell(kContingencyOf.in(lang).arg(shareText(d.contingencyTenths, lang)), false, true);
     sheet.cells[{row, 2}] = numberCell(double(d.contingency), kGrouped);
     sheet.cells[{row, 3}] = numberCell(d.contingencyTenths / 1000.0, u"0.0%"_s);
     ++row;

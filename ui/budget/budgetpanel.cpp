@@ -6,6 +6,7 @@
 #include "model/sectionlist.h"
 #include "report/amountformat.h"
 #include "report/budgetchart.h"
+#include "report/budgetwords.h"
 #include "report/budgetoutput.h"
 #include "ui/budget/budgetcontroller.h"
 #include "ui/budget/budgettexts.h"
@@ -40,7 +41,6 @@ namespace {
 constexpr LocalizedText kTitleCaption{u"Titre", u"Название", u"Title"};
 constexpr LocalizedText kTitlePlaceholder{u"Budget du pavillon", u"Бюджет павильона", u"Pavilion budget"};
 constexpr LocalizedText kContingency{u"Réserve pour imprévus", u"Резерв на непредвиденное", u"Contingency"};
-constexpr LocalizedText kGrandTotal{u"Total général", u"Общий итог", u"Grand total"};
 constexpr LocalizedText kCurrency{u"Devise de référence", u"Валюта для сравнения", u"Reference currency"};
 constexpr LocalizedText kRate{u"tenge par unité", u"тенге за единицу", u"tenge per unit"};
 constexpr LocalizedText kConverted{u"≈ %1 au taux saisi", u"≈ %1 по вашему курсу", u"≈ %1 at your rate"};
@@ -256,7 +256,7 @@ void BudgetPanel::retranslate()
     m_titleCaption->setText(kTitleCaption.in(L));
     BudgetTitle->setPlaceholderText(kTitlePlaceholder.in(L));
     m_contingencyCaption->setText(kContingency.in(L));
-    m_totalCaption->setText(kGrandTotal.in(L));
+    m_totalCaption->setText(report::words::kGrandTotal.in(L));
     m_currencyCaption->setText(kCurrency.in(L));
     m_rateCaption->setText(kRate.in(L));
     m_restore->setText(budgettexts::kRestore.in(L));
