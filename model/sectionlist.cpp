@@ -1,6 +1,6 @@
 #include "model/sectionlist.h"
 
-#include "base/picturetexts.h"
+#include "base/pictures.h"
 #include "model/sections/construct.h"
 #include "model/sections/event.h"
 #include "model/sections/expenses.h"

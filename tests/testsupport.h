@@ -1,7 +1,8 @@
 #pragma once
 
-// Shared fixtures of the widget tests: the program's screens as started,
-// and a user's choices on them. The model fixtures come along.
+// Shared fixtures of the widget tests: the program's screens as started, one
+// section screen alone, and a user's choices on them. The model fixtures
+// come along.
 
 #include "model/modelsupport.h"
 
@@ -14,6 +15,7 @@
 #include "ui/common/oneshottimer.h"
 #include "ui/sections/sectionscreen.h"
 #include "ui/shell/code_login.h"
+#include "ui/shell/screenhost.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -74,6 +76,51 @@ struct Screens {
         section->present();
         settle(section);
         return section;
+    }
+};
+
+// Stands in for the start screen: a language code and a client size,
+// nothing else.
+class TestHost : public ui::shell::ScreenHost
+{
+public:
+    int code = 1;
+    int language() const override { return code; }
+};
+
+// One section screen alone, with a budget of its one section, over a stand-in
+// for the start screen of a known client size; errors are recorded instead
+// of shown.
+struct SectionAlone {
+    model::Budget budget;
+    TestHost host;
+    ui::sections::SectionScreen *s;
+
+    explicit SectionAlone(const model::SectionCatalogue &catalogue, QSize size = QSize(1366, 740))
+        : budget({&catalogue})
+    {
+        ui::common::ErrorReporter::instance().setRecording(true);
+        ui::common::ErrorReporter::instance().clearRecorded();
+        host.resize(size);
+        s = new ui::sections::SectionScreen(catalogue, &host, budget);
+        settle(s);
+    }
+    ~SectionAlone() { ui::common::ErrorReporter::instance().clearRecorded(); }
+
+    // The language the screen reads, and the one the program's messages speak.
+    void setLanguage(int code)
+    {
+        host.code = code;
+        if (base::isLanguage(code))
+            ui::common::ErrorReporter::instance().setLanguage(base::Language(code));
+    }
+    // Shows the screen in a language and runs its show steps.
+    void show(int language)
+    {
+        setLanguage(language);
+        s->hide();
+        s->present();
+        settle(s);
     }
 };
 

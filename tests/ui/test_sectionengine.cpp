@@ -18,22 +18,11 @@ using ui::sections::SectionScreen;
 
 namespace {
 
-struct FixtureScreen {
-    Screens screens;
-    Budget budget;
-    SectionScreen *s;
+// The fixture catalogue's screen alone, without the program's other screens.
+struct FixtureScreen : SectionAlone {
     explicit FixtureScreen(const SectionCatalogue &catalogue = fixture::kFixture)
-        : budget({&catalogue})
-        , s(new SectionScreen(catalogue, screens.login.get(), budget))
+        : SectionAlone(catalogue)
     {
-        settle(s);
-    }
-    void show(int language)
-    {
-        screens.setLanguage(language);
-        s->hide();
-        s->present();
-        settle(s);
     }
 };
 
@@ -237,10 +226,7 @@ void TestSectionEngine::localisationWithUnknownLanguageChangesNothing()
     QCOMPARE(f.s->comboBox(1, 1, 1)->currentIndex(), 1);
     QCOMPARE(f.s->comboBox(1, 1, 1)->itemText(0), u"small"_s);
     // A show in that language leaves the menu pictures and captions too.
-    f.screens.setLanguage(3);
-    f.s->hide();
-    f.s->present();
-    settle(f.s);
+    f.show(3);
     QCOMPARE(f.s->windowTitle(), u"Trial"_s);
     QCOMPARE(f.s->Label1->text(), u"Result:"_s);
     QCOMPARE(f.s->Image1->source(), u"img/en/savexcel.png"_s);

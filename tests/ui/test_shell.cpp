@@ -109,6 +109,7 @@ private slots:
     void navigationHoverPictures();
     void navigationClicks();
     void closingAnInnerScreenOnlyHidesIt();
+    void firstShowWorkRunsOnceBeforeTheContent();
     void keyboardReachesEveryControlInReadingOrder_data();
     void keyboardReachesEveryControlInReadingOrder();
     void faqTexts_data();
@@ -349,6 +350,28 @@ void TestShell::closingAnInnerScreenOnlyHidesIt()
     QVERIFY(faq->close());
     QVERIFY(faq->isHidden());
     QCOMPARE(screens.screen<ScreenFrame>(u"Form_faq"_s), faq);
+}
+
+void TestShell::firstShowWorkRunsOnceBeforeTheContent()
+{
+    Screens screens;
+    auto *faq = screens.screen<TForm_faq>(u"Form_faq"_s);
+    QVERIFY(!(faq->Label[0]->textInteractionFlags() & Qt::TextSelectableByMouse)); // not paid for at start-up
+    screens.setLanguage(2);
+    QStringList runs;
+    // It sees the language of its show, and the texts of the show before.
+    faq->whenFirstShown([&] { runs << u"%1 %2"_s.arg(faq->langin).arg(faq->Label[9]->text()); });
+    QVERIFY(runs.isEmpty());
+    faq->present();
+    QCOMPARE(runs, QStringList{u"2 Тенге."_s});
+    QCOMPARE(faq->Label[9]->text(), u"Tenge"_s);
+    QVERIFY(faq->Label[0]->textInteractionFlags() & Qt::TextSelectableByMouse);
+    faq->hide();
+    faq->present();
+    QCOMPARE(runs.size(), 1);
+    // Once the screen has been shown, work asked for runs at once.
+    faq->whenFirstShown([&] { runs << u"late"_s; });
+    QCOMPARE(runs.last(), u"late"_s);
 }
 
 void TestShell::keyboardReachesEveryControlInReadingOrder_data()

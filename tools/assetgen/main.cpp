@@ -5,7 +5,7 @@
 //
 //   torvane-assetgen --out DIR --panel FILE [--icon FILE] [--icon-theme DIR]
 
-#include "base/picturetexts.h"
+#include "base/pictures.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -29,7 +29,7 @@
 #include <numbers>
 #include <vector>
 
-// The words on the pictures and their sizes are the program's own.
+// The pictures' file names, words and sizes are the program's own.
 using torvane::base::LocalizedText;
 namespace pictures = torvane::base::pictures;
 namespace base = torvane::base;
@@ -751,14 +751,14 @@ QImage consultantCard()
 
 // ---------------------------------------------------------------- buttons and tiles
 
-enum class State { Normal, Hover };
+using pictures::Look;
 
-QImage navButton(const QString &text, const Icon &icon, int px, State state)
+QImage navButton(const QString &text, const Icon &icon, int px, Look look)
 {
     QImage img = canvas(pictures::kNavigationSize.width(), pictures::kNavigationSize.height());
     QPainter p(&img);
     smooth(p);
-    const bool hover = state == State::Hover;
+    const bool hover = look == Look::Highlighted;
     const QRectF body(1.5, 1.5, 197, 41);
     const QPainterPath shape = rounded(body, 9);
 
@@ -795,12 +795,12 @@ QImage navButton(const QString &text, const Icon &icon, int px, State state)
     return img;
 }
 
-QImage sectionTile(const QString &text, const Icon &icon, int px, State state)
+QImage sectionTile(const QString &text, const Icon &icon, int px, Look look)
 {
     QImage img = canvas(pictures::kTileSize.width(), pictures::kTileSize.height());
     QPainter p(&img);
     smooth(p);
-    const bool hover = state == State::Hover;
+    const bool hover = look == Look::Highlighted;
     const QRectF body(3, 2, 294, 82);
     const QPainterPath shape = rounded(body, 12);
     softShadow(p, shape, QPointF(0, 2), 3, hover ? 80 : 50);
@@ -942,9 +942,9 @@ void drawLanguage(Writer &out, base::Language lang, QStringList &problems)
         navTexts << bindShortWords(e.words.in(lang));
     const int navPx = commonSize(&probe, QRectF(0, 0, 146, 38), navTexts, 14, 9, Wrap::Late, problems);
     for (size_t i = 0; i < nav.size(); ++i) {
-        const QString base = dir + u"menu"_s + QString::number(i + 1);
-        out.png(base + u".png"_s, [&] { return navButton(navTexts[i], nav[i].icon, navPx, State::Normal); });
-        out.png(base + u"c.png"_s, [&] { return navButton(navTexts[i], nav[i].icon, navPx, State::Hover); });
+        for (const Look look : {Look::Normal, Look::Highlighted})
+            out.png(dir + pictures::navigationFile(int(i) + 1, look),
+                    [&] { return navButton(navTexts[i], nav[i].icon, navPx, look); });
     }
 
     const auto tiles = sectionEntries();
@@ -953,16 +953,16 @@ void drawLanguage(Writer &out, base::Language lang, QStringList &problems)
         tileTexts << bindShortWords(e.words.in(lang));
     const int tilePx = commonSize(&probe, QRectF(0, 0, 196, 68), tileTexts, 17, 10, Wrap::Early, problems);
     for (size_t i = 0; i < tiles.size(); ++i) {
-        const QString base = dir + u"calcmenu"_s + QString::number(i + 1);
-        out.png(base + u".png"_s, [&] { return sectionTile(tileTexts[i], tiles[i].icon, tilePx, State::Normal); });
-        out.png(base + u"c.png"_s, [&] { return sectionTile(tileTexts[i], tiles[i].icon, tilePx, State::Hover); });
+        for (const Look look : {Look::Normal, Look::Highlighted})
+            out.png(dir + pictures::tileFile(int(i) + 1, look),
+                    [&] { return sectionTile(tileTexts[i], tiles[i].icon, tilePx, look); });
     }
 
     const QString save = bindShortWords(kSaveExcel.in(lang));
     const TextFit saveFit = fitText(&probe, QRectF(0, 0, 117, 24), save, 11, 7);
     if (!saveFit.fits)
         problems << u"text does not fit: "_s + save;
-    out.png(dir + u"savexcel.png"_s, [&] { return saveButton(save, saveFit.px); });
+    out.png(dir + pictures::saveButtonFile(), [&] { return saveButton(save, saveFit.px); });
 }
 
 } // namespace
@@ -998,17 +998,17 @@ int main(int argc, char *argv[])
     Writer out(parser.value(outOpt));
     QStringList problems;
 
-    out.jpg(u"img/gen/background.jpg"_s, startBackground);
-    out.jpg(u"img/gen/background1.jpg"_s, innerBackground);
-    out.png(u"img/gen/logo.png"_s, [&] { return startLogo(problems); });
-    out.png(u"img/gen/enter.png"_s, enterButton);
-    out.png(u"img/gen/lang.png"_s, languageBar);
-    out.png(u"img/gen/title.png"_s, [&] { return panelTitle(problems); });
-    out.png(u"img/gen/logotype.png"_s, [&] { return bottomLogotype(problems); });
-    out.png(u"img/gen/faqfon.png"_s, consultantCard);
+    out.jpg(pictures::startBackgroundFile(), startBackground);
+    out.jpg(pictures::innerBackgroundFile(), innerBackground);
+    out.png(pictures::logoFile(), [&] { return startLogo(problems); });
+    out.png(pictures::enterButtonFile(), enterButton);
+    out.png(pictures::languageBarFile(), languageBar);
+    out.png(pictures::titleFile(), [&] { return panelTitle(problems); });
+    out.png(pictures::logotypeFile(), [&] { return bottomLogotype(problems); });
+    out.png(pictures::contactCardFile(), consultantCard);
     const auto &heights = pictures::kPanelHeights;
     for (size_t i = 0; i < heights.size(); ++i)
-        out.png(u"img/gen/arka"_s + QString::number(i + 1) + u".png"_s, [&] { return leftPanel(heights[i]); });
+        out.png(pictures::panelFile(int(i) + 1), [&] { return leftPanel(heights[i]); });
     out.both(parser.value(panelOpt), [] { return leftPanel(pictures::kPanelSize.height()); }, "PNG", -1);
     // The window icon: a desktop shows it small (the launcher takes the
     // theme's icons), and 128 pixels decode in a quarter of 256's time.

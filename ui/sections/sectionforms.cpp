@@ -4,7 +4,7 @@ namespace torvane::ui::sections {
 
 namespace {
 template<typename... Forms>
-SectionScreen *createForm(const model::SectionCatalogue &catalogue, ui::shell::TForm_login *login, model::Budget &budget)
+SectionScreen *createForm(const model::SectionCatalogue &catalogue, ui::shell::ScreenHost *login, model::Budget &budget)
 {
     SectionScreen *screen = nullptr;
     ((&Forms::catalogue() == &catalogue ? (screen = new Forms(login, budget), true) : false) || ...);
@@ -12,7 +12,7 @@ SectionScreen *createForm(const model::SectionCatalogue &catalogue, ui::shell::T
 }
 } // namespace
 
-QList<SectionScreen *> createSectionScreens(ui::shell::TForm_login *login, model::Budget &budget)
+QList<SectionScreen *> createSectionScreens(ui::shell::ScreenHost *login, model::Budget &budget)
 {
     QList<SectionScreen *> screens;
     for (const model::SectionInfo &section : model::sectionList())

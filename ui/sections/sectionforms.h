@@ -18,7 +18,7 @@ class TForm_logistic : public SectionScreen
     Q_OBJECT
 public:
     static const model::SectionCatalogue &catalogue() { return model::sections::logisticCatalogue(); }
-    TForm_logistic(ui::shell::TForm_login *login, model::Budget &budget) : SectionScreen(catalogue(), login, budget) {}
+    TForm_logistic(ui::shell::ScreenHost *login, model::Budget &budget) : SectionScreen(catalogue(), login, budget) {}
 };
 
 class TForm_living : public SectionScreen
@@ -26,7 +26,7 @@ class TForm_living : public SectionScreen
     Q_OBJECT
 public:
     static const model::SectionCatalogue &catalogue() { return model::sections::livingCatalogue(); }
-    TForm_living(ui::shell::TForm_login *login, model::Budget &budget) : SectionScreen(catalogue(), login, budget) {}
+    TForm_living(ui::shell::ScreenHost *login, model::Budget &budget) : SectionScreen(catalogue(), login, budget) {}
 };
 
 class TForm_food : public SectionScreen
@@ -34,7 +34,7 @@ class TForm_food : public SectionScreen
     Q_OBJECT
 public:
     static const model::SectionCatalogue &catalogue() { return model::sections::foodCatalogue(); }
-    TForm_food(ui::shell::TForm_login *login, model::Budget &budget) : SectionScreen(catalogue(), login, budget) {}
+    TForm_food(ui::shell::ScreenHost *login, model::Budget &budget) : SectionScreen(catalogue(), login, budget) {}
 };
 
 class TForm_construct : public SectionScreen
@@ -42,7 +42,7 @@ class TForm_construct : public SectionScreen
     Q_OBJECT
 public:
     static const model::SectionCatalogue &catalogue() { return model::sections::constructCatalogue(); }
-    TForm_construct(ui::shell::TForm_login *login, model::Budget &budget) : SectionScreen(catalogue(), login, budget) {}
+    TForm_construct(ui::shell::ScreenHost *login, model::Budget &budget) : SectionScreen(catalogue(), login, budget) {}
 };
 
 class TForm_service : public SectionScreen
@@ -50,7 +50,7 @@ class TForm_service : public SectionScreen
     Q_OBJECT
 public:
     static const model::SectionCatalogue &catalogue() { return model::sections::serviceCatalogue(); }
-    TForm_service(ui::shell::TForm_login *login, model::Budget &budget) : SectionScreen(catalogue(), login, budget) {}
+    TForm_service(ui::shell::ScreenHost *login, model::Budget &budget) : SectionScreen(catalogue(), login, budget) {}
 };
 
 class TForm_expenses : public SectionScreen
@@ -58,7 +58,7 @@ class TForm_expenses : public SectionScreen
     Q_OBJECT
 public:
     static const model::SectionCatalogue &catalogue() { return model::sections::expensesCatalogue(); }
-    TForm_expenses(ui::shell::TForm_login *login, model::Budget &budget) : SectionScreen(catalogue(), login, budget) {}
+    TForm_expenses(ui::shell::ScreenHost *login, model::Budget &budget) : SectionScreen(catalogue(), login, budget) {}
 };
 
 class TForm_reclame : public SectionScreen
@@ -66,7 +66,7 @@ class TForm_reclame : public SectionScreen
     Q_OBJECT
 public:
     static const model::SectionCatalogue &catalogue() { return model::sections::reclameCatalogue(); }
-    TForm_reclame(ui::shell::TForm_login *login, model::Budget &budget) : SectionScreen(catalogue(), login, budget) {}
+    TForm_reclame(ui::shell::ScreenHost *login, model::Budget &budget) : SectionScreen(catalogue(), login, budget) {}
 };
 
 class TForm_event : public SectionScreen
@@ -74,10 +74,10 @@ class TForm_event : public SectionScreen
     Q_OBJECT
 public:
     static const model::SectionCatalogue &catalogue() { return model::sections::eventCatalogue(); }
-    TForm_event(ui::shell::TForm_login *login, model::Budget &budget) : SectionScreen(catalogue(), login, budget) {}
+    TForm_event(ui::shell::ScreenHost *login, model::Budget &budget) : SectionScreen(catalogue(), login, budget) {}
 };
 
 // The screens of the eight sections of the budget, created in the sections' start-up order.
-QList<SectionScreen *> createSectionScreens(ui::shell::TForm_login *login, model::Budget &budget);
+QList<SectionScreen *> createSectionScreens(ui::shell::ScreenHost *login, model::Budget &budget);
 
 } // namespace torvane::ui::sections

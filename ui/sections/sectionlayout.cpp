@@ -95,7 +95,9 @@ void SectionScreen::placeControls()
     ww = W() - Background2->width();
     layoutFrame();
     const int T = m_catalogue.tabCount();
-    const int left = Background2->width() + 50;
+    // The tab buttons stand in rows across the content area's width, just
+    // above it; a row beyond the first moves the area down by its height.
+    const QRect area = contentRect();
 
     QVector<int> rows(m_catalogue.buttonRows.begin(), m_catalogue.buttonRows.end());
     if (rows.isEmpty())
@@ -106,7 +108,7 @@ void SectionScreen::placeControls()
     const auto wordsFit = [&](const QVector<int> &counts) {
         for (int i = 0, t = 0; i < counts.size(); ++i)
             for (int k = 0; k < counts[i] && t < T; ++k, ++t)
-                if (auto *button = qobject_cast<TabButton *>(Button[t]); button && !button->wordsFit((ww - 100) / counts[i]))
+                if (auto *button = qobject_cast<TabButton *>(Button[t]); button && !button->wordsFit(area.width() / counts[i]))
                     return false;
         return true;
     };
@@ -121,27 +123,26 @@ void SectionScreen::placeControls()
     // needs more even in two lines of a smaller font.
     int rowHeight = TabButton::kStandardHeight;
     for (int i = 0, t = 0; i < rows.size(); ++i) {
-        const int width = std::max((ww - 100) / rows[i], 0);
+        const int width = area.width() / rows[i];
         for (int k = 0; k < rows[i] && t < T; ++k, ++t)
             if (auto *button = qobject_cast<TabButton *>(Button[t]))
                 rowHeight = std::max(rowHeight, button->neededHeight(width));
     }
     int t = 0;
     for (int i = 0; i < rows.size(); ++i) {
-        const int width = (ww - 100) / rows[i];
+        const int width = area.width() / rows[i];
         const int top = firstTop + rowHeight * i;
         for (int k = 0; k < rows[i] && t < T; ++k, ++t) {
-            Button[t]->setGeometry(left + width * k, top, std::max(width, 0), rowHeight);
+            Button[t]->setGeometry(area.left() + width * k, top, width, rowHeight);
             if (auto *button = qobject_cast<TabButton *>(Button[t]))
                 button->fitCaption();
         }
     }
 
-    const int boxTop = firstTop + rowHeight * int(rows.size()); // 110 by the rule
-    const int boxWidth = std::max(ww - 100, 0);
-    const int boxHeight = std::max(H() - 220 - (boxTop - 110), 0);
+    const int below = firstTop + rowHeight * int(rows.size()) - area.top(); // 0 by the rule
+    const QRect boxes(area.left(), area.top() + below, area.width(), std::max(area.height() - below, 0));
     for (QScrollArea *box : std::as_const(ScrollBox))
-        box->setGeometry(left, boxTop, boxWidth, boxHeight);
+        box->setGeometry(boxes);
 
     for (int tab = 1; tab <= T; ++tab) {
         const TabSpec &spec = m_catalogue.tabs[tab - 1];

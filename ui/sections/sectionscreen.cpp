@@ -1,7 +1,7 @@
 #include "ui/sections/sectionscreen.h"
 
 #include "base/language.h"
-#include "base/picturetexts.h"
+#include "base/pictures.h"
 #include "model/passmessages.h"
 #include "model/reportplan.h"
 #include "report/reportexport.h"
@@ -54,14 +54,13 @@ QLabel *makeLabel(const QString &name, QWidget *parent)
 
 } // namespace
 
-SectionScreen::SectionScreen(const SectionCatalogue &catalogue, ui::shell::TForm_login *login, Budget &budget)
-    : shell::ScreenFrame(QString::fromUtf16(catalogue.screenName), login)
+SectionScreen::SectionScreen(const SectionCatalogue &catalogue, ui::shell::ScreenHost *login, Budget &budget)
+    : shell::ScreenFrame(QString::fromUtf16(catalogue.screenName), catalogue.caption, login)
     , m_catalogue(catalogue)
     , m_budget(budget)
     , m_index(budget.indexOf(catalogue))
 {
     Q_ASSERT(m_index >= 0);
-    setWindowTitle(catalogue.caption.in(base::Language::Russian));
     buildDesignControls();
 
     Timer1->setInterval(catalogue.timers.layoutMs);
@@ -200,36 +199,30 @@ void SectionScreen::FormCreate()
     });
     connect(m_grid, &SectionGridView::otherEdited, this, &SectionScreen::EditChange);
     buildTotalsPanel();
-    Timer1->switchOn();
-    Timer2->switchOn();
-}
-
-void SectionScreen::FormShow()
-{
-    readLanguage();
-    loadFramePictures();
-    if (!m_amountsInBold) {
-        // Bold is a font of its own to load: done when a section is first
-        // seen, not for all eight before the start screen shows.
-        m_amountsInBold = true;
+    // Bold is a font of its own to load: done when a section is first seen,
+    // not for all eight before the start screen shows.
+    whenFirstShown([this] {
         for (QLineEdit *field : amountFields()) {
             QFont bold = field->font();
             bold.setBold(true);
             field->setFont(bold);
         }
-    }
+    });
+    Timer1->switchOn();
+    Timer2->switchOn();
+}
+
+void SectionScreen::showContent()
+{
     if (base::isLanguage(langin)) {
-        loadNavigationPictures();
         Label1->setText(kTotalCaption.in(language()));
         Label1->adjustSize();
-        setWindowTitle(m_catalogue.caption.in(language()));
-        Image1->load(base::languageFolder(language()) + u"savexcel.png"_s);
+        loadInLanguage(Image1, base::pictures::saveButtonFile());
         Image1->setAccessibleName(base::pictures::kSaveButton.in(language()));
         ClearSection->setText(kClearSection.in(language()));
     }
     for (QScrollArea *box : std::as_const(ScrollBox))
         box->verticalScrollBar()->setValue(0);
-    Timer1->switchOn();
     Timer2->switchOn();
 }
 

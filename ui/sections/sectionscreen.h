@@ -30,7 +30,7 @@ class SectionScreen : public ui::shell::ScreenFrame
 {
     Q_OBJECT
 public:
-    SectionScreen(const model::SectionCatalogue &catalogue, ui::shell::TForm_login *login, model::Budget &budget);
+    SectionScreen(const model::SectionCatalogue &catalogue, ui::shell::ScreenHost *login, model::Budget &budget);
 
     const model::SectionCatalogue &catalogue() const { return m_catalogue; }
     model::Budget &budget() const { return m_budget; }
@@ -56,7 +56,6 @@ public:
     int currentTab() const;
 
     void FormCreate();
-    void FormShow() override;
     void Timer1Timer(); // layout
     void Timer2Timer(); // localisation
     void Timer3Timer(); // recalculation
@@ -76,6 +75,7 @@ public:
     QString cellText(int tab, int row, int column) const;
 
 protected:
+    void showContent() override;
     void relayout() override { placeControls(); }
 
 private:
@@ -103,7 +103,6 @@ private:
     QString m_lastReported;
     int m_layouts = 0;
     int m_passes = 0;
-    bool m_amountsInBold = false;
 };
 
 } // namespace torvane::ui::sections

@@ -2,6 +2,7 @@
 
 #include "base/language.h"
 #include "base/localizedtext.h"
+#include "base/pictures.h"
 #include "ui/common/oneshottimer.h"
 #include "ui/common/picture.h"
 
@@ -35,10 +36,9 @@ QLabel *contactLabel(QWidget *parent, const QString &name, int pixelSize, QPoint
 }
 } // namespace
 
-TForm_consult::TForm_consult(TForm_login *login)
-    : ScreenFrame(u"Form_consult"_s, login)
+TForm_consult::TForm_consult(ScreenHost *login)
+    : ScreenFrame(u"Form_consult"_s, kTitle, login)
 {
-    setWindowTitle(kTitle.in(base::Language::Russian));
     Image1 = new common::Picture(u"Image1"_s, common::Picture::Sizing::Stretch, this);
     Label1 = contactLabel(this, u"Label1"_s, 16, {304, 171});
     Label6 = contactLabel(this, u"Label6"_s, 16, {304, 237});
@@ -50,6 +50,12 @@ TForm_consult::TForm_consult(TForm_login *login)
     Label2->setText(kPhone);
     Label4->setText(u"E-mail:"_s);
     Label5->setText(kEmail);
+    // Selectable text costs each label a text document: made when the
+    // screen is first shown, not at start-up.
+    whenFirstShown([this] {
+        for (QLabel *label : {Label1, Label2, Label4, Label5, Label6})
+            label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    });
     Timer1->setHandler([this] { Timer1Timer(); });
     FormCreate();
 }
@@ -59,31 +65,23 @@ void TForm_consult::FormCreate()
     Timer1->switchOn();
 }
 
-void TForm_consult::FormShow()
+void TForm_consult::showContent()
 {
-    readLanguage();
-    loadFramePictures();
-    Image1->load(u"img/gen/faqfon.png"_s);
+    Image1->load(base::pictures::contactCardFile());
     if (base::isLanguage(langin)) {
-        setWindowTitle(kTitle.in(language()));
-        loadNavigationPictures();
         Label1->setText(kHeading.in(language()));
         Label6->setText(kPhoneCaption.in(language()));
     }
-    // Sized and made selectable at each show (the texts follow the language),
-    // not at start-up, where each would cost a font or a text document.
-    for (QLabel *label : {Label1, Label2, Label4, Label5, Label6}) {
-        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Sized at each show, as their texts follow the language; not at
+    // start-up, where each would cost a font.
+    for (QLabel *label : {Label1, Label2, Label4, Label5, Label6})
         label->adjustSize();
-    }
-    Timer1->switchOn();
 }
 
 void TForm_consult::Timer1Timer()
 {
     layoutFrame();
-    Image1->setGeometry(Background2->width() + 50, 110, std::max(0, W() - Background2->width() - 100),
-                        std::max(0, H() - 220));
+    Image1->setGeometry(contentRect());
     Image1->lower();
     Background1->lower();
     for (QLabel *label : {Label1, Label4, Label6})

@@ -11,7 +11,7 @@ class TForm_consult : public ScreenFrame
 {
     Q_OBJECT
 public:
-    explicit TForm_consult(TForm_login *login);
+    explicit TForm_consult(ScreenHost *login);
 
     common::Picture *Image1; // contact panel
     QLabel *Label1;  // heading
@@ -24,10 +24,10 @@ public:
     static const QString kPhone;
 
     void FormCreate();
-    void FormShow() override;
     void Timer1Timer();
 
 protected:
+    void showContent() override;
     void relayout() override { Timer1Timer(); }
 };
 

@@ -67,10 +67,9 @@ constexpr base::LocalizedText kTexts[20] = {
 };
 } // namespace
 
-TForm_faq::TForm_faq(TForm_login *login)
-    : ScreenFrame(u"Form_faq"_s, login)
+TForm_faq::TForm_faq(ScreenHost *login)
+    : ScreenFrame(u"Form_faq"_s, kTitle, login)
 {
-    setWindowTitle(kTitle.in(base::Language::Russian));
     ScrollBox1 = new QScrollArea(this);
     ScrollBox1->setObjectName(u"ScrollBox1"_s);
     ScrollBox1->setFrameShape(QFrame::NoFrame);
@@ -103,6 +102,13 @@ TForm_faq::TForm_faq(TForm_login *login)
     Label[21]->setFont(heading);
     Label[21]->setText(u"F. A. Q."_s);
     Label[21]->move(0, 9);
+    // Selectable text costs each label a text document: made when the
+    // screen is first shown, not at start-up. (The heading is sized by the
+    // layout step.)
+    whenFirstShown([this] {
+        for (QLabel *label : Label)
+            label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    });
 
     Timer1->setHandler([this] { Timer1Timer(); });
     FormCreate();
@@ -118,29 +124,18 @@ void TForm_faq::FormCreate()
     Timer1->switchOn();
 }
 
-void TForm_faq::FormShow()
+void TForm_faq::showContent()
 {
-    readLanguage();
-    loadFramePictures();
-    // Selectable text costs each label a text document: made when shown,
-    // not at start-up. (The heading is sized by the layout step.)
-    for (QLabel *label : Label)
-        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    if (base::isLanguage(langin)) {
-        setWindowTitle(kTitle.in(language()));
-        loadNavigationPictures();
+    if (base::isLanguage(langin))
         for (int i = 1; i <= 20; ++i)
             Label[i - 1]->setText(text(i, language()));
-    }
     ScrollBox1->verticalScrollBar()->setValue(0);
-    Timer1->switchOn();
 }
 
 void TForm_faq::Timer1Timer()
 {
     layoutFrame();
-    ScrollBox1->setGeometry(Background2->width() + 50, 110, std::max(0, W() - Background2->width() - 100),
-                            std::max(0, H() - 220));
+    ScrollBox1->setGeometry(contentRect());
     const int panelWidth = ScrollBox1->width();
     int previousBottom = 0;
     for (int i = 1; i <= 21; ++i) {

@@ -14,19 +14,19 @@ class TForm_faq : public ScreenFrame
 {
     Q_OBJECT
 public:
-    explicit TForm_faq(TForm_login *login);
+    explicit TForm_faq(ScreenHost *login);
 
     QScrollArea *ScrollBox1;
     std::array<QLabel *, 22> Label; // Label1..Label22
 
     void FormCreate();
-    void FormShow() override;
     void Timer1Timer();
 
     // Text of label i (1..20) in a language; empty outside 0..2.
     static QString text(int i, base::Language language);
 
 protected:
+    void showContent() override;
     void relayout() override { Timer1Timer(); }
 };
 

@@ -1,6 +1,6 @@
 #include "ui/shell/code_login.h"
 
-#include "base/picturetexts.h"
+#include "base/pictures.h"
 #include "ui/common/errorreporter.h"
 #include "ui/common/languagesetting.h"
 #include "ui/common/oneshottimer.h"
@@ -17,7 +17,7 @@ namespace torvane::ui::shell {
 using namespace Qt::StringLiterals;
 
 TForm_login::TForm_login(QWidget *parent)
-    : QWidget(parent)
+    : ScreenHost(parent)
     , m_qtTranslations(std::make_unique<ui::common::QtTranslations>())
 {
     setObjectName(u"Form_login"_s);
@@ -79,19 +79,13 @@ int TForm_login::language() const
     return Edit1->text().toInt();
 }
 
-namespace {
-const QString kBackground = u"img/gen/background.jpg"_s;
-const QString kLogo = u"img/gen/logo.png"_s;
-const QString kEnter = u"img/gen/enter.png"_s;
-const QString kLanguageBar = u"img/gen/lang.png"_s;
-} // namespace
-
 void TForm_login::prefetchPictures()
 {
-    common::Picture::prefetch({{kBackground, common::Picture::Sizing::Background},
-                       {kLogo, common::Picture::Sizing::Auto},
-                       {kEnter, common::Picture::Sizing::Auto},
-                       {kLanguageBar, common::Picture::Sizing::Auto}});
+    namespace pictures = base::pictures;
+    common::Picture::prefetch({{pictures::startBackgroundFile(), common::Picture::Sizing::Background},
+                               {pictures::logoFile(), common::Picture::Sizing::Auto},
+                               {pictures::enterButtonFile(), common::Picture::Sizing::Auto},
+                               {pictures::languageBarFile(), common::Picture::Sizing::Auto}});
 }
 
 void TForm_login::FormCreate()
@@ -100,10 +94,10 @@ void TForm_login::FormCreate()
     langin = 1;
     // A missing picture is reported and left empty; the start screen still
     // lays itself out, so the program can always be entered.
-    Background1->load(kBackground);
-    Image1->load(kLogo);
-    Image2->load(kEnter);
-    Image3->load(kLanguageBar);
+    Background1->load(base::pictures::startBackgroundFile());
+    Image1->load(base::pictures::logoFile());
+    Image2->load(base::pictures::enterButtonFile());
+    Image3->load(base::pictures::languageBarFile());
     Timer1->switchOn();
 }
 
@@ -173,12 +167,12 @@ void TForm_login::closeEvent(QCloseEvent *event)
 
 void TForm_login::resizeEvent(QResizeEvent *event)
 {
-    QWidget::resizeEvent(event);
-    // The specified layout runs once; later size changes (the window manager
-    // maximising after that first run) keep the logo centred.
+    // The start layout runs once, 100 ms after creation; a window manager
+    // that maximises the window later would leave the logo off centre, so
+    // every size change after that first layout centres it again.
     if (m_laidOut)
         centre();
-    emit clientResized();
+    ScreenHost::resizeEvent(event);
 }
 
 } // namespace torvane::ui::shell

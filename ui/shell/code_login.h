@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "ui/shell/screenhost.h"
 
 #include <functional>
 #include <memory>
@@ -16,11 +16,10 @@ class QtTranslations;
 
 namespace torvane::ui::shell {
 
-
 // The start screen and main window: logo, enter button and language bar. It
 // owns the language choice, the text "0", "1" or "2" of its hidden Edit1, and
 // every inner screen measures its size for their layout.
-class TForm_login : public QWidget
+class TForm_login : public ScreenHost
 {
     Q_OBJECT
 public:
@@ -28,7 +27,7 @@ public:
     ~TForm_login() override;
 
     // The language code held in Edit1.
-    int language() const;
+    int language() const override;
     // Starts decoding this screen's pictures on a worker before the screens
     // are made, so the decode runs beside the making of every other screen.
     static void prefetchPictures();
@@ -55,8 +54,6 @@ public:
     void setCloseGuard(std::function<bool()> guard) { m_closeGuard = std::move(guard); }
 
 signals:
-    // The client size changed; inner screens re-place their controls.
-    void clientResized();
     // A language label was clicked.
     void languageChosen(int code);
 

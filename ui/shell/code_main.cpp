@@ -1,13 +1,12 @@
 #include "ui/shell/code_main.h"
 
-#include "base/picturetexts.h"
+#include "base/language.h"
+#include "base/localizedtext.h"
+#include "base/pictures.h"
 #include "model/catalogue.h"
 #include "model/sectionlist.h"
 #include "ui/common/errorreporter.h"
-#include "base/language.h"
-#include "base/localizedtext.h"
 #include "ui/common/oneshottimer.h"
-#include "ui/shell/code_login.h"
 #include "ui/common/picture.h"
 
 #include <algorithm>
@@ -20,10 +19,9 @@ namespace {
 constexpr base::LocalizedText kCaption{u"Menu principal", u"Главное меню", u"Main menu"};
 } // namespace
 
-TForm_main::TForm_main(TForm_login *login)
-    : ScreenFrame(u"Form_main"_s, login)
+TForm_main::TForm_main(ScreenHost *login)
+    : ScreenFrame(u"Form_main"_s, kCaption, login)
 {
-    setWindowTitle(kCaption.in(base::Language::Russian));
     for (int k = 1; k <= 8; ++k) {
         common::Picture *tile = new common::Picture(u"Image%1"_s.arg(k), common::Picture::Sizing::Fit, this);
         tile->setClickable(true);
@@ -48,21 +46,15 @@ QString TForm_main::sectionOfTile(int k)
     return section ? QString::fromUtf16(section->catalogue().screenName) : QString();
 }
 
-void TForm_main::FormShow()
+void TForm_main::showContent()
 {
-    readLanguage();
-    loadFramePictures();
-    if (base::isLanguage(langin)) {
-        setWindowTitle(kCaption.in(language()));
-        loadNavigationPictures();
-        const QString folder = base::languageFolder(language());
-        for (int k = 1; k <= 8; ++k) {
-            Image[k - 1]->resize(base::pictures::kTileSize);
-            Image[k - 1]->load(folder + u"calcmenu%1.png"_s.arg(k));
-            Image[k - 1]->setAccessibleName(base::pictures::kTiles[std::size_t(k - 1)].in(language()));
-        }
+    if (!base::isLanguage(langin))
+        return;
+    for (int k = 1; k <= 8; ++k) {
+        Image[k - 1]->resize(base::pictures::kTileSize);
+        loadInLanguage(Image[k - 1], base::pictures::tileFile(k));
+        Image[k - 1]->setAccessibleName(base::pictures::kTiles[std::size_t(k - 1)].in(language()));
     }
-    Timer1->switchOn();
 }
 
 void TForm_main::Timer1Timer()
@@ -105,16 +97,14 @@ void TForm_main::ImageMouseMove(int k)
     // start screen they switch this screen's hover pictures to it.
     if (k == 1 || k == 2)
         langin = login()->language();
-    if (base::isLanguage(langin))
-        Image[k - 1]->load(base::languageFolder(language()) + u"calcmenu%1c.png"_s.arg(k));
+    loadInLanguage(Image[k - 1], base::pictures::tileFile(k, base::pictures::Look::Highlighted));
 }
 
 void TForm_main::ImageMouseLeave(int k)
 {
     if (k == 1 || k == 2)
         langin = login()->language();
-    if (base::isLanguage(langin))
-        Image[k - 1]->load(base::languageFolder(language()) + u"calcmenu%1.png"_s.arg(k));
+    loadInLanguage(Image[k - 1], base::pictures::tileFile(k));
 }
 
 } // namespace torvane::ui::shell

@@ -12,12 +12,11 @@ class TForm_main : public ScreenFrame
 {
     Q_OBJECT
 public:
-    explicit TForm_main(TForm_login *login);
+    explicit TForm_main(ScreenHost *login);
 
     std::array<common::Picture *, 8> Image; // tiles Image1..Image8
     int ww = 0;
 
-    void FormShow() override;
     void Timer1Timer();
     void ImageClick(int k);
     void ImageMouseMove(int k);
@@ -39,6 +38,7 @@ signals:
     void laidOut();
 
 protected:
+    void showContent() override;
     void relayout() override { Timer1Timer(); }
 };
 

@@ -1,34 +1,37 @@
 #include "ui/shell/screenframe.h"
 
-#include "base/picturetexts.h"
+#include "base/pictures.h"
+#include "report/referenceworkbook.h"
 #include "ui/common/display.h"
 #include "ui/common/errorreporter.h"
-#include "base/language.h"
-#include "base/localizedtext.h"
-#include "ui/common/oneshottimer.h"
-#include "report/referenceworkbook.h"
 #include "ui/common/messages.h"
-#include "ui/shell/code_login.h"
+#include "ui/common/oneshottimer.h"
 #include "ui/common/picture.h"
 
 #include <QGuiApplication>
+
+#include <algorithm>
+#include <utility>
 
 namespace torvane::ui::shell {
 
 using namespace Qt::StringLiterals;
 
-ScreenFrame::ScreenFrame(const QString &name, TForm_login *login)
+ScreenFrame::ScreenFrame(const QString &name, const base::LocalizedText &caption, ScreenHost *login)
     : QWidget(login, Qt::Window)
     , m_login(login)
+    , m_caption(caption)
 {
     setObjectName(name);
+    // The design caption until the first show: the Russian one.
+    setWindowTitle(caption.in(base::Language::Russian));
     setAutoFillBackground(true);
     setFocusPolicy(Qt::ClickFocus);
 
     Background1 = new common::Picture(u"Background1"_s, common::Picture::Sizing::Background, this);
     Background2 = new common::Picture(u"Background2"_s, common::Picture::Sizing::Auto, this);
-    // The built-in panel takes its place now; its picture is decoded when
-    // the screen is first shown (loadFramePictures), not at start-up.
+    // The built-in panel takes its place now; its picture is decoded at the
+    // screen's first show (loadFramePictures), not at start-up.
     Background2->resize(base::pictures::kPanelSize);
     ImageTitle = new common::Picture(u"ImageTitle"_s, common::Picture::Sizing::Auto, this);
     ImageLogo = new common::Picture(u"ImageLogo"_s, common::Picture::Sizing::Auto, this);
@@ -43,7 +46,7 @@ ScreenFrame::ScreenFrame(const QString &name, TForm_login *login)
     }
     Timer1 = new ui::common::OneShotTimer(u"Timer1"_s, 100, this);
 
-    connect(login, &TForm_login::clientResized, this, [this] {
+    connect(login, &ScreenHost::clientResized, this, [this] {
         if (isVisible())
             ui::common::guarded([this] { relayout(); });
     });
@@ -65,8 +68,14 @@ QPixmap ScreenFrame::builtInPanel(qreal devicePixelRatio)
     return common::Picture::readFile(u":/torvane/leftpanel.png"_s);
 }
 
-int ScreenFrame::W() const { return m_login->width(); }
-int ScreenFrame::H() const { return m_login->height(); }
+int ScreenFrame::W() const { return m_login->clientSize().width(); }
+int ScreenFrame::H() const { return m_login->clientSize().height(); }
+
+QRect ScreenFrame::contentRect() const
+{
+    const int panel = Background2->width();
+    return {panel + 50, 110, std::max(0, W() - panel - 100), std::max(0, H() - 220)};
+}
 
 void ScreenFrame::present()
 {
@@ -91,9 +100,29 @@ void ScreenFrame::present()
     ui::common::guarded([this] { FormShow(); });
 }
 
-void ScreenFrame::readLanguage()
+void ScreenFrame::FormShow()
 {
     langin = m_login->language();
+    loadFramePictures();
+    if (!m_shown) {
+        m_shown = true;
+        for (const std::function<void()> &work : std::exchange(m_firstShow, {}))
+            work();
+    }
+    if (base::isLanguage(langin)) {
+        setWindowTitle(m_caption.in(language()));
+        loadNavigationPictures();
+    }
+    showContent();
+    Timer1->switchOn();
+}
+
+void ScreenFrame::whenFirstShown(std::function<void()> work)
+{
+    if (m_shown)
+        work();
+    else
+        m_firstShow.push_back(std::move(work));
 }
 
 void ScreenFrame::loadFramePictures()
@@ -106,22 +135,25 @@ void ScreenFrame::loadFramePictures()
     for (std::size_t k = 0; k < thresholds.size(); ++k)
         if (scr >= thresholds[k])
             chosen = int(k) + 1;
-    if (chosen == 0 || !Background2->load(u"img/gen/arka%1.png"_s.arg(chosen)))
+    if (chosen == 0 || !Background2->load(base::pictures::panelFile(chosen)))
         Background2->setBuiltIn(builtInPanel(devicePixelRatioF()));
-    Background1->load(u"img/gen/background1.jpg"_s);
-    ImageTitle->load(u"img/gen/title.png"_s);
-    ImageLogo->load(u"img/gen/logotype.png"_s);
+    Background1->load(base::pictures::innerBackgroundFile());
+    ImageTitle->load(base::pictures::titleFile());
+    ImageLogo->load(base::pictures::logotypeFile());
 }
 
 void ScreenFrame::loadNavigationPictures()
 {
-    const QString folder = base::languageFolder(language());
-    if (folder.isEmpty())
-        return;
     for (int k = 1; k <= 5; ++k) {
-        MenuImage[k - 1]->load(folder + u"menu%1.png"_s.arg(k));
+        loadInLanguage(MenuImage[k - 1], base::pictures::navigationFile(k));
         MenuImage[k - 1]->setAccessibleName(base::pictures::kNavigation[std::size_t(k - 1)].in(language()));
     }
+}
+
+void ScreenFrame::loadInLanguage(common::Picture *picture, const QString &fileName)
+{
+    if (base::isLanguage(langin))
+        picture->load(base::languageFolder(language()) + fileName);
 }
 
 void ScreenFrame::layoutFrame()
@@ -162,14 +194,14 @@ void ScreenFrame::MenuImageMouseMove(int k)
 {
     // The highlighted picture is read once when the pointer enters, not at
     // every movement, so a missing file cannot flood the user with reports.
-    if (m_navigationHover && base::isLanguage(langin))
-        MenuImage[k - 1]->load(base::languageFolder(language()) + u"menu%1c.png"_s.arg(k));
+    if (m_navigationHover)
+        loadInLanguage(MenuImage[k - 1], base::pictures::navigationFile(k, base::pictures::Look::Highlighted));
 }
 
 void ScreenFrame::MenuImageMouseLeave(int k)
 {
-    if (m_navigationHover && base::isLanguage(langin))
-        MenuImage[k - 1]->load(base::languageFolder(language()) + u"menu%1.png"_s.arg(k));
+    if (m_navigationHover)
+        loadInLanguage(MenuImage[k - 1], base::pictures::navigationFile(k));
 }
 
 } // namespace torvane::ui::shell
