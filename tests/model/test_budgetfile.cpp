@@ -4,6 +4,7 @@
 #include "model/budgetfile.h"
 #include "model/budgetsummary.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -214,6 +215,66 @@ private slots:
         QVERIFY(read.ok());
         QCOMPARE(read.skipped, skipped);
         QCOMPARE(read.content.settings.currencyRate, rate);
+    }
+
+    // The example of docs/budget-format.md is read as the page describes it,
+    // and it is what the program writes for that budget.
+    void theDocumentedExampleReadsAsThePageSays()
+    {
+        QFile page(QStringLiteral(TORVANE_TEST_DIR "/../docs/budget-format.md"));
+        QVERIFY2(page.open(QIODevice::ReadOnly), qPrintable(page.fileName()));
+        const QString text = QString::fromUtf8(page.readAll());
+        const qsizetype heading = text.indexOf(u"\n## Example\n"_s);
+        QVERIFY(heading >= 0);
+        const QString fence = u"```json\n"_s;
+        const qsizetype open = text.indexOf(fence, heading);
+        const qsizetype close = text.indexOf(u"\n```"_s, open + fence.size());
+        const qsizetype nextHeading = text.indexOf(u"\n## "_s, heading + 1);
+        QVERIFY(open > heading && close > open && (nextHeading < 0 || close < nextHeading));
+        const QByteArray example = text.mid(open + fence.size(), close + 1 - open - fence.size()).toUtf8();
+
+        const budgetfile::ReadResult read = budgetfile::read(example, allCatalogues());
+        QVERIFY2(read.ok(), qPrintable(read.reason));
+        QVERIFY(read.skipped.isEmpty());
+        QCOMPARE(read.version, 1);
+        QCOMPARE(read.language, std::optional(base::Language::English));
+        QCOMPARE(read.content.settings.title, u"Pavilion, spring fair"_s);
+        QCOMPARE(read.content.settings.contingencyTenths, 75); // 7.5 %
+        QCOMPARE(read.content.settings.currencyCode, u"EUR"_s);
+        QCOMPARE(read.content.settings.currencyRate, u"520,5"_s); // kept as typed
+        QVERIFY(read.content.settings.otherKeys.isEmpty());
+
+        // Logistics: Astana to Almaty, 2 adults and 1 child. Food: a dinner
+        // in a luxury restaurant for 2. No other section holds an entry.
+        const SectionEntries &logistics = read.content.sections[0];
+        QCOMPARE(logistics.position(1, 1, 1), 0);
+        QCOMPARE(logistics.position(1, 1, 2), 0);
+        QCOMPARE(logistics.text(1, 1, 3), u"2"_s);
+        QCOMPARE(logistics.text(1, 1, 4), u"1"_s);
+        const SectionEntries &food = read.content.sections[2];
+        QCOMPARE(food.position(1, 5, 1), 2);
+        QCOMPARE(food.position(1, 5, 2), 2);
+        QCOMPARE(food.text(1, 5, 3), u"2"_s);
+        for (std::size_t s = 0; s < read.content.sections.size(); ++s)
+            QCOMPARE(read.content.sections[s].isEmpty(), s != 0 && s != 2);
+
+        // The figures follow from the entries: 2 x 25000 + 13000 and 2 x 25783.
+        Budget budget;
+        budget.load(read.content, false);
+        const auto *flights = std::get_if<SectionFigures>(&budget.figures(0));
+        const auto *dinner = std::get_if<SectionFigures>(&budget.figures(2));
+        QVERIFY(flights && dinner);
+        QCOMPARE(flights->total, u"63000"_s);
+        QCOMPARE(dinner->total, u"51566"_s);
+        const BudgetSummary summary = summarize(budget);
+        QCOMPARE(summary.sectionsTotal, qint64(114566));
+        QCOMPARE(summary.contingency, qint64(8592));   // 114566 x 7.5 % = 8592.45
+        QCOMPARE(summary.grandTotal, qint64(123158));
+        QCOMPARE(summary.currencyHundredths.value_or(-1), qint64(23661)); // 123158 / 520.5 = 236.6148
+
+        // Written again at the same moment, the budget gives the page's bytes.
+        const QDateTime saved(QDate(2025, 3, 14), QTime(9, 26, 53), Qt::UTC);
+        QCOMPARE(QString::fromUtf8(budgetfile::write(budget, base::Language::English, saved)), QString::fromUtf8(example));
     }
 
     void aRecoveryCopyNamesItsBudgetFile()

@@ -1,4 +1,4 @@
-// Events and entertainment on screen: option texts and the silent first layout.
+// Events and entertainment on screen: the silent first layout.
 
 #include "testsupport.h"
 
@@ -10,27 +10,8 @@ class TestSectionEvent : public QObject
     Q_OBJECT
 
 private slots:
-    void englishRecordingLevelsAreRussianTexts();
     void totalStaysEmptyUntilTheFirstChange();
 };
-
-void TestSectionEvent::englishRecordingLevelsAreRussianTexts()
-{
-    Screens screens;
-    const QList<QStringList> expected{
-        {u"par heure"_s, u"lors de l événement"_s},
-        {u"За час"_s, u"За мероприятие"_s},
-        {u"За час"_s, u"За мероприятие"_s},
-    };
-    for (int language = 0; language < 3; ++language) {
-        ui::sections::SectionScreen *s = screens.openSection(u"Form_event"_s, language);
-        QComboBox *box = s->comboBox(2, 3, 2);
-        QStringList items;
-        for (int i = 0; i < box->count(); ++i)
-            items << box->itemText(i);
-        QCOMPARE(items, expected[language]);
-    }
-}
 
 void TestSectionEvent::totalStaysEmptyUntilTheFirstChange()
 {

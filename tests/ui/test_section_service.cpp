@@ -1,4 +1,4 @@
-// Business services on screen: option lists, tab buttons, a row priced without quantity.
+// Business services on screen: tab buttons, a row priced without quantity.
 
 #include "testsupport.h"
 
@@ -13,46 +13,23 @@ class TestSectionService : public QObject
     Q_OBJECT
 
 private slots:
-    void accountingTabOffersTwoListsTranslationTabOne();
     void tabButtonsStandInTwoRowsOfFour();
     void websiteRowIsPricedWithoutQuantityAndKeptOnNextShow();
 };
 
-void TestSectionService::accountingTabOffersTwoListsTranslationTabOne()
-{
-    Screens screens;
-    const QStringList accounting{u"Comptabilité"_s, u"Ведение бухгалтерского учета"_s, u"Accounting service"_s};
-    const QStringList consulting{u"étude de faisabilité"_s, u"финансово-экономические обоснования"_s, u"feasibility study"_s};
-    const QStringList chinese{u"Chinois"_s, u"Китайский"_s, u"Chinese"_s};
-    for (int language = 0; language < 3; ++language) {
-        ui::sections::SectionScreen *s = screens.openSection(u"Form_service"_s, language);
-        QComboBox *row4 = s->comboBox(4, 4, 1);
-        QComboBox *row5 = s->comboBox(4, 5, 1);
-        QCOMPARE(row4->count(), 3);
-        QCOMPARE(row4->itemText(1), accounting[language]);
-        QCOMPARE(row5->count(), 3);
-        QCOMPARE(row5->itemText(0), consulting[language]);
-        for (int row : {1, 8}) {
-            QComboBox *box = s->comboBox(8, row, 1);
-            QCOMPARE(box->count(), 4);
-            QCOMPARE(box->itemText(3), chinese[language]);
-            QCOMPARE(box->currentIndex(), -1);
-        }
-    }
-}
-
 void TestSectionService::tabButtonsStandInTwoRowsOfFour()
 {
+    // 1366 wide: the content starts at 342 and is 974 wide, a quarter of it
+    // 243 for each button.
     Screens screens;
     ui::sections::SectionScreen *s = screens.openSection(u"Form_service"_s, 2);
-    const int width = (s->ww - 100) / 4;
-    const int left = s->ScrollBox[0]->x();
-    for (int t = 1; t <= 8; ++t) {
-        const QRect r = s->Button[t - 1]->geometry();
-        QCOMPARE(r.top(), t <= 4 ? 50 : 80);
-        QCOMPARE(r.left(), left + width * ((t - 1) % 4));
-        QCOMPARE(r.width(), width);
-    }
+    const QList<QRect> expected{
+        {342, 50, 243, 30}, {585, 50, 243, 30}, {828, 50, 243, 30}, {1071, 50, 243, 30},
+        {342, 80, 243, 30}, {585, 80, 243, 30}, {828, 80, 243, 30}, {1071, 80, 243, 30},
+    };
+    for (int t = 1; t <= 8; ++t)
+        QCOMPARE(s->Button[t - 1]->geometry(), expected[t - 1]);
+    QCOMPARE(s->ScrollBox[0]->x(), 342);
 }
 
 void TestSectionService::websiteRowIsPricedWithoutQuantityAndKeptOnNextShow()
