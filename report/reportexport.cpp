@@ -3,9 +3,8 @@
 #include "model/gridname.h"
 #include "report/hostconstants.h"
 #include "report/hostsession.h"
+#include "report/outputformat.h"
 #include "report/workbook.h"
-
-#include <QRegularExpression>
 
 namespace torvane::report {
 
@@ -17,22 +16,6 @@ namespace {
 QString range(int fromColumn, int fromRow, int toColumn, int toRow)
 {
     return cellName(fromRow, fromColumn) + u':' + cellName(toRow, toColumn);
-}
-
-// Spreadsheet programs refuse sheet names over 31 characters or holding
-// : \ / ? * [ ]; the file keeps the full caption.
-QString sheetNameOf(const QString &caption)
-{
-    static const QRegularExpression forbidden(u"[\\[\\]:*?/\\\\]"_s);
-    QString name = caption;
-    name.replace(forbidden, u"-"_s);
-    name = name.left(31);
-    if (!name.isEmpty() && name.back().isHighSurrogate())
-        name.chop(1);
-    name = name.trimmed();
-    while (name.startsWith(u'\'') || name.endsWith(u'\''))
-        name = name.startsWith(u'\'') ? name.mid(1) : name.chopped(1);
-    return sheetNameProblem(name).isEmpty() ? name : u"Report"_s;
 }
 
 QString fileNameOf(const QString &caption)
@@ -130,7 +113,7 @@ ExportOutcome exportSection(const ReportPlan &plan, const ReportSource &source)
     const QString &folder = where.path;
     outcome.inDocuments = where.inDocuments;
     const QString caption = source.caption();
-    s.ExelOtch = folder + fileNameOf(caption) + u".xls"_s;
+    s.ExelOtch = folder + fileNameOf(caption) + suffixOf(OutputFormat::Xls);
     outcome.path = s.ExelOtch;
     if (!where.unmade.isEmpty()) {
         outcome.unmadeFolder = where.unmade;
@@ -142,6 +125,7 @@ ExportOutcome exportSection(const ReportPlan &plan, const ReportSource &source)
         s.App->WorkBooks().Add();
         s.Ke = &s.App->WorkBooks().Item(1);
         s.Abc = &s.Ke->WorkSheets(1);
+        // The file keeps the whole caption; the sheet takes what a sheet name can hold.
         s.Abc->setName(sheetNameOf(caption));
         writeSectionBlocks(*s.Abc, plan, source, 2);
         s.App->setDisplayAlerts(false);
@@ -158,7 +142,7 @@ ExportOutcome exportSection(const ReportPlan &plan, const ReportSource &source)
     s.AppProgID = u"Excel.Application"_s;
     s.App = SpreadsheetHost::create(s.AppProgID);
     s.App->setVisible(true);
-    s.ExelOtch = folder + fileNameOf(caption) + u".xls"_s;
+    s.ExelOtch = folder + fileNameOf(caption) + suffixOf(OutputFormat::Xls);
     try {
         s.App->WorkBooks().Open(s.ExelOtch);
         outcome.opened = true;

@@ -195,8 +195,6 @@ private slots:
 
     void amountsReadAsEachLanguageWritesThem_data();
     void amountsReadAsEachLanguageWritesThem();
-    void sheetNamesAreCleanedShortAndUnique_data();
-    void sheetNamesAreCleanedShortAndUnique();
     void workbookReadsBack_data();
     void workbookReadsBack();
     void sectionSheetIsTheSectionsOwnReport_data();
@@ -257,33 +255,6 @@ void TestBudgetReport::amountsReadAsEachLanguageWritesThem()
     // Texts that are not whole numbers stay as shown.
     QCOMPARE(groupedAmountText(u"683.55"_s, lang), u"683.55"_s);
     QCOMPARE(groupedAmountText(u"007"_s, lang), u"007"_s);
-}
-
-void TestBudgetReport::sheetNamesAreCleanedShortAndUnique_data()
-{
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QStringList>("earlier");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("long French caption") << kLongFood << QStringList{} << u"Divertissement et de la nourrit"_s;
-    QTest::newRow("forbidden characters") << u"Coûts: [A/B] *?\\"_s << QStringList{} << u"Coûts- -A-B- ---"_s;
-    QTest::newRow("apostrophes at the ends") << u"'Les charges d'exploitation'"_s << QStringList{}
-                                             << u"Les charges d'exploitation"_s;
-    QTest::newRow("same name in another case") << u"summary"_s << QStringList{u"Summary"_s} << u"summary (2)"_s;
-    QTest::newRow("same after shortening") << kLongFood + u" bis"_s << QStringList{u"Divertissement et de la nourrit"_s}
-                                           << u"Divertissement et de la nou (2)"_s;
-    QTest::newRow("third of a kind") << u"Publicité"_s << QStringList{u"Publicité"_s, u"PUBLICITÉ (2)"_s}
-                                     << u"Publicité (3)"_s;
-    QTest::newRow("nothing left") << u"''"_s << QStringList{} << u"-"_s;
-}
-
-void TestBudgetReport::sheetNamesAreCleanedShortAndUnique()
-{
-    QFETCH(QString, caption);
-    QFETCH(QStringList, earlier);
-    QFETCH(QString, expected);
-    const QString name = budgetSheetName(caption, earlier);
-    QCOMPARE(name, expected);
-    QVERIFY(sheetNameProblem(name, earlier).isEmpty());
 }
 
 void TestBudgetReport::workbookReadsBack_data()
