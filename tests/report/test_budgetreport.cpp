@@ -7,7 +7,7 @@
 #include "report/amountformat.h"
 #include "report/budgetpdf.h"
 #include "report/budgetworkbook.h"
-#include "report/hostsession.h"
+#include "report/reportfolder.h"
 #include "report/reportexport.h"
 #include "report/spreadsheethost.h"
 #include "report/workbook.h"
@@ -190,7 +190,6 @@ private slots:
     {
         SpreadsheetHost::setOpenerForTesting({});
         setReportFolderForTesting({});
-        HostSession::instance().release();
     }
 
     void amountsReadAsEachLanguageWritesThem_data();
@@ -366,8 +365,8 @@ void TestBudgetReport::sectionSheetIsTheSectionsOwnReport()
 
     setReportFolderForTesting(m_folder->path());
     SpreadsheetHost::setOpenerForTesting([](const QString &) { return true; });
-    exportSection(s.plan, *s.source);
-    const QJsonObject own = readBack(HostSession::instance().ExelOtch).value(u"sheets"_s).toArray().at(0).toObject();
+    const ExportOutcome exported = exportSection(s.plan, *s.source);
+    const QJsonObject own = readBack(exported.path).value(u"sheets"_s).toArray().at(0).toObject();
     QVERIFY(!own.isEmpty());
 
     const QString path = m_folder->filePath(file);
