@@ -3,6 +3,7 @@
 #include "base/language.h"
 #include "model/budgetfile.h"
 #include "report/budgetoutput.h"
+#include "report/outputformat.h"
 #include "ui/common/languagesetting.h"
 #include "ui/budget/budgettexts.h"
 
@@ -39,8 +40,7 @@ int exportFromCommandLine(int argc, char **argv)
         return fail(u"usage: torvane --export BUDGET.torvane OUT.xlsx|OUT.xls|OUT.pdf"_s, 2);
     const QString budgetPath = arguments[2];
     const QString out = QFileInfo(arguments[3]).absoluteFilePath();
-    const QString suffix = QFileInfo(out).suffix().toLower();
-    if (suffix != u"xlsx"_s && suffix != u"xls"_s && suffix != u"pdf"_s)
+    if (report::outputFormatOf(out) == report::OutputFormat::None)
         return fail(u"cannot write \"%1\": the name must end in .xlsx, .xls or .pdf"_s.arg(out), 2);
 
     const model::budgetfile::ReadResult read = model::budgetfile::readFile(budgetPath, model::allCatalogues());

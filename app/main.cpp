@@ -5,7 +5,6 @@
 #include "ui/common/errorreporter.h"
 #include "ui/common/oneshottimer.h"
 #include "ui/common/torvaneapplication.h"
-#include "report/hostsession.h"
 #include "ui/shell/code_login.h"
 #include "ui/common/picture.h"
 
@@ -68,8 +67,6 @@ int main(int argc, char **argv)
         });
     }
     const int status = app.exec();
-    // The spreadsheet objects of the last export or reference click go before the screens.
-    torvane::report::HostSession::instance().release();
 #ifndef __SANITIZE_ADDRESS__
     // Nothing else the screens hold is written at the end (settings are
     // written as they change, files through atomic saves), so the process

@@ -5,13 +5,6 @@
 
 namespace torvane::model {
 
-int optionCount(const ColumnSpec &column, int row)
-{
-    if (column.role != ColumnRole::Choice)
-        return 0;
-    return int(column.optionsOfRow ? column.optionsOfRow(row).size() : column.options.size());
-}
-
 QString invalidQuantityMessage(const QString &text)
 {
     return QStringLiteral("'%1' is not a valid integer value").arg(text);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/sectionentries.h"
+#include "model/sectiontexts.h"
 
 #include <QString>
 #include <QVector>
@@ -55,8 +56,5 @@ PassResult recalculate(const SectionEntries &entries, const base::DecimalFormat 
 
 // The message of a quantity text that cannot be read, as the program has always worded it.
 QString invalidQuantityMessage(const QString &text);
-
-// Number of options a choice cell offers (0 for other cells).
-int optionCount(const ColumnSpec &column, int row);
 
 } // namespace torvane::model

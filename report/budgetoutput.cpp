@@ -5,9 +5,8 @@
 #include "model/sectionlist.h"
 #include "report/budgetpdf.h"
 #include "report/budgetworkbook.h"
+#include "report/outputformat.h"
 #include "report/sectionsource.h"
-
-#include <QFileInfo>
 
 namespace torvane::report {
 
@@ -142,8 +141,7 @@ BudgetReport budgetOverview(const Budget &budget, const BudgetSummary &summary, 
 
 BudgetWriteResult writeBudget(const BudgetReport &document, const QString &path)
 {
-    return QFileInfo(path).suffix().compare(u"pdf", Qt::CaseInsensitive) == 0 ? writeBudgetPdf(document, path)
-                                                                               : writeBudgetWorkbook(document, path);
+    return outputFormatOf(path) == OutputFormat::Pdf ? writeBudgetPdf(document, path) : writeBudgetWorkbook(document, path);
 }
 
 } // namespace torvane::report

@@ -4,13 +4,12 @@
 #include "report/amountformat.h"
 #include "report/budgetwords.h"
 #include "report/builtinhost.h"
+#include "report/outputformat.h"
 #include "report/reportexport.h"
 #include "report/biffwriter.h"
 #include "report/ooxmlwriter.h"
 
-#include <QFileInfo>
 #include <QLocale>
-#include <QRegularExpression>
 
 namespace torvane::report {
 
@@ -20,7 +19,6 @@ using namespace words;
 
 namespace {
 
-constexpr int kMaxSheetName = 31;
 constexpr int kSummaryHeaderRow = 5;
 
 constexpr LocalizedText kNoFormat{u"Seuls les classeurs .xlsx et .xls peuvent être écrits.",
@@ -135,38 +133,12 @@ Sheet sectionSheet(const BudgetSectionData &section, const QString &name)
 
 } // namespace
 
-QString budgetSheetName(const QString &caption, const QStringList &earlier)
-{
-    static const QRegularExpression forbidden(u"[\\[\\]:*?/\\\\]"_s);
-    QString base = caption;
-    base.replace(forbidden, u"-"_s);
-    base = base.simplified();
-    const auto clean = [](QString name, int room) {
-        name = name.left(room);
-        if (!name.isEmpty() && name.back().isHighSurrogate())
-            name.chop(1);
-        name = name.trimmed();
-        while (!name.isEmpty() && (name.startsWith(u'\'') || name.endsWith(u'\'')))
-            name = (name.startsWith(u'\'') ? name.mid(1) : name.chopped(1)).trimmed();
-        return name;
-    };
-    QString name = clean(base, kMaxSheetName);
-    if (name.isEmpty())
-        name = u"-"_s;
-    for (int n = 2; !sheetNameProblem(name, earlier).isEmpty(); ++n) {
-        const QString suffix = u" (%1)"_s.arg(n);
-        QString stem = clean(base, kMaxSheetName - int(suffix.size()));
-        name = (stem.isEmpty() ? u"-"_s : stem) + suffix;
-    }
-    return name;
-}
-
 BudgetWriteResult writeBudgetWorkbook(const BudgetReport &document, const QString &path)
 {
     BudgetWriteResult result;
     result.path = path;
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix != u"xls"_s && suffix != u"xlsx"_s) {
+    const OutputFormat format = outputFormatOf(path);
+    if (!isWorkbook(format)) {
         result.reason = kNoFormat.in(document.language);
         return result;
     }
@@ -184,7 +156,7 @@ BudgetWriteResult writeBudgetWorkbook(const BudgetReport &document, const QStrin
         for (const BudgetSectionData &section : document.sections) {
             if (section.empty || !section.source)
                 continue;
-            names << budgetSheetName(section.caption, names);
+            names << sheetNameOf(section.caption, names);
             book.sheets.push_back(sectionSheet(section, names.back()));
         }
         for (Sheet &sheet : book.sheets) {
@@ -192,7 +164,7 @@ BudgetWriteResult writeBudgetWorkbook(const BudgetReport &document, const QStrin
             sheet.printLandscape = true;
             sheet.printFitToWidth = true;
         }
-        bytes = suffix == u"xls"_s ? BiffWriter::write(book) : OoxmlWriter::write(book);
+        bytes = format == OutputFormat::Xls ? BiffWriter::write(book) : OoxmlWriter::write(book);
     } catch (const std::exception &e) {
         result.reason = QString::fromUtf8(e.what());
         return result;

@@ -10,9 +10,4 @@ namespace torvane::report {
 // or ".xls".
 BudgetWriteResult writeBudgetWorkbook(const BudgetReport &document, const QString &path);
 
-// A caption made fit to name a sheet: at most 31 characters, none of
-// : \ / ? * [ ], no apostrophe at either end, and unlike every earlier name
-// whatever the case.
-QString budgetSheetName(const QString &caption, const QStringList &earlier);
-
 } // namespace torvane::report

@@ -5,6 +5,7 @@
 #include "report/hostconstants.h"
 #include "report/biffwriter.h"
 #include "report/ooxmlwriter.h"
+#include "report/outputformat.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -282,8 +283,8 @@ HostWorksheet &BuiltinWorkbook::addWorkSheet()
 
 void BuiltinWorkbook::SaveAs(const QString &path)
 {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix != u"xls"_s && suffix != u"xlsx"_s)
+    const OutputFormat format = outputFormatOf(path);
+    if (!isWorkbook(format))
         throw HostError(u"Cannot save \"%1\": only .xls and .xlsx workbooks can be written."_s.arg(path));
     Workbook book = m_model;
     for (report::Sheet &sheet : book.sheets) {
@@ -294,7 +295,7 @@ void BuiltinWorkbook::SaveAs(const QString &path)
     }
     QByteArray bytes;
     try {
-        bytes = suffix == u"xls"_s ? BiffWriter::write(book) : OoxmlWriter::write(book);
+        bytes = format == OutputFormat::Xls ? BiffWriter::write(book) : OoxmlWriter::write(book);
     } catch (const std::exception &e) {
         throw HostError(HostError::Kind::Save, path, QString::fromUtf8(e.what()),
                         u"Cannot save \"%1\": %2"_s.arg(path, QString::fromUtf8(e.what())));

@@ -1,70 +1,36 @@
 #include "report/hostsession.h"
 
-#include "base/assetpath.h"
-#include "base/safefile.h"
-
-#include <QDir>
-#include <QStandardPaths>
-#include <QTemporaryFile>
-
 namespace torvane::report {
 
-HostSession &HostSession::instance()
-{
-    static HostSession session;
-    return session;
-}
-
-void HostSession::release()
-{
-    Abc = nullptr;
-    Ke = nullptr;
-    reportApp.reset();
-    App.reset();
-    AppProgID.clear();
-    ExelOtch.clear();
-}
+using namespace Qt::StringLiterals;
 
 namespace {
-QString &folderOverride()
-{
-    static QString folder;
-    return folder;
-}
-
-// Permission bits say little for an administrator or a read-only mount:
-// trying to create a file is the only sure test.
-bool canWriteIn(const QString &folder)
-{
-    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".torvane-XXXXXX")));
-    return probe.open();
-}
+// The programmatic identifier spreadsheet applications are made under.
+const QString kSpreadsheetProgId = u"Excel.Application"_s;
 } // namespace
 
-ReportFolder reportFolder()
+HostWorksheet &HostSession::addWorkbook()
 {
-    ReportFolder folder;
-    QString target = folderOverride();
-    if (target.isEmpty()) {
-        const QString beside = base::AssetPath::root();
-        if (canWriteIn(beside)) {
-            folder.path = beside;
-            return folder;
-        }
-        folder.inDocuments = true;
-        target = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    }
-    folder.path = QDir(target).absolutePath() + QLatin1Char('/');
-    if (const base::WriteResult made = base::makeFolder(target); !made) {
-        folder.unmade = made.path;
-        folder.reason = made.reason;
-    }
-    return folder;
+    m_application = SpreadsheetHost::create(kSpreadsheetProgId);
+    m_application->WorkBooks().Add();
+    // The application is this session's own, so its first workbook is the one just added.
+    return m_application->WorkBooks().Item(1).WorkSheets(1);
 }
 
-void setReportFolderForTesting(const QString &folder)
+void HostSession::saveWorkbook(const QString &path)
 {
-    folderOverride() = folder;
+    if (!m_application)
+        throw HostError(u"There is no workbook to save."_s);
+    m_application->setDisplayAlerts(false);
+    m_application->ActiveWorkBook().SaveAs(path);
+    m_application->Quit();
+}
+
+void HostSession::show(const QString &path)
+{
+    m_application = SpreadsheetHost::create(kSpreadsheetProgId);
+    m_application->setVisible(true);
+    m_application->WorkBooks().Open(path);
 }
 
 } // namespace torvane::report

@@ -8,30 +8,23 @@
 
 namespace torvane::report {
 
-// The spreadsheet objects the program holds from the last export or
-// reference-workbook click until the next one, released when it ends.
-struct HostSession {
-    QString AppProgID;
-    std::unique_ptr<SpreadsheetApplication> App;
-    bool ServerIsRunning = false;
-    QString ExelOtch;
-    std::unique_ptr<SpreadsheetApplication> reportApp; // owns Ke and Abc once App shows the saved file
-    HostWorkbook *Ke = nullptr;
-    HostWorksheet *Abc = nullptr;
+// The spreadsheet application of one export or one reference-workbook click,
+// made for it and gone with it: nothing is held from one click to the next.
+// It is always a new application, never one that is already running, so the
+// user's own workbooks are never written into.
+class HostSession
+{
+public:
+    // A new empty workbook in an application of the session's own; its first sheet.
+    HostWorksheet &addWorkbook();
+    // Writes that workbook to path, replacing a file of that name without a
+    // question, and ends its application.
+    void saveWorkbook(const QString &path);
+    // Shows a saved file in a new application that is left to the user.
+    void show(const QString &path);
 
-    static HostSession &instance();
-    void release();
+private:
+    std::unique_ptr<SpreadsheetApplication> m_application;
 };
-
-// Where reports are written: beside the program when that folder is
-// writable, otherwise in the user's documents folder, made when missing.
-struct ReportFolder {
-    QString path;             // with its trailing separator
-    bool inDocuments = false; // the program's folder cannot be written to
-    QString unmade;           // the folder that could not be made, if any
-    QString reason;           // why, in the system's words
-};
-ReportFolder reportFolder();
-void setReportFolderForTesting(const QString &folder); // empty restores the default
 
 } // namespace torvane::report

@@ -3,9 +3,9 @@
 #include "model/gridname.h"
 #include "report/hostconstants.h"
 #include "report/hostsession.h"
+#include "report/outputformat.h"
+#include "report/reportfolder.h"
 #include "report/workbook.h"
-
-#include <QRegularExpression>
 
 namespace torvane::report {
 
@@ -17,22 +17,6 @@ namespace {
 QString range(int fromColumn, int fromRow, int toColumn, int toRow)
 {
     return cellName(fromRow, fromColumn) + u':' + cellName(toRow, toColumn);
-}
-
-// Spreadsheet programs refuse sheet names over 31 characters or holding
-// : \ / ? * [ ]; the file keeps the full caption.
-QString sheetNameOf(const QString &caption)
-{
-    static const QRegularExpression forbidden(u"[\\[\\]:*?/\\\\]"_s);
-    QString name = caption;
-    name.replace(forbidden, u"-"_s);
-    name = name.left(31);
-    if (!name.isEmpty() && name.back().isHighSurrogate())
-        name.chop(1);
-    name = name.trimmed();
-    while (name.startsWith(u'\'') || name.endsWith(u'\''))
-        name = name.startsWith(u'\'') ? name.mid(1) : name.chopped(1);
-    return sheetNameProblem(name).isEmpty() ? name : u"Report"_s;
 }
 
 QString fileNameOf(const QString &caption)
@@ -89,6 +73,16 @@ void writeGroup(HostWorksheet &sheet, const ReportGroup &group, const ReportTab 
     q += group.lastOfTab ? 2 : 1;
 }
 
+// A section whose subtotals all read "0" has nothing to report.
+bool anythingToExport(const ReportPlan &plan, const ReportSource &source)
+{
+    for (const ReportTab &tab : plan.tabs) {
+        if (source.controlText(tab.sumEditControl) != u"0"_s)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int writeSectionBlocks(HostWorksheet &sheet, const ReportPlan &plan, const ReportSource &source, int firstRow)
@@ -111,56 +105,36 @@ int writeSectionBlocks(HostWorksheet &sheet, const ReportPlan &plan, const Repor
 ExportOutcome exportSection(const ReportPlan &plan, const ReportSource &source)
 {
     ExportOutcome outcome;
-    bool anything = false;
-    for (const ReportTab &tab : plan.tabs)
-        anything |= source.controlText(tab.sumEditControl) != u"0"_s;
-    if (!anything) {
+    if (!anythingToExport(plan, source)) {
         outcome.status = ExportOutcome::Status::NothingToExport;
         return outcome;
     }
 
-    HostSession &s = HostSession::instance();
-    s.AppProgID = u"Excel.Application"_s;
-    s.ServerIsRunning = false;
-    // The built-in host never has a running instance, so no workbook of the
-    // user's is ever written into.
-    if (SpreadsheetApplication *running = SpreadsheetHost::running(s.AppProgID); running == nullptr)
-        s.App = SpreadsheetHost::create(s.AppProgID);
-    const ReportFolder where = reportFolder();
-    const QString &folder = where.path;
-    outcome.inDocuments = where.inDocuments;
+    const ReportFolder folder = reportFolder();
     const QString caption = source.caption();
-    s.ExelOtch = folder + fileNameOf(caption) + u".xls"_s;
-    outcome.path = s.ExelOtch;
-    if (!where.unmade.isEmpty()) {
-        outcome.unmadeFolder = where.unmade;
-        outcome.reason = where.reason;
+    outcome.path = folder.path + fileNameOf(caption) + suffixOf(OutputFormat::Xls);
+    outcome.inDocuments = folder.inDocuments;
+    if (!folder.unmade.isEmpty()) {
+        outcome.unmadeFolder = folder.unmade;
+        outcome.reason = folder.reason;
         return outcome;
     }
 
+    HostSession session;
     try {
-        s.App->WorkBooks().Add();
-        s.Ke = &s.App->WorkBooks().Item(1);
-        s.Abc = &s.Ke->WorkSheets(1);
-        s.Abc->setName(sheetNameOf(caption));
-        writeSectionBlocks(*s.Abc, plan, source, 2);
-        s.App->setDisplayAlerts(false);
-        s.App->ActiveWorkBook().SaveAs(s.ExelOtch);
+        HostWorksheet &sheet = session.addWorkbook();
+        // The file keeps the whole caption; the sheet takes what a sheet name can hold.
+        sheet.setName(sheetNameOf(caption));
+        writeSectionBlocks(sheet, plan, source, 2);
+        session.saveWorkbook(outcome.path);
     } catch (const HostError &e) {
         outcome.reason = e.kind() == HostError::Kind::Save ? e.reason() : QString::fromUtf8(e.what());
         return outcome;
     }
-    if (!s.ServerIsRunning)
-        s.App->Quit();
-    s.reportApp = std::move(s.App);
     outcome.status = ExportOutcome::Status::Saved;
 
-    s.AppProgID = u"Excel.Application"_s;
-    s.App = SpreadsheetHost::create(s.AppProgID);
-    s.App->setVisible(true);
-    s.ExelOtch = folder + fileNameOf(caption) + u".xls"_s;
     try {
-        s.App->WorkBooks().Open(s.ExelOtch);
+        session.show(outcome.path);
         outcome.opened = true;
     } catch (const HostError &e) {
         outcome.viewerMissing = e.kind() == HostError::Kind::OpenNoViewer;

@@ -1,5 +1,7 @@
 #include "report/sectionsource.h"
 
+#include "model/sectiontexts.h"
+
 namespace torvane::report {
 
 using namespace model;
@@ -8,17 +10,9 @@ SectionSource::SectionSource(const SectionEntries &entries, const SectionFigures
     : m_entries(entries)
     , m_language(language)
 {
-    const SectionCatalogue &catalogue = entries.catalogue();
-    for (int t = 1; t <= catalogue.tabCount(); ++t) {
-        const TabSpec &tab = catalogue.tabs[t - 1];
-        m_controls.insert(ControlName::tabButton(t), tab.title.in(language));
-        for (const GroupSpec &group : tab.groups) {
-            m_controls.insert(ControlName::groupHeader(t, group.number), group.header.in(language));
-            for (const ColumnHeader &header : group.columnHeaders)
-                m_controls.insert(ControlName::columnHeader(t, header.label), header.text.in(language));
-        }
+    m_controls = sectionTexts(entries.catalogue(), language);
+    for (int t = 1; t <= entries.catalogue().tabCount(); ++t)
         m_controls.insert(ControlName::subtotal(t), figures.subtotals.value(t - 1, QStringLiteral("0")));
-    }
     m_controls.insert(ControlName::total(), figures.total);
     for (const RowFigure &row : figures.rows)
         m_sums.insert(entries.grid().indexOf(row.cell.tab, row.cell.row, row.cell.column), row.text);
@@ -43,12 +37,12 @@ QString SectionSource::cellText(int tab, int row, int column) const
     switch (cell.spec->role) {
     case ColumnRole::Choice: {
         const int position = m_entries.position(index);
-        const OptionList options = cell.spec->optionsOfRow ? cell.spec->optionsOfRow(row) : cell.spec->options;
+        const OptionList options = optionsOf(*cell.spec, row);
         return position >= 0 && position < int(options.size()) ? options[std::size_t(position)].in(m_language) : QString();
     }
     case ColumnRole::Quantity: return m_entries.text(index);
     case ColumnRole::Sum: return m_sums.value(index, QStringLiteral("0"));
-    case ColumnRole::Name: return cell.spec->nameOfRow ? cell.spec->nameOfRow(row).in(m_language) : QString();
+    case ColumnRole::Name: return m_controls.value(cell.name);
     }
     return {};
 }

@@ -31,11 +31,6 @@ std::unique_ptr<SpreadsheetApplication> SpreadsheetHost::create(const QString &p
     return makeBuiltinApplication();
 }
 
-SpreadsheetApplication *SpreadsheetHost::running(const QString &)
-{
-    return nullptr;
-}
-
 bool SpreadsheetHost::open(const QString &path)
 {
     if (opener())

@@ -114,9 +114,6 @@ public:
 
     // A new application of a programmatic identifier; throws HostError for an unknown one.
     static std::unique_ptr<SpreadsheetApplication> create(const QString &progId);
-    // A running application to attach to. The built-in backend never has one,
-    // so nothing outside the program is ever touched.
-    static SpreadsheetApplication *running(const QString &progId);
 
     // Shows a saved file to the user in the desktop's spreadsheet program.
     static bool open(const QString &path);

@@ -19,12 +19,16 @@ QString cellName(int row, int column)
     return columnLetters(column) + QString::number(row);
 }
 
+namespace {
+constexpr int maxSheetNameUnits = 31;
+const QString kForbiddenInSheetNames = u":\\/?*[]"_s;
+} // namespace
+
 QString sheetNameProblem(const QString &name, const QStringList &earlier)
 {
-    constexpr int maxSheetNameUnits = 31;
     if (name.isEmpty() || name.size() > maxSheetNameUnits)
         return u"sheet name \"%1\" must have 1 to %2 characters"_s.arg(name).arg(maxSheetNameUnits);
-    for (const QChar c : u":\\/?*[]"_s) {
+    for (const QChar c : kForbiddenInSheetNames) {
         if (name.contains(c))
             return u"sheet name \"%1\" must not contain '%2'"_s.arg(name, c);
     }
@@ -35,6 +39,29 @@ QString sheetNameProblem(const QString &name, const QStringList &earlier)
             return u"sheet name \"%1\" is used twice"_s.arg(name);
     }
     return {};
+}
+
+QString sheetNameOf(const QString &text, const QStringList &earlier)
+{
+    QString whole = text;
+    for (const QChar c : kForbiddenInSheetNames)
+        whole.replace(c, u'-');
+    whole = whole.simplified();
+    const auto cut = [&whole](int room) {
+        QString name = whole.left(room);
+        if (!name.isEmpty() && name.back().isHighSurrogate())
+            name.chop(1);
+        name = name.trimmed();
+        while (name.startsWith(u'\'') || name.endsWith(u'\''))
+            name = (name.startsWith(u'\'') ? name.mid(1) : name.chopped(1)).trimmed();
+        return name.isEmpty() ? u"-"_s : name;
+    };
+    QString name = cut(maxSheetNameUnits);
+    for (int n = 2; !sheetNameProblem(name, earlier).isEmpty(); ++n) {
+        const QString suffix = u" (%1)"_s.arg(n);
+        name = cut(maxSheetNameUnits - int(suffix.size())) + suffix;
+    }
+    return name;
 }
 
 QString cellProblem(int row, int column, const WorkbookLimits &limits, const QString &sheet)

@@ -65,6 +65,13 @@ QString cellName(int row, int column);
 // case); empty when it can.
 QString sheetNameProblem(const QString &name, const QStringList &earlier = {});
 
+// A text made into a name that sheetNameProblem accepts: the characters a
+// sheet name cannot hold become "-", runs of spaces one, it is cut to 31
+// UTF-16 units without splitting a character, loses apostrophes at either
+// end, and takes " (2)", " (3)" ... when an earlier sheet has that name
+// whatever the case. "-" when nothing is left.
+QString sheetNameOf(const QString &text, const QStringList &earlier = {});
+
 // What a file format can hold.
 struct WorkbookLimits {
     QString format; // ".xls", ".xlsx"

@@ -7,7 +7,7 @@
 #include "report/amountformat.h"
 #include "report/budgetpdf.h"
 #include "report/budgetworkbook.h"
-#include "report/hostsession.h"
+#include "report/reportfolder.h"
 #include "report/reportexport.h"
 #include "report/spreadsheethost.h"
 #include "report/workbook.h"
@@ -190,13 +190,10 @@ private slots:
     {
         SpreadsheetHost::setOpenerForTesting({});
         setReportFolderForTesting({});
-        HostSession::instance().release();
     }
 
     void amountsReadAsEachLanguageWritesThem_data();
     void amountsReadAsEachLanguageWritesThem();
-    void sheetNamesAreCleanedShortAndUnique_data();
-    void sheetNamesAreCleanedShortAndUnique();
     void workbookReadsBack_data();
     void workbookReadsBack();
     void sectionSheetIsTheSectionsOwnReport_data();
@@ -257,33 +254,6 @@ void TestBudgetReport::amountsReadAsEachLanguageWritesThem()
     // Texts that are not whole numbers stay as shown.
     QCOMPARE(groupedAmountText(u"683.55"_s, lang), u"683.55"_s);
     QCOMPARE(groupedAmountText(u"007"_s, lang), u"007"_s);
-}
-
-void TestBudgetReport::sheetNamesAreCleanedShortAndUnique_data()
-{
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QStringList>("earlier");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("long French caption") << kLongFood << QStringList{} << u"Divertissement et de la nourrit"_s;
-    QTest::newRow("forbidden characters") << u"Coûts: [A/B] *?\\"_s << QStringList{} << u"Coûts- -A-B- ---"_s;
-    QTest::newRow("apostrophes at the ends") << u"'Les charges d'exploitation'"_s << QStringList{}
-                                             << u"Les charges d'exploitation"_s;
-    QTest::newRow("same name in another case") << u"summary"_s << QStringList{u"Summary"_s} << u"summary (2)"_s;
-    QTest::newRow("same after shortening") << kLongFood + u" bis"_s << QStringList{u"Divertissement et de la nourrit"_s}
-                                           << u"Divertissement et de la nou (2)"_s;
-    QTest::newRow("third of a kind") << u"Publicité"_s << QStringList{u"Publicité"_s, u"PUBLICITÉ (2)"_s}
-                                     << u"Publicité (3)"_s;
-    QTest::newRow("nothing left") << u"''"_s << QStringList{} << u"-"_s;
-}
-
-void TestBudgetReport::sheetNamesAreCleanedShortAndUnique()
-{
-    QFETCH(QString, caption);
-    QFETCH(QStringList, earlier);
-    QFETCH(QString, expected);
-    const QString name = budgetSheetName(caption, earlier);
-    QCOMPARE(name, expected);
-    QVERIFY(sheetNameProblem(name, earlier).isEmpty());
 }
 
 void TestBudgetReport::workbookReadsBack_data()
@@ -395,8 +365,8 @@ void TestBudgetReport::sectionSheetIsTheSectionsOwnReport()
 
     setReportFolderForTesting(m_folder->path());
     SpreadsheetHost::setOpenerForTesting([](const QString &) { return true; });
-    exportSection(s.plan, *s.source);
-    const QJsonObject own = readBack(HostSession::instance().ExelOtch).value(u"sheets"_s).toArray().at(0).toObject();
+    const ExportOutcome exported = exportSection(s.plan, *s.source);
+    const QJsonObject own = readBack(exported.path).value(u"sheets"_s).toArray().at(0).toObject();
     QVERIFY(!own.isEmpty());
 
     const QString path = m_folder->filePath(file);

@@ -5,7 +5,7 @@
 #include "reportsupport.h"
 
 #include "report/builtinhost.h"
-#include "report/hostsession.h"
+#include "report/reportfolder.h"
 #include "report/referenceworkbook.h"
 #include "report/reportexport.h"
 #include "model/sections/logistic.h"
@@ -70,6 +70,17 @@ private:
     QStringList &m_log;
 };
 
+// A recording application that also counts how many are alive.
+class CountedApplication : public RecordingApplication
+{
+public:
+    CountedApplication(QStringList &log, int &alive) : RecordingApplication(log), m_alive(alive) { ++m_alive; }
+    ~CountedApplication() override { --m_alive; }
+
+private:
+    int &m_alive;
+};
+
 // Logistics with only tab 3 filled: one transfer, one road freight row.
 MapSource trucking()
 {
@@ -117,13 +128,14 @@ private slots:
         SpreadsheetHost::setOpenerForTesting({});
         setReportFolderForTesting({});
         base::AssetPath::setRootForTesting({});
-        HostSession::instance().release();
     }
 
     void typedTextBecomesNumberOrText_data();
     void typedTextBecomesNumberOrText();
     void rangeAddresses();
     void exportFollowsThePlanCallByCall();
+    void nothingIsHeldBetweenClicks();
+    void missingApplicationFailsTheExport();
     void groupWithoutPricedRowsKeepsTitleAndHeader();
     void tabWithZeroSubtotalLeavesNoTrace();
     void nothingToExportWritesNothing();
@@ -186,7 +198,7 @@ void TestReport::exportFollowsThePlanCallByCall()
         m_log << u"create(%1)"_s.arg(id);
         return std::make_unique<RecordingApplication>(m_log);
     });
-    exportSection(model::reportPlanOf(model::sections::logisticCatalogue()), trucking());
+    const ExportOutcome outcome = exportSection(model::reportPlanOf(model::sections::logisticCatalogue()), trucking());
     const QStringList expected{
         u"create(Excel.Application)"_s,
         u"WorkBooks.Add"_s,
@@ -241,7 +253,48 @@ void TestReport::exportFollowsThePlanCallByCall()
         u"WorkBooks.Open(Logistics and Transportation.xls)"_s,
     };
     QCOMPARE(m_log, expected);
-    QCOMPARE(HostSession::instance().ExelOtch, folder().filePath(u"Logistics and Transportation.xls"_s));
+    QCOMPARE(outcome.status, ExportOutcome::Status::Saved);
+    QVERIFY(outcome.opened);
+    QCOMPARE(outcome.path, folder().filePath(u"Logistics and Transportation.xls"_s));
+}
+
+void TestReport::nothingIsHeldBetweenClicks()
+{
+    int alive = 0;
+    int made = 0;
+    SpreadsheetHost::setFactoryForTesting([&](const QString &) {
+        ++made;
+        return std::make_unique<CountedApplication>(m_log, alive);
+    });
+    const auto plan = model::reportPlanOf(model::sections::logisticCatalogue());
+    QCOMPARE(exportSection(plan, trucking()).status, ExportOutcome::Status::Saved);
+    QCOMPARE(alive, 0);
+    // A second export makes its own applications instead of reusing the first's.
+    QCOMPARE(exportSection(plan, trucking()).status, ExportOutcome::Status::Saved);
+    QCOMPARE(made, 4);
+    QCOMPARE(alive, 0);
+    QCOMPARE(m_log.count(u"Quit"_s), 2);
+
+    QTemporaryDir program;
+    base::AssetPath::setRootForTesting(program.path());
+    QFile workbook(program.filePath(u"sprav.xlsx"_s));
+    QVERIFY(workbook.open(QIODevice::WriteOnly));
+    workbook.close();
+    QCOMPARE(openReferenceWorkbook().status, ReferenceOutcome::Status::Opened);
+    QCOMPARE(made, 5);
+    QCOMPARE(alive, 0);
+}
+
+void TestReport::missingApplicationFailsTheExport()
+{
+    SpreadsheetHost::setFactoryForTesting([](const QString &id) -> std::unique_ptr<SpreadsheetApplication> {
+        throw HostError(u"No spreadsheet application is registered as \"%1\"."_s.arg(id));
+    });
+    const ExportOutcome outcome = exportSection(model::reportPlanOf(model::sections::logisticCatalogue()), trucking());
+    QCOMPARE(outcome.status, ExportOutcome::Status::Failed);
+    QCOMPARE(outcome.reason, u"No spreadsheet application is registered as \"Excel.Application\"."_s);
+    QVERIFY(!QFile::exists(outcome.path));
+    QVERIFY(m_opened.isEmpty());
 }
 
 void TestReport::groupWithoutPricedRowsKeepsTitleAndHeader()
@@ -430,7 +483,6 @@ void TestReport::referenceWorkbookOpensOrSaysWhyNot()
     QCOMPARE(openReferenceWorkbook().status, ReferenceOutcome::Status::Opened);
     QCOMPARE(openReferenceWorkbook().status, ReferenceOutcome::Status::Opened);
     QCOMPARE(m_opened, (QStringList{folder.filePath(u"sprav.xlsx"_s), folder.filePath(u"sprav.xlsx"_s)}));
-    QCOMPARE(HostSession::instance().ExelOtch, folder.filePath(u"sprav.xlsx"_s));
 }
 
 QTEST_MAIN(TestReport)

@@ -385,6 +385,49 @@ private slots:
         }
     }
 
+    void sheetNamesAreCleanedShortAndUnique_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("earlier");
+        QTest::addColumn<QString>("expected");
+        // The sections' captions name their sheets as they always have.
+        QTest::newRow("French food caption, 34 units") << u"Divertissement et de la nourriture"_s << QStringList{}
+                                                       << u"Divertissement et de la nourrit"_s;
+        QTest::newRow("French expenses caption") << u"Les charges d exploitation"_s << QStringList{}
+                                                 << u"Les charges d exploitation"_s;
+        QTest::newRow("Russian accommodation caption") << u"Размещение и проживание"_s << QStringList{}
+                                                       << u"Размещение и проживание"_s;
+        QTest::newRow("English logistics caption") << u"Logistics and Transportation"_s << QStringList{}
+                                                   << u"Logistics and Transportation"_s;
+        QTest::newRow("forbidden characters") << u"Coûts: [A/B] *?\\"_s << QStringList{} << u"Coûts- -A-B- ---"_s;
+        QTest::newRow("runs of spaces and a line break") << u"  Coûts \n\t 2024 "_s << QStringList{} << u"Coûts 2024"_s;
+        QTest::newRow("apostrophes at the ends") << u"'Les charges d'exploitation'"_s << QStringList{}
+                                                 << u"Les charges d'exploitation"_s;
+        QTest::newRow("apostrophe left at the cut") << QString(30, u'a') + u"'bc"_s << QStringList{} << QString(30, u'a');
+        QTest::newRow("character of two units at the cut") << QString(30, u'a') + u"\U0001F600"_s << QStringList{}
+                                                           << QString(30, u'a');
+        QTest::newRow("character of two units kept whole") << QString(29, u'a') + u"\U0001F600"_s << QStringList{}
+                                                           << QString(29, u'a') + u"\U0001F600"_s;
+        QTest::newRow("same name in another case") << u"summary"_s << QStringList{u"Summary"_s} << u"summary (2)"_s;
+        QTest::newRow("same after shortening") << u"Divertissement et de la nourriture bis"_s
+                                               << QStringList{u"Divertissement et de la nourrit"_s}
+                                               << u"Divertissement et de la nou (2)"_s;
+        QTest::newRow("third of a kind") << u"Publicité"_s << QStringList{u"Publicité"_s, u"PUBLICITÉ (2)"_s}
+                                         << u"Publicité (3)"_s;
+        QTest::newRow("nothing left") << u"''"_s << QStringList{} << u"-"_s;
+        QTest::newRow("empty twice") << QString() << QStringList{u"-"_s} << u"- (2)"_s;
+    }
+
+    void sheetNamesAreCleanedShortAndUnique()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, earlier);
+        QFETCH(QString, expected);
+        const QString name = sheetNameOf(text, earlier);
+        QCOMPARE(name, expected);
+        QVERIFY(sheetNameProblem(name, earlier).isEmpty());
+    }
+
     void rejectsWhatTheFormatCannotHold_data()
     {
         QTest::addColumn<Workbook>("book");

@@ -5,7 +5,7 @@
 #include "testsupport.h"
 
 #include "base/safefile.h"
-#include "report/hostsession.h"
+#include "report/reportfolder.h"
 #include "report/spreadsheethost.h"
 #include "ui/budget/budgetcontroller.h"
 #include "ui/common/messages.h"
@@ -72,7 +72,6 @@ private slots:
     {
         report::SpreadsheetHost::setOpenerForTesting({});
         report::setReportFolderForTesting({});
-        report::HostSession::instance().release();
         base::AssetPath::setRootForTesting({});
     }
 

@@ -4,7 +4,7 @@
 #include "testsupport.h"
 #include "reportsupport.h"
 
-#include "report/hostsession.h"
+#include "report/reportfolder.h"
 #include "report/reportexport.h"
 #include "report/spreadsheethost.h"
 
@@ -45,7 +45,6 @@ private slots:
     {
         SpreadsheetHost::setOpenerForTesting({});
         setReportFolderForTesting({});
-        HostSession::instance().release();
     }
 
     void saveButtonExportsTheScreenAsShown();

@@ -11,7 +11,7 @@
 #include "app/startup.h"
 #include "ui/common/torvaneapplication.h"
 #include "ui/sections/sectionscreen.h"
-#include "report/hostsession.h"
+#include "report/reportfolder.h"
 #include "report/spreadsheethost.h"
 #include "model/sectionlist.h"
 #include "ui/shell/code_login.h"
@@ -110,10 +110,14 @@ int main(int argc, char **argv)
     QStandardPaths::setTestModeEnabled(true);
     ui::common::ErrorReporter::instance().setRecording(true);
     QDir().mkpath(out);
+    QString savedReport; // the report the last save button wrote, as it was shown
     if (reports) {
         QDir().mkpath(out + u"/reports"_s);
         report::setReportFolderForTesting(out + u"/reports"_s);
-        report::SpreadsheetHost::setOpenerForTesting([](const QString &) { return true; });
+        report::SpreadsheetHost::setOpenerForTesting([&savedReport](const QString &path) {
+            savedReport = path;
+            return true;
+        });
     }
 
     auto login = app::createScreens();
@@ -148,9 +152,10 @@ int main(int argc, char **argv)
             }
             section->ButtonClick(1);
             if (reports) {
+                savedReport.clear();
                 section->Image1Click();
-                const QString saved = report::HostSession::instance().ExelOtch;
-                QFile::rename(saved, saved.chopped(4) + suffix + u".xls"_s);
+                if (!savedReport.isEmpty())
+                    QFile::rename(savedReport, savedReport.chopped(4) + suffix + u".xls"_s);
             }
             section->hide();
         }

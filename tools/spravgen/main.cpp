@@ -38,10 +38,10 @@ QString withDetail(const model::PriceLine &line, base::Language language)
     return detail.isEmpty() ? item : item + u" — "_s + detail;
 }
 
-void writeSection(report::HostWorksheet &sheet, const model::SectionCatalogue &catalogue)
+void writeSection(report::HostWorksheet &sheet, const model::SectionCatalogue &catalogue, QStringList &names)
 {
-    QString name = catalogue.caption.in(base::Language::English).left(31).trimmed();
-    sheet.setName(name);
+    names << report::sheetNameOf(catalogue.caption.in(base::Language::English), names);
+    sheet.setName(names.back());
     enum { B = 2, C, D, E };
     int q = 2;
     sheet.Cells(q, B, allLanguages(catalogue.caption));
@@ -93,10 +93,11 @@ int main(int argc, char **argv)
         auto host = report::makeBuiltinApplication();
         report::HostWorkbook &book = host->WorkBooks().Add();
         bool first = true;
+        QStringList names;
         for (const model::SectionCatalogue *catalogue : model::allCatalogues()) {
             if (!catalogue->priceList)
                 continue;
-            writeSection(first ? book.WorkSheets(1) : book.addWorkSheet(), *catalogue);
+            writeSection(first ? book.WorkSheets(1) : book.addWorkSheet(), *catalogue, names);
             first = false;
         }
         book.SaveAs(QString::fromLocal8Bit(argv[1]));

@@ -4,6 +4,7 @@
 #include "ui/sections/sectionscreen.h"
 
 #include "base/language.h"
+#include "model/sectiontexts.h"
 #include "ui/sections/optionbox.h"
 #include "ui/sections/sectiongridview.h"
 
@@ -24,16 +25,21 @@ bool SectionScreen::localise()
     if (!base::isLanguage(langin))
         return false;
     const base::Language L = base::Language(langin);
-    for (int t = 1; t <= m_catalogue.tabCount(); ++t) {
-        const TabSpec &tab = m_catalogue.tabs[t - 1];
-        Button[t - 1]->setText(tab.title.in(L));
-        Button[t - 1]->setToolTip(tab.title.in(L));
-        for (const GroupSpec &group : tab.groups) {
-            if (auto *header = qobject_cast<QLabel *>(control(ControlName::groupHeader(t, group.number))))
-                header->setText(group.header.in(L));
-            for (const ColumnHeader &columnHeader : group.columnHeaders)
-                if (auto *label = qobject_cast<QLabel *>(control(ControlName::columnHeader(t, columnHeader.label))))
-                    label->setText(columnHeader.text.in(L));
+    // Every control the section's texts name shows its text: the tab
+    // buttons, the headers and the rows' fixed names.
+    const QHash<QString, QString> texts = sectionTexts(m_catalogue, L);
+    for (auto it = texts.cbegin(); it != texts.cend(); ++it) {
+        QWidget *widget = control(it.key());
+        if (auto *button = qobject_cast<QPushButton *>(widget)) {
+            button->setText(*it);
+            button->setToolTip(*it);
+        } else if (auto *label = qobject_cast<QLabel *>(widget)) {
+            label->setText(*it);
+        } else if (auto *field = qobject_cast<QLineEdit *>(widget)) {
+            const QSignalBlocker blocker(field);
+            field->setText(*it);
+            field->setCursorPosition(0);
+            field->setToolTip(*it);
         }
     }
 
@@ -43,16 +49,15 @@ bool SectionScreen::localise()
         const GridCell &cell = grid.cell(i);
         const GroupSpec &group = *cell.group;
         const QString columnName = cell.column <= int(group.columnHeaders.size())
-            ? group.columnHeaders[std::size_t(cell.column - 1)].text.in(L) : QString();
+            ? texts.value(ControlName::columnHeader(cell.tab, group.columnHeaders[std::size_t(cell.column - 1)].label)) : QString();
         QWidget *widget = m_grid->widget(i);
-        widget->setAccessibleName(u"%1, %2 %3"_s.arg(columnName, m_catalogue.tabs[cell.tab - 1].title.in(L)).arg(cell.row));
+        widget->setAccessibleName(u"%1, %2 %3"_s.arg(columnName, texts.value(ControlName::tabButton(cell.tab))).arg(cell.row));
         if (QComboBox *box = m_grid->comboBox(i)) {
             const QSignalBlocker blocker(box);
             const int position = box->currentIndex();
             box->clear();
-            const OptionList options = cell.spec->optionsOfRow ? cell.spec->optionsOfRow(cell.row) : cell.spec->options;
             int widest = box->width();
-            for (const base::LocalizedText &option : options) {
+            for (const base::LocalizedText &option : optionsOf(*cell.spec, cell.row)) {
                 box->addItem(option.in(L));
                 widest = std::max(widest, box->fontMetrics().horizontalAdvance(option.in(L)) + 40);
             }
@@ -66,12 +71,6 @@ bool SectionScreen::localise()
             else
                 box->view()->setMinimumWidth(widest);
             selectionLost |= box->currentIndex() != position && position != -1;
-        } else if (cell.spec->role == ColumnRole::Name && cell.spec->nameOfRow) {
-            QLineEdit *field = m_grid->edit(i);
-            const QSignalBlocker blocker(field);
-            field->setText(cell.spec->nameOfRow(cell.row).in(L));
-            field->setCursorPosition(0);
-            field->setToolTip(field->text());
         }
     }
     placeControls(); // headers took new texts
