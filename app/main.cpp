@@ -1,7 +1,7 @@
 #include "ui/common/display.h"
 #include "app/commandline.h"
 #include "app/startup.h"
-#include "ui/budget/budgetcontroller.h"
+#include "ui/budget/budgetdocument.h"
 #include "ui/common/errorreporter.h"
 #include "ui/common/oneshottimer.h"
 #include "ui/common/torvaneapplication.h"
@@ -76,7 +76,7 @@ int main(int argc, char **argv)
     // down, so then the long way is taken. So do sanitizer builds, which
     // check the teardown.
     if (!QGuiApplication::clipboard()->ownsClipboard()) {
-        torvane::app::documentOf(*login)->releaseLocks();
+        torvane::app::releaseLocks(*login);
         std::fflush(nullptr);
         std::_Exit(status);
     }

@@ -10,7 +10,7 @@
 #include "report/budgetoutput.h"
 #include "report/budgetpdf.h"
 #include "report/budgetworkbook.h"
-#include "ui/budget/budgetcontroller.h"
+#include "ui/budget/budgetdocument.h"
 #include "ui/budget/budgetpanel.h"
 #include "ui/shell/code_main.h"
 #include "ui/common/torvaneapplication.h"
@@ -123,7 +123,7 @@ int main(int argc, char **argv)
     }
 
     Screens screens;
-    ui::budget::BudgetController *document = app::documentOf(*screens.login);
+    ui::budget::BudgetDocument *document = app::documentOf(*screens.login);
     model::Budget &budget = document->budget();
     auto *panel = screens.login->findChild<ui::budget::BudgetPanel *>(u"BudgetPanel"_s);
     std::vector<QWidget *> sections;

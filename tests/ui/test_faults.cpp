@@ -7,7 +7,7 @@
 #include "base/safefile.h"
 #include "report/reportfolder.h"
 #include "report/spreadsheethost.h"
-#include "ui/budget/budgetcontroller.h"
+#include "ui/budget/budgetdocument.h"
 #include "ui/common/messages.h"
 
 #include <QDir>

@@ -5,16 +5,19 @@
 #include "model/budgetsummary.h"
 #include "model/sectionlist.h"
 #include "report/amountformat.h"
-#include "report/budgetchart.h"
-#include "report/budgetwords.h"
 #include "report/budgetoutput.h"
-#include "ui/budget/budgetcontroller.h"
+#include "report/budgetwords.h"
+#include "ui/budget/budgetactions.h"
+#include "ui/budget/budgetchartview.h"
+#include "ui/budget/budgetdocument.h"
+#include "ui/budget/budgetrecovery.h"
+#include "ui/budget/budgetrecoverybar.h"
 #include "ui/budget/budgettexts.h"
 #include "ui/common/errorreporter.h"
 #include "ui/common/percentbox.h"
+#include "ui/common/picture.h"
 #include "ui/shell/code_login.h"
 #include "ui/shell/code_main.h"
-#include "ui/common/picture.h"
 
 #include <QAction>
 #include <QDoubleSpinBox>
@@ -26,10 +29,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QScrollArea>
-#include <QVBoxLayout>
-#include <QPainter>
 #include <QSignalBlocker>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 namespace torvane::ui::budget {
 
@@ -55,26 +57,19 @@ constexpr int kBelowHeight = 180;
 const QString kBadStyle = u"QLineEdit { background: #ffe1e1; border: 1px solid #c62828; }"_s;
 const QString kTileStyle = u"QLabel { background: rgba(255, 255, 255, 225); color: #0b2545; border-radius: 6px; padding: 1px 6px; font-weight: bold; }"_s;
 
-// The chart of the overview: the same drawing as on paper.
+QLineEdit *lineEdit(QWidget *parent, const QString &name)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    return edit;
+}
+
 } // namespace
 
-class BudgetChartView : public QWidget
-{
-public:
-    using QWidget::QWidget;
-    report::BudgetReport document;
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        report::BudgetChart().paint(painter, QRectF(rect()), document);
-    }
-};
-
-BudgetPanel::BudgetPanel(BudgetController &document, ui::shell::TForm_main *menu)
+BudgetPanel::BudgetPanel(BudgetDocument &document, BudgetRecovery &recovery, BudgetActions &actions, ui::shell::TForm_main *menu)
     : QFrame(menu)
     , m_document(document)
+    , m_actions(actions)
     , m_menu(menu)
 {
     setObjectName(u"BudgetPanel"_s);
@@ -93,107 +88,23 @@ BudgetPanel::BudgetPanel(BudgetController &document, ui::shell::TForm_main *menu
     outer->setContentsMargins(2, 2, 2, 2);
     outer->addWidget(scroll);
 
-    const auto label = [content] { return new QLabel(content); };
-    const auto field = [content](const QString &name) {
-        auto *edit = new QLineEdit(content);
-        edit->setObjectName(name);
-        return edit;
-    };
+    // Made in reading order, which is also the order of the keyboard focus.
+    RecoveryBar = new BudgetRecoveryBar(recovery, content);
 
-    RecoveryBar = new QFrame(content);
-    RecoveryBar->setObjectName(u"RecoveryBar"_s);
-    RecoveryBar->setStyleSheet(u"#RecoveryBar { background: #fff4d6; border: 1px solid #e0b44c; border-radius: 6px; }"_s);
-    auto *recovery = new QHBoxLayout(RecoveryBar);
-    recovery->setContentsMargins(8, 2, 4, 2);
-    m_recoveryText = new QLabel(RecoveryBar);
-    m_recoveryText->setWordWrap(true);
-    m_restore = new QToolButton(RecoveryBar);
-    m_restore->setObjectName(u"RestoreRecovery"_s);
-    m_discard = new QToolButton(RecoveryBar);
-    m_discard->setObjectName(u"DiscardRecovery"_s);
-    recovery->addWidget(m_recoveryText, 1);
-    recovery->addWidget(m_restore);
-    recovery->addWidget(m_discard);
-    connect(m_restore, &QToolButton::clicked, this, [this] { m_document.restoreRecovery(); });
-    connect(m_discard, &QToolButton::clicked, this, [this] { m_document.discardRecovery(); });
-
-    m_titleCaption = label();
-    BudgetTitle = field(u"BudgetTitle"_s);
+    m_titleCaption = new QLabel(content);
+    BudgetTitle = lineEdit(content, u"BudgetTitle"_s);
     BudgetTitle->setMaxLength(120);
-    BudgetFileName = label();
+    BudgetFileName = new QLabel(content);
     BudgetFileName->setObjectName(u"BudgetFileName"_s);
     BudgetFileName->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    // The document's buttons in two rows: the file, then what leaves for a manager.
-    auto *buttons = new QGridLayout;
-    buttons->setSpacing(4);
-    static const char16_t *const actions[] = {u"actionNewBudget", u"actionOpenBudget", u"actionSaveBudget", u"actionSaveBudgetAs",
-                                              u"actionExportBudget", u"actionPrintBudget", u"actionPdfBudget"};
-    for (std::size_t i = 0; i < m_buttons.size(); ++i) {
-        auto *button = new QToolButton(content);
-        if (auto *action = menu->findChild<QAction *>(QString::fromUtf16(actions[i]), Qt::FindDirectChildrenOnly))
-            button->setDefaultAction(action);
-        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-        button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-        buttons->addWidget(button, i < 4 ? 0 : 1, i < 4 ? int(i) : int(i) - 4);
-        m_buttons[i] = button;
-    }
-    // Open… also lists the budgets opened last.
-    auto *recent = new QMenu(this);
-    m_buttons[1]->setMenu(recent);
-    m_buttons[1]->setPopupMode(QToolButton::MenuButtonPopup);
-    connect(recent, &QMenu::aboutToShow, this, [this, recent] {
-        recent->clear();
-        for (const QString &path : m_document.recentFiles())
-            recent->addAction(QFileInfo(path).fileName(), this, [this, path] {
-                if (m_document.confirmDiscard())
-                    m_document.openFile(path);
-            })->setToolTip(path);
-        recent->setEnabled(!recent->isEmpty());
-    });
+    QGridLayout *buttons = makeButtons(content);
 
     m_chart = new BudgetChartView(content);
     m_chart->setObjectName(u"BudgetChart"_s);
     m_chart->setMinimumSize(160, 90);
 
-    m_contingencyCaption = label();
-    ContingencyPercent = new common::PercentBox(content);
-    ContingencyPercent->setObjectName(u"ContingencyPercent"_s);
-    connect(ContingencyPercent, &common::PercentBox::refused, this, [](const QString &text, model::PercentProblem problem, double kept) {
-        const base::Language L = common::ErrorReporter::instance().language();
-        common::ErrorReporter::instance().report(budgettexts::contingencyRefused(text, problem, int(std::lround(kept * 10)), L));
-    });
-    ContingencyAmount = label();
-    ContingencyAmount->setObjectName(u"ContingencyAmount"_s);
-    m_totalCaption = label();
-    BudgetTotal = field(u"BudgetTotal"_s);
-    BudgetTotal->setReadOnly(true);
-    BudgetTotal->setFocusPolicy(Qt::ClickFocus);
-    BudgetTotal->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_currencyCaption = label();
-    CurrencyCode = field(u"CurrencyCode"_s);
-    CurrencyCode->setMaxLength(8);
-    CurrencyCode->setPlaceholderText(u"EUR"_s);
-    m_rateCaption = label();
-    CurrencyRate = field(u"CurrencyRate"_s);
-    CurrencyRate->setMaxLength(20);
-    CurrencyTotal = label();
-    CurrencyTotal->setObjectName(u"CurrencyTotal"_s);
-
-    auto *figures = new QGridLayout;
-    figures->setHorizontalSpacing(6);
-    figures->setVerticalSpacing(3);
-    figures->addWidget(m_contingencyCaption, 0, 0);
-    figures->addWidget(ContingencyPercent, 0, 1);
-    figures->addWidget(ContingencyAmount, 0, 2, 1, 2);
-    figures->addWidget(m_totalCaption, 1, 0);
-    figures->addWidget(BudgetTotal, 1, 1, 1, 3);
-    figures->addWidget(m_currencyCaption, 2, 0);
-    figures->addWidget(CurrencyCode, 2, 1);
-    figures->addWidget(CurrencyRate, 2, 2);
-    figures->addWidget(m_rateCaption, 2, 3);
-    figures->addWidget(CurrencyTotal, 3, 1, 1, 3);
-    figures->setColumnStretch(2, 1);
+    QGridLayout *figures = makeFigures(content);
 
     auto *title = new QHBoxLayout;
     title->addWidget(m_titleCaption);
@@ -218,12 +129,7 @@ BudgetPanel::BudgetPanel(BudgetController &document, ui::shell::TForm_main *menu
     grid->setColumnStretch(1, 3);
     grid->setRowStretch(2, 1);
 
-    for (int k = 0; k < 8; ++k) {
-        auto *total = new QLabel(menu->Image[std::size_t(k)]);
-        total->setObjectName(u"TileTotal%1"_s.arg(k + 1));
-        total->setAttribute(Qt::WA_TransparentForMouseEvents);
-        TileTotal[std::size_t(k)] = total;
-    }
+    makeTileTotals();
 
     connect(BudgetTitle, &QLineEdit::textEdited, this, &BudgetPanel::applySettings);
     connect(ContingencyPercent, &QDoubleSpinBox::valueChanged, this, &BudgetPanel::applySettings);
@@ -234,8 +140,8 @@ BudgetPanel::BudgetPanel(BudgetController &document, ui::shell::TForm_main *menu
     connect(&budget, &model::Budget::entryChanged, this, &BudgetPanel::refresh);
     connect(&budget, &model::Budget::sectionReplaced, this, &BudgetPanel::refresh);
     connect(&budget, &model::Budget::settingsChanged, this, &BudgetPanel::refresh);
-    connect(&m_document, &BudgetController::documentChanged, this, &BudgetPanel::refresh);
-    connect(&m_document, &BudgetController::recoveryChanged, this, &BudgetPanel::refresh);
+    connect(&m_document, &BudgetDocument::documentChanged, this, &BudgetPanel::refresh);
+    connect(&recovery, &BudgetRecovery::recoveryChanged, this, &BudgetPanel::refresh);
     menu->roomBelowTiles = [this] { return besideTiles() ? 0 : kBelowHeight; };
     menu->installEventFilter(this);
     connect(menu, &ui::shell::TForm_main::laidOut, this, [this] {
@@ -245,9 +151,96 @@ BudgetPanel::BudgetPanel(BudgetController &document, ui::shell::TForm_main *menu
     retranslate();
 }
 
+QGridLayout *BudgetPanel::makeButtons(QWidget *content)
+{
+    // The budget's actions in two rows: the file, then what leaves for a manager.
+    auto *buttons = new QGridLayout;
+    buttons->setSpacing(4);
+    std::array<int, 2> columns{};
+    QToolButton *open = nullptr;
+    for (const BudgetActions::Entry &entry : BudgetActions::entries()) {
+        auto *button = new QToolButton(content);
+        if (QAction *action = BudgetActions::actionOf(m_menu, entry.id))
+            button->setDefaultAction(action);
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+        const int row = int(entry.group);
+        buttons->addWidget(button, row, columns[std::size_t(row)]++);
+        if (entry.id == BudgetActions::Id::Open)
+            open = button;
+    }
+    // Open… also lists the budgets opened last.
+    auto *recent = new QMenu(this);
+    open->setMenu(recent);
+    open->setPopupMode(QToolButton::MenuButtonPopup);
+    connect(recent, &QMenu::aboutToShow, this, [this, recent] {
+        recent->clear();
+        for (const QString &path : m_document.recentFiles())
+            recent->addAction(QFileInfo(path).fileName(), this, [this, path] {
+                if (m_document.confirmDiscard())
+                    m_document.openFile(path);
+            })->setToolTip(path);
+        recent->setEnabled(!recent->isEmpty());
+    });
+    return buttons;
+}
+
+QGridLayout *BudgetPanel::makeFigures(QWidget *content)
+{
+    m_contingencyCaption = new QLabel(content);
+    ContingencyPercent = new common::PercentBox(content);
+    ContingencyPercent->setObjectName(u"ContingencyPercent"_s);
+    connect(ContingencyPercent, &common::PercentBox::refused, this, [](const QString &text, model::PercentProblem problem, double kept) {
+        const base::Language L = common::ErrorReporter::instance().language();
+        common::ErrorReporter::instance().report(budgettexts::contingencyRefused(text, problem, int(std::lround(kept * 10)), L));
+    });
+    ContingencyAmount = new QLabel(content);
+    ContingencyAmount->setObjectName(u"ContingencyAmount"_s);
+    m_totalCaption = new QLabel(content);
+    BudgetTotal = lineEdit(content, u"BudgetTotal"_s);
+    BudgetTotal->setReadOnly(true);
+    BudgetTotal->setFocusPolicy(Qt::ClickFocus);
+    BudgetTotal->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_currencyCaption = new QLabel(content);
+    CurrencyCode = lineEdit(content, u"CurrencyCode"_s);
+    CurrencyCode->setMaxLength(8);
+    CurrencyCode->setPlaceholderText(u"EUR"_s);
+    m_rateCaption = new QLabel(content);
+    CurrencyRate = lineEdit(content, u"CurrencyRate"_s);
+    CurrencyRate->setMaxLength(20);
+    CurrencyTotal = new QLabel(content);
+    CurrencyTotal->setObjectName(u"CurrencyTotal"_s);
+
+    auto *figures = new QGridLayout;
+    figures->setHorizontalSpacing(6);
+    figures->setVerticalSpacing(3);
+    figures->addWidget(m_contingencyCaption, 0, 0);
+    figures->addWidget(ContingencyPercent, 0, 1);
+    figures->addWidget(ContingencyAmount, 0, 2, 1, 2);
+    figures->addWidget(m_totalCaption, 1, 0);
+    figures->addWidget(BudgetTotal, 1, 1, 1, 3);
+    figures->addWidget(m_currencyCaption, 2, 0);
+    figures->addWidget(CurrencyCode, 2, 1);
+    figures->addWidget(CurrencyRate, 2, 2);
+    figures->addWidget(m_rateCaption, 2, 3);
+    figures->addWidget(CurrencyTotal, 3, 1, 1, 3);
+    figures->setColumnStretch(2, 1);
+    return figures;
+}
+
+void BudgetPanel::makeTileTotals()
+{
+    for (int k = 0; k < 8; ++k) {
+        auto *total = new QLabel(m_menu->Image[std::size_t(k)]);
+        total->setObjectName(u"TileTotal%1"_s.arg(k + 1));
+        total->setAttribute(Qt::WA_TransparentForMouseEvents);
+        TileTotal[std::size_t(k)] = total;
+    }
+}
+
 base::Language BudgetPanel::language() const
 {
-    return base::languageOr(m_menu->langin);
+    return m_menu->language();
 }
 
 void BudgetPanel::retranslate()
@@ -259,10 +252,10 @@ void BudgetPanel::retranslate()
     m_totalCaption->setText(report::words::kGrandTotal.in(L));
     m_currencyCaption->setText(kCurrency.in(L));
     m_rateCaption->setText(kRate.in(L));
-    m_restore->setText(budgettexts::kRestore.in(L));
-    m_discard->setText(budgettexts::kDiscard.in(L));
+    RecoveryBar->retranslate(L);
     ContingencyPercent->setLocale(base::localeOf(L));
-    m_document.retranslate();
+    // The menu shows in the screens' language: so do the buttons' actions.
+    m_actions.retranslate();
     refresh();
 }
 
@@ -285,9 +278,7 @@ void BudgetPanel::refresh()
     BudgetFileName->setText(budget.isModified() ? m_document.displayName(L) + u" — "_s + budgettexts::kModified.in(L) + u" ●"_s
                                                 : m_document.displayName(L));
     BudgetFileName->setToolTip(m_document.filePath());
-    RecoveryBar->setVisible(m_document.hasRecovery());
-    if (RecoveryBar->isVisibleTo(this))
-        m_recoveryText->setText(budgettexts::recoveryOffer(m_document.recoveryTime(), L));
+    RecoveryBar->refresh(L);
 
     // The figures and fields are laid out text, each with its font to load:
     // while the menu is not on screen they wait for its next show.
@@ -312,8 +303,20 @@ void BudgetPanel::refresh()
     m_updating = false;
 
     const model::BudgetSummary summary = model::summarize(budget);
-    m_chart->document = report::budgetOverview(budget, summary, L);
-    m_chart->update();
+    m_chart->setReport(report::budgetOverview(budget, summary, L));
+    refreshTileTotals(summary, L);
+    ContingencyAmount->setText(u"= "_s + report::tengeAmount(summary.contingency, L));
+    BudgetTotal->setText(summary.priced ? report::tengeAmount(summary.grandTotal, L) : kWaiting.in(L));
+    CurrencyRate->setStyleSheet(summary.rateInvalid ? kBadStyle : QString());
+    CurrencyRate->setToolTip(summary.rateInvalid ? kBadRate.in(L) : QString());
+    CurrencyTotal->setText(summary.currencyHundredths
+                               ? kConverted.in(L).arg(report::currencyAmount(*summary.currencyHundredths, settings.currencyCode, L))
+                               : QString());
+}
+
+void BudgetPanel::refreshTileTotals(const model::BudgetSummary &summary, base::Language L)
+{
+    const model::Budget &budget = m_document.budget();
     for (int k = 1; k <= 8; ++k) {
         QLabel *total = TileTotal[std::size_t(k - 1)];
         const model::SectionInfo *section = model::sectionOfTile(k);
@@ -327,13 +330,6 @@ void BudgetPanel::refresh()
         QWidget *tile = total->parentWidget();
         total->move(tile->width() - total->width() - 8, tile->height() - total->height() - 6);
     }
-    ContingencyAmount->setText(u"= "_s + report::tengeAmount(summary.contingency, L));
-    BudgetTotal->setText(summary.priced ? report::tengeAmount(summary.grandTotal, L) : kWaiting.in(L));
-    CurrencyRate->setStyleSheet(summary.rateInvalid ? kBadStyle : QString());
-    CurrencyRate->setToolTip(summary.rateInvalid ? kBadRate.in(L) : QString());
-    CurrencyTotal->setText(summary.currencyHundredths
-                               ? kConverted.in(L).arg(report::currencyAmount(*summary.currencyHundredths, settings.currencyCode, L))
-                               : QString());
 }
 
 bool BudgetPanel::eventFilter(QObject *watched, QEvent *event)

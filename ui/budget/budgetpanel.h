@@ -6,10 +6,13 @@
 
 #include <array>
 
+class QGridLayout;
 class QLabel;
 class QLineEdit;
-class QToolButton;
 
+namespace torvane::model {
+struct BudgetSummary;
+}
 namespace torvane::ui::common {
 class PercentBox;
 }
@@ -19,19 +22,22 @@ class TForm_main;
 
 namespace torvane::ui::budget {
 
+class BudgetActions;
 class BudgetChartView;
-class BudgetController;
+class BudgetDocument;
+class BudgetRecovery;
+class BudgetRecoveryBar;
 
 // The whole budget on the main menu: its title, file and modified mark, the
-// document's buttons, a chart of the sections' shares, the contingency, the
-// grand total and, at the user's own rate, the total in a reference
-// currency; and each section's total on its tile. Every figure follows the
-// sections as they change.
+// budget's action buttons, a chart of the sections' shares, the
+// contingency, the grand total and, at the user's own rate, the total in a
+// reference currency; and each section's total on its tile. Every figure
+// follows the sections as they change.
 class BudgetPanel : public QFrame
 {
     Q_OBJECT
 public:
-    BudgetPanel(BudgetController &document, ui::shell::TForm_main *menu);
+    BudgetPanel(BudgetDocument &document, BudgetRecovery &recovery, BudgetActions &actions, ui::shell::TForm_main *menu);
 
     QLineEdit *BudgetTitle;
     QLabel *BudgetFileName;
@@ -42,7 +48,7 @@ public:
     QLineEdit *CurrencyRate;
     QLabel *CurrencyTotal;
     std::array<QLabel *, 8> TileTotal; // on the tiles, in the tiles' order
-    QFrame *RecoveryBar;
+    BudgetRecoveryBar *RecoveryBar;
 
     // Places the panel below or beside the tiles and the totals on them.
     void place();
@@ -55,11 +61,16 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    QGridLayout *makeButtons(QWidget *content);
+    QGridLayout *makeFigures(QWidget *content);
+    void makeTileTotals();
+    void refreshTileTotals(const model::BudgetSummary &summary, base::Language language);
     bool besideTiles() const;
     void applySettings();
     base::Language language() const;
 
-    BudgetController &m_document;
+    BudgetDocument &m_document;
+    BudgetActions &m_actions;
     ui::shell::TForm_main *m_menu;
     BudgetChartView *m_chart;
     QLabel *m_titleCaption;
@@ -67,10 +78,6 @@ private:
     QLabel *m_totalCaption;
     QLabel *m_currencyCaption;
     QLabel *m_rateCaption;
-    QLabel *m_recoveryText;
-    QToolButton *m_restore;
-    QToolButton *m_discard;
-    std::array<QToolButton *, 7> m_buttons;
     bool m_updating = false;
     bool m_figuresWaiting = false;
     bool m_styled = false;

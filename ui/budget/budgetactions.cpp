@@ -1,0 +1,86 @@
+#include "ui/budget/budgetactions.h"
+
+#include "ui/budget/budgetdocument.h"
+#include "ui/budget/budgetoutputs.h"
+#include "ui/budget/budgettexts.h"
+#include "ui/budget/shortcutkeeper.h"
+#include "ui/common/errorreporter.h"
+#include "ui/shell/code_login.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QWidget>
+
+namespace torvane::ui::budget {
+
+using namespace Qt::StringLiterals;
+namespace texts = budgettexts;
+
+std::span<const BudgetActions::Entry> BudgetActions::entries()
+{
+    static constexpr Entry table[] = {
+        {Id::New, u"actionNewBudget", u"Ctrl+N", &texts::kNew, Group::File, [](BudgetActions &a) { a.m_document.newBudget(); }},
+        {Id::Open, u"actionOpenBudget", u"Ctrl+O", &texts::kOpen, Group::File, [](BudgetActions &a) { a.m_document.open(); }},
+        {Id::Save, u"actionSaveBudget", u"Ctrl+S", &texts::kSave, Group::File, [](BudgetActions &a) { a.m_document.save(); }},
+        {Id::SaveAs, u"actionSaveBudgetAs", u"Ctrl+Shift+S", &texts::kSaveAs, Group::File,
+         [](BudgetActions &a) { a.m_document.saveAs(); }},
+        {Id::Export, u"actionExportBudget", u"Ctrl+E", &texts::kExport, Group::Output,
+         [](BudgetActions &a) { a.m_outputs.exportBudget(); }},
+        {Id::Print, u"actionPrintBudget", u"Ctrl+P", &texts::kPrint, Group::Output, [](BudgetActions &a) { a.m_outputs.printBudget(); }},
+        {Id::Pdf, u"actionPdfBudget", u"", &texts::kPdf, Group::Output, [](BudgetActions &a) { a.m_outputs.pdfBudget(); }},
+    };
+    return table;
+}
+
+const BudgetActions::Entry &BudgetActions::entry(Id id)
+{
+    for (const Entry &entry : entries())
+        if (entry.id == id)
+            return entry;
+    Q_UNREACHABLE();
+}
+
+BudgetActions::BudgetActions(BudgetDocument &document, BudgetOutputs &outputs, ui::shell::TForm_login *login)
+    : QObject(login)
+    , m_document(document)
+    , m_outputs(outputs)
+    , m_login(login)
+    , m_shortcuts(new ShortcutKeeper(this))
+{
+    setObjectName(u"BudgetActions"_s);
+    qApp->installEventFilter(m_shortcuts);
+}
+
+base::Language BudgetActions::language() const
+{
+    return base::languageOr(m_login->language());
+}
+
+void BudgetActions::installOn(QWidget *screen)
+{
+    for (const Entry &entry : entries()) {
+        auto *action = new QAction(entry.text->in(language()), screen);
+        action->setObjectName(QString::fromUtf16(entry.name));
+        const QKeySequence keys(QString::fromUtf16(entry.keys));
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        m_shortcuts->keep(keys);
+        connect(action, &QAction::triggered, this, [this, run = entry.run] { common::guarded([&] { run(*this); }); });
+        screen->addAction(action);
+        m_actions.append({action, &entry});
+    }
+}
+
+QAction *BudgetActions::actionOf(const QWidget *screen, Id id)
+{
+    return screen->findChild<QAction *>(QString::fromUtf16(entry(id).name), Qt::FindDirectChildrenOnly);
+}
+
+void BudgetActions::retranslate()
+{
+    for (const auto &[action, entry] : std::as_const(m_actions))
+        if (action)
+            action->setText(entry->text->in(language()));
+}
+
+} // namespace torvane::ui::budget

@@ -1,0 +1,101 @@
+#include "ui/budget/budgetoutputs.h"
+
+#include "base/programmodule.h"
+#include "report/budgetoutput.h"
+#include "report/budgetpdf.h"
+#include "report/outputformat.h"
+#include "report/spreadsheethost.h"
+#include "ui/budget/budgetdocument.h"
+#include "ui/budget/budgetfilechooser.h"
+#include "ui/budget/budgettexts.h"
+#include "ui/budget/printpreview.h"
+#include "ui/common/errorreporter.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QFileInfo>
+
+namespace torvane::ui::budget {
+
+using namespace Qt::StringLiterals;
+namespace texts = budgettexts;
+using report::OutputFormat;
+
+BudgetOutputs::BudgetOutputs(BudgetDocument &document, QObject *parent)
+    : QObject(parent)
+    , m_document(document)
+{
+    setObjectName(u"BudgetOutputs"_s);
+}
+
+base::Language BudgetOutputs::language() const
+{
+    return common::ErrorReporter::instance().language();
+}
+
+QString BudgetOutputs::outputName(const QString &suffix) const
+{
+    QString title = m_document.budget().settings().title.trimmed();
+    if (title.isEmpty())
+        title = m_document.filePath().isEmpty() ? texts::kBudgetWord.in(language())
+                                                : QFileInfo(m_document.filePath()).completeBaseName();
+    title.replace(u'/', u'-');
+    return title + u' ' + QDate::currentDate().toString(Qt::ISODate) + suffix;
+}
+
+bool BudgetOutputs::exportBudget()
+{
+    const QString path = BudgetFileChooser::choose(BudgetFileChooser::Kind::Workbook, true,
+                                                   outputName(report::suffixOf(OutputFormat::Xlsx)));
+    return !path.isEmpty() && exportTo(path);
+}
+
+bool BudgetOutputs::pdfBudget()
+{
+    const QString path = BudgetFileChooser::choose(BudgetFileChooser::Kind::Pdf, true, outputName(report::suffixOf(OutputFormat::Pdf)));
+    return !path.isEmpty() && exportTo(path);
+}
+
+bool BudgetOutputs::exportTo(const QString &chosen)
+{
+    QString path = QFileInfo(chosen).absoluteFilePath();
+    if (report::outputFormatOf(path) == OutputFormat::None)
+        path += report::suffixOf(OutputFormat::Xlsx);
+    const base::Language L = language();
+    const report::BudgetReport document = report::budgetReport(m_document.budget(), L);
+    const report::BudgetWriteResult written = report::writeBudget(document, path);
+    if (!written.ok()) {
+        common::ErrorReporter::instance().report(written.message(L), written.status == report::BudgetWriteResult::Status::NothingToWrite
+                                                                         ? common::ErrorReporter::Severity::Notice
+                                                                         : common::ErrorReporter::Severity::Error);
+        return false;
+    }
+    // Shown to the user like a section report.
+    if (!report::SpreadsheetHost::open(path))
+        common::ErrorReporter::instance().report(written.message(L), common::ErrorReporter::Severity::Notice);
+    return true;
+}
+
+void BudgetOutputs::printBudget()
+{
+    const report::BudgetReport document = report::budgetReport(m_document.budget(), language());
+    if (!document.refusal.isEmpty()) {
+        common::ErrorReporter::instance().report(document.refusal);
+        return;
+    }
+    if (document.nothingToWrite()) {
+        report::BudgetWriteResult nothing;
+        nothing.status = report::BudgetWriteResult::Status::NothingToWrite;
+        common::ErrorReporter::instance().report(nothing.message(language()), common::ErrorReporter::Severity::Notice);
+        return;
+    }
+    try {
+        const auto &print = base::programModule<PrintModule>(kPrintModuleName, kPrintModuleEntry, kPrintModuleVersion);
+        print.preview(QApplication::activeWindow(), texts::kPrint.in(language()), outputName({}).trimmed(),
+                      [&document](QPagedPaintDevice &device) { report::paintBudget(device, document); });
+    } catch (const std::exception &failure) {
+        common::ErrorReporter::instance().report(texts::printUnavailable(QString::fromStdString(failure.what()), language()));
+    }
+}
+
+} // namespace torvane::ui::budget
