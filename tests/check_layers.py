@@ -63,7 +63,7 @@ RULES = [
     ("app/**",                   upto("app"),                       WIDGETS),
     ("tests/model/*",            upto("model") + ["tests/model"],   CORE + TEST),
     ("tests/report/*",           upto("report") + ["tests/report"], GUI + TEST),
-    ("tests/ui/*",               LAYERS + TEST_HELPERS,             WIDGETS + TEST),
+    ("tests/ui/*",               LAYERS + TEST_HELPERS + ["tests/ui"], WIDGETS + TEST),
     ("tests/test_pictures.cpp",  [],                                GUI + ("QtSvg",) + TEST),
     ("tests/*.h",                LAYERS + TEST_HELPERS,             WIDGETS + TEST),
     ("tools/assetgen/**",        upto("base"),                      GUI + ("QtSvg",)),
