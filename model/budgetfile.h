@@ -15,6 +15,8 @@ namespace torvane::model {
 namespace budgetfile {
 
 inline constexpr int kVersion = 1;
+// The ending of a budget file's name.
+inline constexpr QStringView kSuffix = u".torvane";
 // No budget comes near this; a larger file is refused before it is read.
 inline constexpr qint64 kMaxBytes = 8 * 1024 * 1024;
 // All eight sections hold about 1500 cells; far more is not a budget.

@@ -8,9 +8,9 @@ namespace torvane::model {
 
 struct SectionCatalogue;
 
-// What a section that cannot be priced says, in a language (0 French,
-// 1 Russian, 2 English). Fields are named as the user sees them: by their
-// column's header, their row and their tab.
+// What a section that cannot be priced says, in a language. Fields are
+// named as the user sees them: by their column's header, their row and
+// their tab.
 namespace passmessages {
 
 // The message of a failed pass. A text that is not a quantity keeps its

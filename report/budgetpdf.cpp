@@ -296,12 +296,8 @@ BudgetWriteResult writeBudgetPdf(const BudgetReport &document, const QString &pa
 {
     BudgetWriteResult result;
     result.path = path;
-    if (const BudgetWriteResult refused = refusalOf(document, path); !refused.ok())
-        return refused;
-    if (document.nothingToWrite()) {
-        result.status = BudgetWriteResult::Status::NothingToWrite;
-        return result;
-    }
+    if (const BudgetWriteResult allowed = mayWrite(document, path); !allowed.ok())
+        return allowed;
     QByteArray bytes;
     {
         QBuffer buffer(&bytes);

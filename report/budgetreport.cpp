@@ -30,12 +30,17 @@ QString BudgetWriteResult::message(base::Language language) const
     return failed.in(language).arg(shown, reason);
 }
 
-BudgetWriteResult refusalOf(const BudgetReport &document, const QString &path)
+BudgetWriteResult mayWrite(const BudgetReport &document, const QString &path)
 {
     BudgetWriteResult result;
     result.path = path;
-    result.status = document.refusal.isEmpty() ? BudgetWriteResult::Status::Written : BudgetWriteResult::Status::Refused;
-    result.reason = document.refusal;
+    result.status = BudgetWriteResult::Status::Written;
+    if (!document.refusal.isEmpty()) {
+        result.status = BudgetWriteResult::Status::Refused;
+        result.reason = document.refusal;
+    } else if (document.nothingToWrite()) {
+        result.status = BudgetWriteResult::Status::NothingToWrite;
+    }
     return result;
 }
 

@@ -82,9 +82,10 @@ struct BudgetWriteResult {
     QString message(base::Language language) const;
 };
 
-// A result that refuses the document when it carries a refusal; Written
-// (with path) when it may be written.
-BudgetWriteResult refusalOf(const BudgetReport &document, const QString &path);
+// Whether the document may be written now: Written (with the path) when it
+// may, Refused when a section cannot be priced, NothingToWrite when nothing
+// is entered yet.
+BudgetWriteResult mayWrite(const BudgetReport &document, const QString &path);
 
 // Writes bytes to path through a temporary file that replaces it only once
 // every byte is written, so a failure leaves an earlier file as it was.

@@ -142,12 +142,8 @@ BudgetWriteResult writeBudgetWorkbook(const BudgetReport &document, const QStrin
         result.reason = kNoFormat.in(document.language);
         return result;
     }
-    if (const BudgetWriteResult refused = refusalOf(document, path); !refused.ok())
-        return refused;
-    if (document.nothingToWrite()) {
-        result.status = BudgetWriteResult::Status::NothingToWrite;
-        return result;
-    }
+    if (const BudgetWriteResult allowed = mayWrite(document, path); !allowed.ok())
+        return allowed;
     QByteArray bytes;
     try {
         Workbook book;

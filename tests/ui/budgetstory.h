@@ -13,6 +13,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <memory>
+
 namespace torvane::test {
 
 inline ui::budget::BudgetDocument *documentOf(const Screens &screens)
@@ -35,6 +37,23 @@ inline void keepFilesIn(const QTemporaryDir &home)
     qputenv("XDG_CONFIG_HOME", home.filePath(u"config"_s).toLocal8Bit());
     base::DecimalFormat::setRegionalForTesting(QLocale::c());
 }
+
+// What every budget widget test does around its test functions: its own
+// home for settings and recovery copies, a fresh folder for each function's
+// files, and no file chooser or answers left from the function before.
+struct BudgetTestCase {
+    QTemporaryDir home;
+    std::unique_ptr<QTemporaryDir> folder;
+
+    void start() { keepFilesIn(home); }
+    void next()
+    {
+        folder = std::make_unique<QTemporaryDir>();
+        ui::budget::BudgetFileChooser::setForTesting({});
+        ui::common::ErrorReporter::instance().setAnswersForTesting({});
+    }
+    void done() { ui::budget::BudgetFileChooser::setForTesting({}); }
+};
 
 // Logistics Astana to Almaty for 2 adults, and one construction row.
 inline void fillStory(Screens &screens)

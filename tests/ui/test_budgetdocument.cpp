@@ -30,18 +30,12 @@ class TestBudgetDocument : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir m_home;
-    std::unique_ptr<QTemporaryDir> m_folder;
+    BudgetTestCase m_case;
 
 private slots:
-    void initTestCase() { keepFilesIn(m_home); }
-    void init()
-    {
-        m_folder = std::make_unique<QTemporaryDir>();
-        ui::budget::BudgetFileChooser::setForTesting({});
-        ui::common::ErrorReporter::instance().setAnswersForTesting({});
-    }
-    void cleanup() { ui::budget::BudgetFileChooser::setForTesting({}); }
+    void initTestCase() { m_case.start(); }
+    void init() { m_case.next(); }
+    void cleanup() { m_case.done(); }
 
     void storyOfAPavilionBudget();
     void entriesSurviveClosingTheWindowAndAChangeOfLanguage();
@@ -57,14 +51,14 @@ private slots:
 
 void TestBudgetDocument::storyOfAPavilionBudget()
 {
-    const QString path = m_folder->filePath(u"Astana pavilion.torvane"_s);
+    const QString path = m_case.folder->filePath(u"Astana pavilion.torvane"_s);
     {
         Screens screens;
         fillStory(screens);
         ui::budget::BudgetDocument *document = documentOf(screens);
         QVERIFY(document->budget().isModified());
         ui::budget::BudgetFileChooser::setForTesting([&](auto, bool save, const QString &, const QString &) {
-            return save ? m_folder->filePath(u"Astana pavilion"_s) : QString(); // the ending is added
+            return save ? m_case.folder->filePath(u"Astana pavilion"_s) : QString(); // the ending is added
         });
         QVERIFY(document->saveAs());
         QCOMPARE(document->filePath(), path);
@@ -170,9 +164,9 @@ void TestBudgetDocument::badFilesLeaveTheOpenBudgetUntouched()
     fillStory(screens);
     ui::budget::BudgetDocument *document = documentOf(screens);
     const model::Budget::Content before = document->budget().content();
-    QString path = m_folder->filePath(u"bad.torvane"_s);
+    QString path = m_case.folder->filePath(u"bad.torvane"_s);
     if (bytes == "missing") {
-        path = m_folder->filePath(u"gone/bad.torvane"_s);
+        path = m_case.folder->filePath(u"gone/bad.torvane"_s);
     } else {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -194,7 +188,7 @@ void TestBudgetDocument::badFilesLeaveTheOpenBudgetUntouched()
 void TestBudgetDocument::skippedEntriesAreToldOnce()
 {
     Screens screens;
-    const QString path = m_folder->filePath(u"odd.torvane"_s);
+    const QString path = m_case.folder->filePath(u"odd.torvane"_s);
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(R"({"format": "torvane-budget", "version": 1, "sections": {
@@ -215,7 +209,7 @@ void TestBudgetDocument::failedSaveKeepsThePreviousFileAndTheChanges()
     Screens screens;
     fillStory(screens);
     ui::budget::BudgetDocument *document = documentOf(screens);
-    const QString path = m_folder->filePath(u"pavilion.torvane"_s);
+    const QString path = m_case.folder->filePath(u"pavilion.torvane"_s);
     QVERIFY(document->saveTo(path));
     const QByteArray good = contents(path);
 
@@ -241,19 +235,19 @@ void TestBudgetDocument::failedSaveKeepsThePreviousFileAndTheChanges()
     QVERIFY(ui::common::ErrorReporter::instance().recorded().front().contains(u"earlier file is intact"_s));
 
     // A folder that no longer exists, and a file that may not be replaced.
-    QVERIFY(!document->saveTo(m_folder->filePath(u"gone/pavilion.torvane"_s)));
-    QFile::setPermissions(m_folder->path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    const bool intoReadOnly = document->saveTo(m_folder->filePath(u"other.torvane"_s));
-    QFile::setPermissions(m_folder->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QVERIFY(!document->saveTo(m_case.folder->filePath(u"gone/pavilion.torvane"_s)));
+    QFile::setPermissions(m_case.folder->path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const bool intoReadOnly = document->saveTo(m_case.folder->filePath(u"other.torvane"_s));
+    QFile::setPermissions(m_case.folder->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     if (::geteuid() != 0) // an administrator may write anywhere
         QVERIFY(!intoReadOnly);
     QVERIFY(document->budget().isModified() || intoReadOnly);
-    QCOMPARE(document->filePath(), intoReadOnly ? m_folder->filePath(u"other.torvane"_s) : path);
+    QCOMPARE(document->filePath(), intoReadOnly ? m_case.folder->filePath(u"other.torvane"_s) : path);
 }
 
 void TestBudgetDocument::budgetOpenInAnotherCopyIsRefused()
 {
-    const QString path = m_folder->filePath(u"shared.torvane"_s);
+    const QString path = m_case.folder->filePath(u"shared.torvane"_s);
     {
         model::Budget budget;
         QFile file(path);
@@ -261,7 +255,7 @@ void TestBudgetDocument::budgetOpenInAnotherCopyIsRefused()
         file.write(model::budgetfile::write(budget, base::Language::English));
     }
     // Another copy holds the budget: its lock stands beside the file.
-    QLockFile other(m_folder->filePath(u".shared.torvane.lock"_s));
+    QLockFile other(m_case.folder->filePath(u".shared.torvane.lock"_s));
     QVERIFY(other.tryLock(0));
     Screens screens;
     screens.setLanguage(2);
@@ -290,7 +284,7 @@ void TestBudgetDocument::endingWithUnsavedChangesAsks()
     QVERIFY(document->budget().isModified());
 
     // Save: asks for a name, saves, then ends.
-    const QString path = m_folder->filePath(u"at exit.torvane"_s);
+    const QString path = m_case.folder->filePath(u"at exit.torvane"_s);
     ui::budget::BudgetFileChooser::setForTesting([&](auto, bool, const QString &, const QString &) { return path; });
     ui::common::ErrorReporter::instance().setAnswersForTesting({Answer::Save});
     QVERIFY(screens.login->close());
@@ -301,7 +295,7 @@ void TestBudgetDocument::messagesSpeakTheLanguageOfTheBudgetAtStart()
 {
     // A French budget opened by a double-click: before any choice, the
     // program speaks French, while the start screen stays as it starts.
-    const QString path = m_folder->filePath(u"salon.torvane"_s);
+    const QString path = m_case.folder->filePath(u"salon.torvane"_s);
     {
         model::Budget budget;
         QVERIFY(base::writeFileAtomically(path, model::budgetfile::write(budget, base::Language::French)).ok);
@@ -310,7 +304,7 @@ void TestBudgetDocument::messagesSpeakTheLanguageOfTheBudgetAtStart()
         Screens screens(QSize(1366, 740), path);
         QCOMPARE(ui::common::ErrorReporter::instance().language(), base::Language::French);
         QCOMPARE(screens.login->language(), 1);
-        QVERIFY(!documentOf(screens)->openFile(m_folder->filePath(u"absent.torvane"_s)));
+        QVERIFY(!documentOf(screens)->openFile(m_case.folder->filePath(u"absent.torvane"_s)));
         QVERIFY2(ui::common::ErrorReporter::instance().recorded().value(0).startsWith(u"Le budget « "_s),
                  qPrintable(ui::common::ErrorReporter::instance().recorded().value(0)));
         // A choice on the start screen is remembered for the next start.

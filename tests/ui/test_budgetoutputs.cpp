@@ -16,18 +16,12 @@ class TestBudgetOutputs : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir m_home;
-    std::unique_ptr<QTemporaryDir> m_folder;
+    BudgetTestCase m_case;
 
 private slots:
-    void initTestCase() { keepFilesIn(m_home); }
-    void init()
-    {
-        m_folder = std::make_unique<QTemporaryDir>();
-        ui::budget::BudgetFileChooser::setForTesting({});
-        ui::common::ErrorReporter::instance().setAnswersForTesting({});
-    }
-    void cleanup() { ui::budget::BudgetFileChooser::setForTesting({}); }
+    void initTestCase() { m_case.start(); }
+    void init() { m_case.next(); }
+    void cleanup() { m_case.done(); }
 
     void budgetThatCannotBePricedIsNotWritten();
     void printShowsThePreviewOfTheBudget();
@@ -43,8 +37,8 @@ void TestBudgetOutputs::budgetThatCannotBePricedIsNotWritten()
     ui::budget::BudgetOutputs *outputs = outputsOf(screens);
     for (const QString &name : {u"budget.xlsx"_s, u"budget.xls"_s, u"budget.pdf"_s}) {
         ui::common::ErrorReporter::instance().clearRecorded();
-        QVERIFY(!outputs->exportTo(m_folder->filePath(name)));
-        QVERIFY(!QFile::exists(m_folder->filePath(name)));
+        QVERIFY(!outputs->exportTo(m_case.folder->filePath(name)));
+        QVERIFY(!QFile::exists(m_case.folder->filePath(name)));
         const QStringList reported = ui::common::ErrorReporter::instance().recorded();
         QCOMPARE(reported.size(), 1);
         QVERIFY2(reported.front().contains(u"“abc”"_s) && reported.front().contains(u"“Quantity of Children”"_s),

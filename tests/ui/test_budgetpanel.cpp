@@ -21,16 +21,12 @@ class TestBudgetPanel : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir m_home;
+    BudgetTestCase m_case;
 
 private slots:
-    void initTestCase() { keepFilesIn(m_home); }
-    void init()
-    {
-        ui::budget::BudgetFileChooser::setForTesting({});
-        ui::common::ErrorReporter::instance().setAnswersForTesting({});
-    }
-    void cleanup() { ui::budget::BudgetFileChooser::setForTesting({}); }
+    void initTestCase() { m_case.start(); }
+    void init() { m_case.next(); }
+    void cleanup() { m_case.done(); }
 
     void typedContingencyIsTakenOrRefused_data();
     void typedContingencyIsTakenOrRefused();

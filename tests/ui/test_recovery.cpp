@@ -21,18 +21,12 @@ class TestRecovery : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir m_home;
-    std::unique_ptr<QTemporaryDir> m_folder;
+    BudgetTestCase m_case;
 
 private slots:
-    void initTestCase() { keepFilesIn(m_home); }
-    void init()
-    {
-        m_folder = std::make_unique<QTemporaryDir>();
-        ui::budget::BudgetFileChooser::setForTesting({});
-        ui::common::ErrorReporter::instance().setAnswersForTesting({});
-    }
-    void cleanup() { ui::budget::BudgetFileChooser::setForTesting({}); }
+    void initTestCase() { m_case.start(); }
+    void init() { m_case.next(); }
+    void cleanup() { m_case.done(); }
 
     void recoveryIsOfferedAfterAnEndThatSavedNothing();
     void restoredCopyComesBackIntoItsFile();
@@ -72,14 +66,14 @@ void TestRecovery::recoveryIsOfferedAfterAnEndThatSavedNothing()
     QCOMPARE(logistics->Edit1->text(), u"50000"_s);
 
     // Saved, then ended cleanly: nothing is offered at the next start.
-    QVERIFY(document->saveTo(m_folder->filePath(u"restored.torvane"_s)));
+    QVERIFY(document->saveTo(m_case.folder->filePath(u"restored.torvane"_s)));
     recovery->programEnds(false);
     QVERIFY(!QFile::exists(recovery->path()));
 }
 
 void TestRecovery::restoredCopyComesBackIntoItsFile()
 {
-    const QString path = m_folder->filePath(u"pavilion.torvane"_s);
+    const QString path = m_case.folder->filePath(u"pavilion.torvane"_s);
     {
         Screens screens;
         fillStory(screens);
@@ -109,7 +103,7 @@ void TestRecovery::restoredCopyComesBackIntoItsFile()
 
 void TestRecovery::restoredCopyOfAFileOpenElsewhereIsUntitled()
 {
-    const QString path = m_folder->filePath(u"shared.torvane"_s);
+    const QString path = m_case.folder->filePath(u"shared.torvane"_s);
     {
         Screens screens;
         fillStory(screens);
@@ -119,7 +113,7 @@ void TestRecovery::restoredCopyOfAFileOpenElsewhereIsUntitled()
         recoveryOf(screens)->write();
         app::releaseLocks(*screens.login);
     }
-    QLockFile other(m_folder->filePath(u".shared.torvane.lock"_s));
+    QLockFile other(m_case.folder->filePath(u".shared.torvane.lock"_s));
     QVERIFY(other.tryLock(0));
     Screens screens;
     ui::budget::BudgetDocument *document = documentOf(screens);

@@ -51,7 +51,7 @@ QString BudgetDocument::displayName(base::Language language) const
 
 QString BudgetDocument::suggestedName() const
 {
-    return m_path.isEmpty() ? texts::kUntitled.in(language()) + kSuffix.toString() : QFileInfo(m_path).fileName();
+    return m_path.isEmpty() ? texts::kUntitled.in(language()) + model::budgetfile::kSuffix.toString() : QFileInfo(m_path).fileName();
 }
 
 bool BudgetDocument::newBudget()
@@ -135,8 +135,8 @@ bool BudgetDocument::saveAs()
 bool BudgetDocument::saveTo(const QString &chosen)
 {
     QString path = QFileInfo(chosen).absoluteFilePath();
-    if (!path.endsWith(kSuffix, Qt::CaseInsensitive))
-        path += kSuffix;
+    if (!path.endsWith(model::budgetfile::kSuffix, Qt::CaseInsensitive))
+        path += model::budgetfile::kSuffix;
     std::unique_ptr<QLockFile> held;
     if (!lock(path, held))
         return false;

@@ -22,7 +22,6 @@ class BudgetDocument : public QObject
 {
     Q_OBJECT
 public:
-    static constexpr QStringView kSuffix = u".torvane";
 
     explicit BudgetDocument(model::Budget &budget, QObject *parent = nullptr);
     ~BudgetDocument() override;

@@ -144,6 +144,16 @@ BudgetPanel::BudgetPanel(BudgetDocument &document, BudgetRecovery &recovery, Bud
     connect(&recovery, &BudgetRecovery::recoveryChanged, this, &BudgetPanel::refresh);
     menu->roomBelowTiles = [this] { return besideTiles() ? 0 : kBelowHeight; };
     menu->installEventFilter(this);
+    // The bold and larger fonts of the totals are loaded when the menu first
+    // shows, not before the start screen.
+    menu->whenFirstShown([this] {
+        QFont bold = BudgetTotal->font();
+        bold.setBold(true);
+        bold.setPointSizeF(bold.pointSizeF() * 1.25);
+        BudgetTotal->setFont(bold);
+        for (QLabel *total : TileTotal)
+            total->setStyleSheet(kTileStyle);
+    });
     connect(menu, &ui::shell::TForm_main::laidOut, this, [this] {
         retranslate();
         place();
@@ -334,21 +344,8 @@ void BudgetPanel::refreshTileTotals(const model::BudgetSummary &summary, base::L
 
 bool BudgetPanel::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_menu && event->type() == QEvent::Show) {
-        if (!m_styled) {
-            // The bold and larger fonts of the totals are loaded when the
-            // menu first shows, not before the start screen.
-            m_styled = true;
-            QFont bold = BudgetTotal->font();
-            bold.setBold(true);
-            bold.setPointSizeF(bold.pointSizeF() * 1.25);
-            BudgetTotal->setFont(bold);
-            for (QLabel *total : TileTotal)
-                total->setStyleSheet(kTileStyle);
-        }
-        if (m_figuresWaiting)
-            refresh();
-    }
+    if (watched == m_menu && event->type() == QEvent::Show && m_figuresWaiting)
+        refresh();
     return QFrame::eventFilter(watched, event);
 }
 

@@ -80,7 +80,6 @@ private:
     QLabel *m_rateCaption;
     bool m_updating = false;
     bool m_figuresWaiting = false;
-    bool m_styled = false;
 };
 
 } // namespace torvane::ui::budget

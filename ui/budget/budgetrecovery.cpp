@@ -52,7 +52,7 @@ void BudgetRecovery::takeSlot()
     // free belongs to a copy that has ended.
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u"/recovery"_s;
     QDir().mkpath(folder);
-    const QString suffix = BudgetDocument::kSuffix.toString();
+    const QString suffix = model::budgetfile::kSuffix.toString();
     for (int k = 1; k <= kSlots; ++k) {
         auto slot = std::make_unique<QLockFile>(folder + u"/slot-%1.lock"_s.arg(k));
         slot->setStaleLockTime(0);
@@ -121,7 +121,7 @@ void BudgetRecovery::setAsideDamaged(const model::budgetfile::ReadResult &read)
     const QFileInfo offered(m_offeredPath);
     const QString aside = offered.absoluteDir().filePath(offered.completeBaseName().replace(u"-offered"_s, QString())
                                                          + u"-damaged-"_s + made.toString(u"yyyyMMdd-HHmmss"_s)
-                                                         + BudgetDocument::kSuffix.toString());
+                                                         + model::budgetfile::kSuffix.toString());
     QFile::remove(aside);
     const bool moved = QFile::rename(m_offeredPath, aside);
     const QString reason = texts::readFailureReason(read, language());

@@ -18,8 +18,8 @@ public:
     QtTranslations();
     ~QtTranslations();
 
-    // Language code 0 French, 1 Russian, 2 English; returns false when the
-    // translation for it is not installed (Qt's English texts then stay).
+    // Returns false when the translation is not installed (Qt's English
+    // texts then stay).
     bool use(base::Language language);
 
 private:
