@@ -14,7 +14,9 @@ namespace torvane::model {
 // written sorted, so budgets compare well line by line.
 namespace budgetfile {
 
-inline constexpr int kVersion = 1;
+// Version 2 adds the follow-up of rows ("rows" beside "cells") and the
+// user's own lines ("lines"); a version-1 file reads as before.
+inline constexpr int kVersion = 2;
 // No budget comes near this; a larger file is refused before it is read.
 inline constexpr qint64 kMaxBytes = 8 * 1024 * 1024;
 // All eight sections hold about 1500 cells; far more is not a budget.

@@ -123,7 +123,7 @@ private slots:
         QTest::newRow("version 1.5")
             << json({{u"format"_s, u"torvane-budget"_s}, {u"version"_s, 1.5}}) << int(Status::BadVersion);
         QTest::newRow("newer version")
-            << json({{u"format"_s, u"torvane-budget"_s}, {u"version"_s, 2}}) << int(Status::NewerVersion);
+            << json({{u"format"_s, u"torvane-budget"_s}, {u"version"_s, 3}}) << int(Status::NewerVersion);
         QTest::newRow("200 MB") << QByteArray(budgetfile::kMaxBytes + 1, ' ') << int(Status::TooLarge);
         QJsonObject many;
         for (int i = 0; i < budgetfile::kMaxCells + 1; ++i)
