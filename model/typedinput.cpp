@@ -1,7 +1,5 @@
 #include "model/typedinput.h"
 
-#include <QRegularExpression>
-
 #include <algorithm>
 
 namespace torvane::model {
@@ -92,10 +90,22 @@ TypedAmount parseAmount(QStringView text, base::Language language)
 
     // The decimal mark is the last point or comma, unless it is the
     // language's grouping and what follows it is a group of three.
-    const QChar group = [&] {
-        const QString separator = base::localeOf(language).groupSeparator();
-        return separator.size() == 1 ? separator.front() : QChar(u' ');
-    }();
+    // Asked of the locale once per language: amounts are read by the thousand.
+    static const QChar groups[] = {
+        [] {
+            const QString separator = base::localeOf(base::Language::French).groupSeparator();
+            return separator.size() == 1 ? separator.front() : QChar(u' ');
+        }(),
+        [] {
+            const QString separator = base::localeOf(base::Language::Russian).groupSeparator();
+            return separator.size() == 1 ? separator.front() : QChar(u' ');
+        }(),
+        [] {
+            const QString separator = base::localeOf(base::Language::English).groupSeparator();
+            return separator.size() == 1 ? separator.front() : QChar(u' ');
+        }(),
+    };
+    const QChar group = groups[base::codeOf(language)];
     QStringView whole = rest;
     QStringView fraction;
     const qsizetype mark = std::max(rest.lastIndexOf(u'.'), rest.lastIndexOf(u','));
@@ -139,7 +149,9 @@ TypedAmount parseAmount(QStringView text, base::Language language)
             return result;
     }
     // 10^15 tenge has 16 digits: anything longer is too large before it is summed.
-    const QString significant = QStringView(digits).toString().remove(QRegularExpression(u"^0+(?=.)"_s));
+    QStringView significant = digits;
+    while (significant.size() > 1 && significant.front() == u'0')
+        significant = significant.mid(1);
     if (significant.size() > 16)
         return {Status::TooLarge, 0};
     const qint64 tenge = significant.toLongLong();
