@@ -2,6 +2,8 @@
 
 #include "base/decimalformat.h"
 
+#include <algorithm>
+
 namespace torvane::model {
 
 Budget::Budget(QList<const SectionCatalogue *> catalogues, QObject *parent)
@@ -9,7 +11,7 @@ Budget::Budget(QList<const SectionCatalogue *> catalogues, QObject *parent)
 {
     m_sections.reserve(std::size_t(catalogues.size()));
     for (const SectionCatalogue *catalogue : catalogues)
-        m_sections.push_back({SectionEntries(*catalogue), {}});
+        m_sections.push_back({SectionEntries(*catalogue), {}, {}});
 }
 
 int Budget::indexOf(const SectionCatalogue &catalogue) const
@@ -64,9 +66,77 @@ void Budget::replaceEntries(int section, const SectionEntries &entries)
     emit sectionReplaced(section);
 }
 
-void Budget::clearSection(int section)
+void Budget::clearSection(int section, bool followUpToo)
 {
     replaceEntries(section, SectionEntries(catalogue(section)));
+    if (!followUpToo)
+        return;
+    const RowFollowUps rows = followUps(section);
+    for (const auto &[key, followUp] : rows)
+        setFollowUp(section, key.first, key.second, {});
+}
+
+const FollowUp &Budget::followUp(int section, int tab, int row) const
+{
+    static const FollowUp none;
+    const RowFollowUps &rows = m_sections[std::size_t(section)].followUps;
+    const auto found = rows.find({tab, row});
+    return found == rows.end() ? none : found->second;
+}
+
+bool Budget::setFollowUp(int section, int tab, int row, const FollowUp &followUp)
+{
+    if (section < 0 || section >= sectionCount() || !hasRow(entries(section).grid(), tab, row))
+        return false;
+    RowFollowUps &rows = m_sections[std::size_t(section)].followUps;
+    const auto found = rows.find({tab, row});
+    if (followUp.isEmpty()) {
+        if (found == rows.end())
+            return false;
+        rows.erase(found);
+    } else if (found != rows.end()) {
+        if (found->second == followUp)
+            return false;
+        found->second = followUp;
+    } else {
+        rows.emplace(RowKey{tab, row}, followUp);
+    }
+    setModified(true);
+    emit followUpChanged(section, tab, row);
+    return true;
+}
+
+int Budget::addOwnLine(const OwnLine &line, int at)
+{
+    const int index = at < 0 || at > int(m_ownLines.size()) ? int(m_ownLines.size()) : at;
+    OwnLine taken = line;
+    if (taken.section < -1 || taken.section >= sectionCount())
+        taken.section = -1;
+    m_ownLines.insert(m_ownLines.begin() + index, taken);
+    setModified(true);
+    emit ownLineAdded(index);
+    return index;
+}
+
+void Budget::removeOwnLine(int index)
+{
+    if (index < 0 || index >= int(m_ownLines.size()))
+        return;
+    m_ownLines.erase(m_ownLines.begin() + index);
+    setModified(true);
+    emit ownLineRemoved(index);
+}
+
+bool Budget::setOwnLine(int index, const OwnLine &line)
+{
+    if (index < 0 || index >= int(m_ownLines.size()) || m_ownLines[std::size_t(index)] == line)
+        return false;
+    m_ownLines[std::size_t(index)] = line;
+    if (line.section < -1 || line.section >= sectionCount())
+        m_ownLines[std::size_t(index)].section = -1;
+    setModified(true);
+    emit ownLineChanged(index);
+    return true;
 }
 
 void Budget::setSettings(const BudgetSettings &settings)
@@ -81,9 +151,12 @@ void Budget::setSettings(const BudgetSettings &settings)
 Budget::Content Budget::content() const
 {
     Content content;
-    for (const Section &section : m_sections)
+    for (const Section &section : m_sections) {
         content.sections.push_back(section.entries);
+        content.followUps.push_back(section.followUps);
+    }
     content.settings = m_settings;
+    content.ownLines = m_ownLines;
     return content;
 }
 
@@ -103,6 +176,21 @@ void Budget::load(const Content &content, bool modified)
     m_settings = content.settings;
     if (!settingsSame)
         emit settingsChanged();
+    bool followUpSame = m_ownLines == content.ownLines;
+    for (int i = 0; i < sectionCount(); ++i) {
+        RowFollowUps rows = i < int(content.followUps.size()) ? content.followUps[std::size_t(i)] : RowFollowUps();
+        std::erase_if(rows, [&](const auto &row) {
+            return row.second.isEmpty() || !hasRow(entries(i).grid(), row.first.first, row.first.second);
+        });
+        followUpSame &= m_sections[std::size_t(i)].followUps == rows;
+        m_sections[std::size_t(i)].followUps = std::move(rows);
+    }
+    m_ownLines = content.ownLines;
+    for (OwnLine &line : m_ownLines)
+        if (line.section < -1 || line.section >= sectionCount())
+            line.section = -1;
+    if (!followUpSame)
+        emit followUpReplaced();
     m_modified = !modified; // so that the signal always follows
     setModified(modified);
 }
@@ -117,10 +205,17 @@ void Budget::clearAll()
 
 bool Budget::isEmpty() const
 {
+    if (!m_ownLines.empty())
+        return false;
     for (const Section &section : m_sections)
-        if (!section.entries.isEmpty())
+        if (!section.entries.isEmpty() || !section.followUps.empty())
             return false;
     return true;
+}
+
+bool Budget::hasRow(const SectionGrid &grid, int tab, int row)
+{
+    return std::any_of(grid.rows().begin(), grid.rows().end(), [&](const GridRow &r) { return r.tab == tab && r.row == row; });
 }
 
 void Budget::setModified(bool modified)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/followup.h"
 #include "model/recalculationpass.h"
 #include "model/sectionentries.h"
 #include "model/sectionlist.h"
@@ -24,8 +25,10 @@ struct BudgetSettings {
 };
 
 // The pavilion budget: the entries of every section, the figures computed
-// from them, and whether anything changed since the budget was last opened
-// or saved. Every edit goes through here, so views and the overview follow.
+// from them, what arrived since for each line (quotes, invoices, payments),
+// the user's own lines, and whether anything changed since the budget was
+// last opened or saved. Every edit goes through here, so views and the
+// overview follow.
 class Budget : public QObject
 {
     Q_OBJECT
@@ -46,7 +49,23 @@ public:
     bool setText(int section, int cell, const QString &text);
     // Many cells at once (a cleared or loaded section): views reload from the entries.
     void replaceEntries(int section, const SectionEntries &entries);
-    void clearSection(int section);
+    // Empties a section's entries; its rows' follow-up too when asked.
+    void clearSection(int section, bool followUpToo = false);
+
+    // The follow-up of catalogue rows, by section and (tab, row): empty for
+    // a row that has none.
+    const FollowUp &followUp(int section, int tab, int row) const;
+    const RowFollowUps &followUps(int section) const { return m_sections[std::size_t(section)].followUps; }
+    bool hasFollowUp(int section) const { return !followUps(section).empty(); }
+    // Returns whether anything changed; a row the section does not have takes nothing.
+    bool setFollowUp(int section, int tab, int row, const FollowUp &followUp);
+
+    // The user's own lines, in their order.
+    const std::vector<OwnLine> &ownLines() const { return m_ownLines; }
+    // Inserts a line at a position (the end for -1); returns where it stands.
+    int addOwnLine(const OwnLine &line, int at = -1);
+    void removeOwnLine(int index);
+    bool setOwnLine(int index, const OwnLine &line);
 
     const BudgetSettings &settings() const { return m_settings; }
     void setSettings(const BudgetSettings &settings);
@@ -55,6 +74,8 @@ public:
     struct Content {
         std::vector<SectionEntries> sections;
         BudgetSettings settings;
+        std::vector<RowFollowUps> followUps; // by section, like sections; may be empty
+        std::vector<OwnLine> ownLines;
     };
     Content content() const;
     // Takes over a whole budget (opened, restored or new); marks it as given.
@@ -71,15 +92,24 @@ signals:
     void sectionReplaced(int section);
     void settingsChanged();
     void modifiedChanged(bool modified);
+    void followUpChanged(int section, int tab, int row);
+    void ownLineChanged(int index);
+    void ownLineAdded(int index);
+    void ownLineRemoved(int index);
+    // Follow-up data and own lines replaced as a whole (opened, new, restored).
+    void followUpReplaced();
 
 private:
     struct Section {
         SectionEntries entries;
         mutable std::optional<PassResult> figures;
+        RowFollowUps followUps;
     };
     void changed(int section);
+    static bool hasRow(const SectionGrid &grid, int tab, int row);
 
     std::vector<Section> m_sections;
+    std::vector<OwnLine> m_ownLines;
     BudgetSettings m_settings;
     bool m_modified = false;
 };

@@ -1,9 +1,12 @@
 #include "model/budgetfile.h"
 
+#include "model/typedinput.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
+#include <QRegularExpression>
 
 #include <QLocale>
 
@@ -63,6 +66,59 @@ BudgetSettings settingsFrom(QJsonObject object, QStringList &skipped)
     return settings;
 }
 
+QJsonObject followUpObject(const FollowUp &followUp)
+{
+    QJsonObject object;
+    const auto put = [&](const QString &key, const QString &value) {
+        if (!value.isEmpty())
+            object.insert(key, value);
+    };
+    put(u"actual"_s, followUp.actual);
+    put(u"paid"_s, followUp.paid);
+    put(u"supplier"_s, followUp.supplier);
+    put(u"due"_s, followUp.due.isValid() ? followUp.due.toString(Qt::ISODate) : QString());
+    put(u"note"_s, followUp.note);
+    return object;
+}
+
+// Reads the follow-up fields of a row or a line; what cannot be taken is
+// left out and named (where/field) in skipped.
+FollowUp followUpFrom(const QJsonObject &object, const QString &where, base::Language language, QStringList &skipped)
+{
+    FollowUp followUp;
+    const auto text = [&](const QString &key, int maxLength) -> QString {
+        const QJsonValue value = object.value(key);
+        if (value.isUndefined())
+            return {};
+        if (!value.isString() || value.toString().size() > maxLength) {
+            skipped << where + u'/' + key;
+            return {};
+        }
+        return value.toString();
+    };
+    const auto amount = [&](const QString &key) -> QString {
+        const QString typed = text(key, 64);
+        if (!typed.isEmpty() && !parseAmount(typed, language).isAmount()) {
+            skipped << where + u'/' + key;
+            return {};
+        }
+        return typed;
+    };
+    followUp.actual = amount(u"actual"_s);
+    followUp.paid = amount(u"paid"_s);
+    followUp.supplier = text(u"supplier"_s, kMaxSupplierLength);
+    followUp.note = text(u"note"_s, kMaxNoteLength);
+    if (const QString due = text(u"due"_s, 10); !due.isEmpty()) {
+        followUp.due = QDate::fromString(due, Qt::ISODate);
+        if (!followUp.due.isValid() || due.size() != 10)
+            skipped << where + u"/due"_s;
+    }
+    for (auto it = object.begin(); it != object.end(); ++it)
+        if (!QStringList{u"actual"_s, u"paid"_s, u"supplier"_s, u"due"_s, u"note"_s}.contains(it.key()))
+            skipped << where + u'/' + it.key();
+    return followUp;
+}
+
 ReadResult failed(ReadResult::Status status, const QString &reason = {})
 {
     ReadResult result;
@@ -87,8 +143,26 @@ QByteArray write(const Budget &budget, base::Language language, const QDateTime 
             else if (cell.spec->role == ColumnRole::Quantity && !SectionEntries::isEmptyText(entries.text(c)))
                 cells.insert(cell.name, entries.text(c));
         }
+        QJsonObject rows;
+        for (const auto &[key, followUp] : budget.followUps(i))
+            rows.insert(u"%1.%2"_s.arg(key.first).arg(key.second), followUpObject(followUp));
+        QJsonObject section;
         if (!cells.isEmpty())
-            sections.insert(QString::fromUtf16(budget.catalogue(i).screenName), QJsonObject{{u"cells"_s, cells}});
+            section.insert(u"cells"_s, cells);
+        if (!rows.isEmpty())
+            section.insert(u"rows"_s, rows);
+        if (!section.isEmpty())
+            sections.insert(QString::fromUtf16(budget.catalogue(i).screenName), section);
+    }
+    QJsonArray lines;
+    for (const OwnLine &line : budget.ownLines()) {
+        QJsonObject object = followUpObject(line.followUp);
+        object.insert(u"section"_s, line.section >= 0 ? QString::fromUtf16(budget.catalogue(line.section).screenName) : QString());
+        if (!line.item.isEmpty())
+            object.insert(u"item"_s, line.item);
+        if (!line.estimate.isEmpty())
+            object.insert(u"estimate"_s, line.estimate);
+        lines.append(object);
     }
     QJsonObject root{
         {u"format"_s, u"torvane-budget"_s},
@@ -98,6 +172,8 @@ QByteArray write(const Budget &budget, base::Language language, const QDateTime 
         {u"budget"_s, settingsObject(budget.settings())},
         {u"sections"_s, sections},
     };
+    if (!lines.isEmpty())
+        root.insert(u"lines"_s, lines);
     if (!recoveryOf.isEmpty())
         root.insert(u"recoveryOf"_s, recoveryOf);
     // QJsonObject keeps its keys sorted, so the text is the same for the same budget.
@@ -135,8 +211,12 @@ ReadResult read(const QByteArray &bytes, const QList<const SectionCatalogue *> &
     // A code the program does not know, or one that is not whole, reads as "not given".
     if (const QJsonValue language = root.value(u"language"_s); language.isDouble() && language.toDouble() == std::floor(language.toDouble()))
         result.language = base::languageOf(language.toInt(-1));
-    for (const SectionCatalogue *catalogue : catalogues)
+    for (const SectionCatalogue *catalogue : catalogues) {
         result.content.sections.push_back(SectionEntries(*catalogue));
+        result.content.followUps.emplace_back();
+    }
+    // Amounts as typed are read the way their writer typed them.
+    const base::Language typedIn = result.language.value_or(base::Language::English);
     const QJsonValue settings = root.value(u"budget"_s);
     if (!settings.isObject() && !settings.isUndefined())
         result.skipped << u"budget"_s;
@@ -150,7 +230,10 @@ ReadResult read(const QByteArray &bytes, const QList<const SectionCatalogue *> &
     const QJsonObject sections = sectionsValue.toObject();
     int cellCount = 0;
     for (auto it = sections.begin(); it != sections.end(); ++it)
-        cellCount += it.value().toObject().value(u"cells"_s).toObject().size();
+        cellCount += it.value().toObject().value(u"cells"_s).toObject().size()
+            + it.value().toObject().value(u"rows"_s).toObject().size();
+    const QJsonValue linesValue = root.value(u"lines"_s);
+    cellCount += linesValue.toArray().size();
     if (cellCount > kMaxCells)
         return failed(ReadResult::Status::TooManyCells);
 
@@ -187,6 +270,61 @@ ReadResult read(const QByteArray &bytes, const QList<const SectionCatalogue *> &
             if (!taken)
                 result.skipped << it.key() + u'/' + cellIt.key();
         }
+        const QJsonValue rowsValue = it.value().toObject().value(u"rows"_s);
+        if (!rowsValue.isObject() && !rowsValue.isUndefined())
+            result.skipped << it.key() + u"/rows"_s;
+        const QJsonObject rows = rowsValue.toObject();
+        for (auto rowIt = rows.begin(); rowIt != rows.end(); ++rowIt) {
+            const QString where = it.key() + u"/rows/"_s + rowIt.key();
+            static const QRegularExpression key(u"^([1-9][0-9]?)\\.([1-9][0-9]?)$"_s);
+            const QRegularExpressionMatch match = key.match(rowIt.key());
+            const int tab = match.hasMatch() ? match.captured(1).toInt() : 0;
+            const int row = match.hasMatch() ? match.captured(2).toInt() : 0;
+            const bool known = std::any_of(grid.rows().begin(), grid.rows().end(),
+                                           [&](const GridRow &r) { return r.tab == tab && r.row == row; });
+            if (!known || !rowIt.value().isObject()) {
+                result.skipped << where;
+                continue;
+            }
+            const FollowUp followUp = followUpFrom(rowIt.value().toObject(), where, typedIn, result.skipped);
+            if (!followUp.isEmpty())
+                result.content.followUps[std::size_t(index)][{tab, row}] = followUp;
+        }
+    }
+
+    if (!linesValue.isArray() && !linesValue.isUndefined())
+        result.skipped << u"lines"_s;
+    const QJsonArray lines = linesValue.toArray();
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString where = u"lines/%1"_s.arg(i + 1);
+        if (!lines[i].isObject()) {
+            result.skipped << where;
+            continue;
+        }
+        QJsonObject object = lines[i].toObject();
+        OwnLine line;
+        const QJsonValue section = object.take(u"section"_s);
+        if (section.isString() && !section.toString().isEmpty()) {
+            for (int s = 0; s < catalogues.size(); ++s)
+                if (QStringView(catalogues[s]->screenName) == section.toString())
+                    line.section = s;
+            if (line.section < 0)
+                result.skipped << where + u"/section"_s; // kept among the other costs
+        } else if (!section.isUndefined() && !section.isString()) {
+            result.skipped << where + u"/section"_s;
+        }
+        const QJsonValue item = object.take(u"item"_s);
+        if (item.isString() && item.toString().size() <= kMaxItemLength)
+            line.item = item.toString();
+        else if (!item.isUndefined())
+            result.skipped << where + u"/item"_s;
+        const QJsonValue estimate = object.take(u"estimate"_s);
+        if (estimate.isString() && (estimate.toString().isEmpty() || parseAmount(estimate.toString(), typedIn).isAmount()))
+            line.estimate = estimate.toString();
+        else if (!estimate.isUndefined())
+            result.skipped << where + u"/estimate"_s;
+        line.followUp = followUpFrom(object, where, typedIn, result.skipped);
+        result.content.ownLines.push_back(line);
     }
     return result;
 }

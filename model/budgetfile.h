@@ -14,7 +14,9 @@ namespace torvane::model {
 // written sorted, so budgets compare well line by line.
 namespace budgetfile {
 
-inline constexpr int kVersion = 1;
+// Version 2 adds the follow-up of rows ("rows" beside "cells") and the
+// user's own lines ("lines"); a version-1 file reads as before.
+inline constexpr int kVersion = 2;
 // The ending of a budget file's name.
 inline constexpr QStringView kSuffix = u".torvane";
 // No budget comes near this; a larger file is refused before it is read.

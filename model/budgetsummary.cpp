@@ -1,6 +1,7 @@
 #include "model/budgetsummary.h"
 
 #include "base/decimalformat.h"
+#include "model/typedinput.h"
 
 #include <QRegularExpression>
 
@@ -62,7 +63,7 @@ std::optional<qint64> contingencyOf(qint64 total, int tenths)
     return qint64(amount);
 }
 
-BudgetSummary summarize(const Budget &budget)
+BudgetSummary summarize(const Budget &budget, base::Language language)
 {
     BudgetSummary summary;
     std::vector<qint64> totals;
@@ -92,17 +93,32 @@ BudgetSummary summarize(const Budget &budget)
     summary.sectionsTotal = sum;
     summary.shareTenths = largestRemainderTenths(totals);
     summary.contingencyTenths = std::clamp(budget.settings().contingencyTenths, 0, 500);
-    const std::optional<qint64> contingency = contingencyOf(sum, summary.contingencyTenths);
-    summary.contingency = contingency.value_or(0);
-    if (!contingency || __builtin_add_overflow(sum, summary.contingency, &summary.grandTotal))
+
+    // The user's own lines add to the estimate, exactly, in tiyn.
+    for (const OwnLine &line : budget.ownLines())
+        if (const TypedAmount estimate = parseAmount(line.estimate, language); estimate.isAmount())
+            if (__builtin_add_overflow(summary.ownLinesTiyn, estimate.tiyn, &summary.ownLinesTiyn))
+                summary.priced = false;
+    if (__builtin_mul_overflow(sum, qint64(100), &summary.estimateTiyn)
+        || __builtin_add_overflow(summary.estimateTiyn, summary.ownLinesTiyn, &summary.estimateTiyn))
         summary.priced = false;
+    // Rounded to whole tenge, as it always was.
+    const Wide contingency = (Wide(summary.estimateTiyn) * summary.contingencyTenths + 50000) / 100000;
+    if (contingency > std::numeric_limits<qint64>::max() / 100)
+        summary.priced = false;
+    else
+        summary.contingency = qint64(contingency);
+    if (__builtin_add_overflow(summary.estimateTiyn, summary.contingency * 100, &summary.grandTotalTiyn))
+        summary.priced = false;
+    summary.grandTotal = qint64((Wide(summary.grandTotalTiyn) + 50) / 100);
+    summary.followUp = followUpBook(budget, language).total;
 
     const BudgetSettings &settings = budget.settings();
     if (!settings.currencyRate.trimmed().isEmpty() || !settings.currencyCode.trimmed().isEmpty()) {
         const std::optional<qint64> rate = parseRate(settings.currencyRate);
         summary.rateInvalid = !settings.currencyRate.trimmed().isEmpty() && !rate;
         if (rate && !settings.currencyCode.trimmed().isEmpty() && summary.priced) {
-            const Wide hundredths = (Wide(summary.grandTotal) * 100 * 1000000 + *rate / 2) / *rate;
+            const Wide hundredths = (Wide(summary.grandTotalTiyn) * 1000000 + *rate / 2) / *rate;
             if (hundredths <= std::numeric_limits<qint64>::max())
                 summary.currencyHundredths = qint64(hundredths);
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/budget.h"
+#include "model/followupbook.h"
 
 #include <optional>
 #include <vector>
@@ -18,16 +19,22 @@ struct BudgetSummary {
     };
     std::vector<Section> sections; // in the budget's order
     std::vector<int> shareTenths;  // of the sections' total, in tenths of a percent; 1000 in all when anything costs
-    qint64 sectionsTotal = 0;
+    qint64 sectionsTotal = 0;      // the catalogue rows of every section
+    qint64 ownLinesTiyn = 0;       // the estimates of the user's own lines, in tiyn
+    qint64 estimateTiyn = 0;       // both, in tiyn: what the contingency is a share of
     int contingencyTenths = 0;
-    qint64 contingency = 0;
-    qint64 grandTotal = 0;
+    qint64 contingency = 0;        // whole tenge
+    qint64 grandTotalTiyn = 0;     // estimate and contingency
+    qint64 grandTotal = 0;         // the same in whole tenge (half a tenge up)
     bool priced = true; // every section could be priced and nothing overflowed
     std::optional<qint64> currencyHundredths;
+    // What arrived since the estimate: quotes, invoices, payments (tiyn).
+    FollowUpTotals followUp;
     bool rateInvalid = false; // a rate was typed but is not a positive number
 };
 
-BudgetSummary summarize(const Budget &budget);
+// Amounts the user typed are read as typed in the language.
+BudgetSummary summarize(const Budget &budget, base::Language language = base::Language::English);
 
 // Shares of a whole that add up to exactly 1000 tenths as shown: each
 // share rounded down, the tenths left over going to the largest remainders.

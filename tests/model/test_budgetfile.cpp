@@ -124,7 +124,7 @@ private slots:
         QTest::newRow("version 1.5")
             << json({{u"format"_s, u"torvane-budget"_s}, {u"version"_s, 1.5}}) << int(Status::BadVersion);
         QTest::newRow("newer version")
-            << json({{u"format"_s, u"torvane-budget"_s}, {u"version"_s, 2}}) << int(Status::NewerVersion);
+            << json({{u"format"_s, u"torvane-budget"_s}, {u"version"_s, 3}}) << int(Status::NewerVersion);
         QTest::newRow("200 MB") << QByteArray(budgetfile::kMaxBytes + 1, ' ') << int(Status::TooLarge);
         QJsonObject many;
         for (int i = 0; i < budgetfile::kMaxCells + 1; ++i)
@@ -236,7 +236,7 @@ private slots:
         const budgetfile::ReadResult read = budgetfile::read(example, allCatalogues());
         QVERIFY2(read.ok(), qPrintable(read.reason));
         QVERIFY(read.skipped.isEmpty());
-        QCOMPARE(read.version, 1);
+        QCOMPARE(read.version, 2);
         QCOMPARE(read.language, std::optional(base::Language::English));
         QCOMPARE(read.content.settings.title, u"Pavilion, spring fair"_s);
         QCOMPARE(read.content.settings.contingencyTenths, 75); // 7.5 %
@@ -258,6 +258,18 @@ private slots:
         for (std::size_t s = 0; s < read.content.sections.size(); ++s)
             QCOMPARE(read.content.sections[s].isEmpty(), s != 0 && s != 2);
 
+        // The flights' invoice, and a design agency no catalogue has.
+        const FollowUp &flightsInvoice = read.content.followUps[0].at({1, 1});
+        QCOMPARE(flightsInvoice.actual, u"64 500"_s);
+        QCOMPARE(flightsInvoice.paid, u"30000"_s);
+        QCOMPARE(flightsInvoice.supplier, u"Air Astana"_s);
+        QCOMPARE(flightsInvoice.due, QDate(2025, 4, 1));
+        QCOMPARE(flightsInvoice.note, u"Invoice 118"_s);
+        QCOMPARE(read.content.ownLines.size(), std::size_t(1));
+        QCOMPARE(read.content.ownLines[0].section, -1);
+        QCOMPARE(read.content.ownLines[0].item, u"Stand design agency"_s);
+        QCOMPARE(read.content.ownLines[0].estimate, u"450 000"_s);
+
         // The figures follow from the entries: 2 x 25000 + 13000 and 2 x 25783.
         Budget budget;
         budget.load(read.content, false);
@@ -268,9 +280,12 @@ private slots:
         QCOMPARE(dinner->total, u"51566"_s);
         const BudgetSummary summary = summarize(budget);
         QCOMPARE(summary.sectionsTotal, qint64(114566));
-        QCOMPARE(summary.contingency, qint64(8592));   // 114566 x 7.5 % = 8592.45
-        QCOMPARE(summary.grandTotal, qint64(123158));
-        QCOMPARE(summary.currencyHundredths.value_or(-1), qint64(23661)); // 123158 / 520.5 = 236.6148
+        QCOMPARE(summary.ownLinesTiyn, qint64(45000000));
+        QCOMPARE(summary.contingency, qint64(42342));   // 564566 x 7.5 % = 42342.45
+        QCOMPARE(summary.grandTotal, qint64(606908));
+        QCOMPARE(summary.currencyHundredths.value_or(-1), qint64(116601)); // 606908 / 520.5 = 1166.0096
+        QCOMPARE(summary.followUp.actual, qint64(6450000));
+        QCOMPARE(summary.followUp.variance, qint64(150000)); // 64500 - 63000
 
         // Written again at the same moment, the budget gives the page's bytes.
         const QDateTime saved(QDate(2025, 3, 14), QTime(9, 26, 53), Qt::UTC);
