@@ -1,6 +1,6 @@
 #include "report/budgetchart.h"
 
-#include "report/amountformat.h"
+#include "base/amountformat.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #include "report/budgetpdf.h"
 
 #include "base/localizedtext.h"
-#include "report/amountformat.h"
+#include "base/amountformat.h"
 #include "report/budgetwords.h"
 #include "report/budgetchart.h"
 

@@ -1,7 +1,7 @@
 #include "report/budgetworkbook.h"
 
 #include "base/localizedtext.h"
-#include "report/amountformat.h"
+#include "base/amountformat.h"
 #include "report/budgetwords.h"
 #include "report/builtinhost.h"
 #include "report/outputformat.h"

@@ -4,7 +4,7 @@
 
 #include "reportsupport.h"
 
-#include "report/amountformat.h"
+#include "base/amountformat.h"
 #include "report/budgetpdf.h"
 #include "report/budgetworkbook.h"
 #include "report/reportfolder.h"

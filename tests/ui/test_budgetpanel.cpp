@@ -5,7 +5,7 @@
 
 #include "model/budgetsummary.h"
 #include "model/sectionlist.h"
-#include "report/amountformat.h"
+#include "base/amountformat.h"
 #include "ui/budget/budgetpanel.h"
 #include "ui/shell/code_main.h"
 
@@ -84,11 +84,11 @@ void TestBudgetPanel::typedContingencyIsTakenOrRefused()
     const QStringList reported = ui::common::ErrorReporter::instance().recorded();
     if (said.isEmpty()) {
         QCOMPARE(reported, QStringList());
-        QCOMPARE(panel->ContingencyAmount->text(), u"= "_s + report::tengeAmount(3750, lang));
+        QCOMPARE(panel->ContingencyAmount->text(), u"= "_s + base::tengeAmount(3750, lang));
     } else {
         QCOMPARE(reported.size(), 1);
         QVERIFY2(reported.front().contains(said) && reported.front().contains(typed), qPrintable(reported.front()));
-        QCOMPARE(panel->ContingencyAmount->text(), u"= "_s + report::tengeAmount(1500, lang));
+        QCOMPARE(panel->ContingencyAmount->text(), u"= "_s + base::tengeAmount(1500, lang));
     }
 }
 
@@ -99,7 +99,7 @@ void TestBudgetPanel::overviewCatchesUpWhenTheMenuShows()
     ui::budget::BudgetDocument *document = documentOf(screens);
     auto *menu = screens.screen<ui::shell::TForm_main>(u"Form_main"_s);
     auto *panel = menu->findChild<ui::budget::BudgetPanel *>(u"BudgetPanel"_s);
-    const auto grandTotal = [&] { return report::tengeAmount(model::summarize(document->budget()).grandTotal, base::Language::English); };
+    const auto grandTotal = [&] { return base::tengeAmount(model::summarize(document->budget()).grandTotal, base::Language::English); };
     const auto logisticsTile = [&] {
         return panel->TileTotal[std::size_t(model::sectionList()[0].tile - 1)]->text();
     };

@@ -8,7 +8,7 @@
 #include "base/safefile.h"
 #include "model/budget.h"
 #include "model/budgetfile.h"
-#include "report/amountformat.h"
+#include "base/amountformat.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -134,7 +134,7 @@ private slots:
 
         if (out.endsWith(u".pdf"_s)) {
             const QString text = pdfText(path);
-            QVERIFY2(text.contains(report::tengeAmount(kGrandTotal, lang).normalized(QString::NormalizationForm_KC)),
+            QVERIFY2(text.contains(base::tengeAmount(kGrandTotal, lang).normalized(QString::NormalizationForm_KC)),
                      qPrintable(text));
             QVERIFY(text.contains(u"Spring fair"_s));
             return;

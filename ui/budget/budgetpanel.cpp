@@ -4,7 +4,7 @@
 #include "base/localizedtext.h"
 #include "model/budgetsummary.h"
 #include "model/sectionlist.h"
-#include "report/amountformat.h"
+#include "base/amountformat.h"
 #include "report/budgetoutput.h"
 #include "report/budgetwords.h"
 #include "ui/budget/budgetactions.h"
@@ -315,12 +315,12 @@ void BudgetPanel::refresh()
     const model::BudgetSummary summary = model::summarize(budget);
     m_chart->setReport(report::budgetOverview(budget, summary, L));
     refreshTileTotals(summary, L);
-    ContingencyAmount->setText(u"= "_s + report::tengeAmount(summary.contingency, L));
-    BudgetTotal->setText(summary.priced ? report::tengeAmount(summary.grandTotal, L) : kWaiting.in(L));
+    ContingencyAmount->setText(u"= "_s + base::tengeAmount(summary.contingency, L));
+    BudgetTotal->setText(summary.priced ? base::tengeAmount(summary.grandTotal, L) : kWaiting.in(L));
     CurrencyRate->setStyleSheet(summary.rateInvalid ? kBadStyle : QString());
     CurrencyRate->setToolTip(summary.rateInvalid ? kBadRate.in(L) : QString());
     CurrencyTotal->setText(summary.currencyHundredths
-                               ? kConverted.in(L).arg(report::currencyAmount(*summary.currencyHundredths, settings.currencyCode, L))
+                               ? kConverted.in(L).arg(base::currencyAmount(*summary.currencyHundredths, settings.currencyCode, L))
                                : QString());
 }
 
@@ -334,7 +334,7 @@ void BudgetPanel::refreshTileTotals(const model::BudgetSummary &summary, base::L
         if (index < 0)
             continue;
         const model::BudgetSummary::Section &figures = summary.sections[std::size_t(index)];
-        total->setText(figures.empty ? QString() : figures.priced ? report::tengeAmount(figures.tenge, L) : kWaiting.in(L));
+        total->setText(figures.empty ? QString() : figures.priced ? base::tengeAmount(figures.tenge, L) : kWaiting.in(L));
         total->setVisible(!figures.empty);
         total->adjustSize();
         QWidget *tile = total->parentWidget();
