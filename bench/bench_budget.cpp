@@ -6,6 +6,7 @@
 #include "testsupport.h"
 
 #include "base/safefile.h"
+#include "benchsupport.h"
 #include "model/budgetfile.h"
 #include "report/budgetoutput.h"
 #include "report/budgetpdf.h"
@@ -26,53 +27,14 @@
 #include <vector>
 
 using namespace torvane;
+using bench::measure;
+using bench::print;
+using bench::Figures;
 using namespace torvane::test;
 
 namespace {
 
 constexpr base::Language kLanguage = base::Language::English;
-
-void fillAll(model::Budget &budget)
-{
-    for (int s = 0; s < budget.sectionCount(); ++s) {
-        model::SectionEntries entries(budget.catalogue(s));
-        const model::SectionGrid &grid = entries.grid();
-        for (int c = 0; c < grid.cells().size(); ++c) {
-            const model::GridCell &cell = grid.cell(c);
-            if (cell.spec->role == model::ColumnRole::Choice)
-                entries.setPosition(c, model::optionCount(*cell.spec, cell.row) - 1);
-            else if (cell.spec->role == model::ColumnRole::Quantity)
-                entries.setText(c, u"2"_s);
-        }
-        budget.replaceEntries(s, entries);
-    }
-}
-
-struct Figures {
-    double median = 0;
-    double max = 0;
-};
-
-// Runs prepare (untimed) and then work (timed) a number of times.
-Figures measure(int runs, const std::function<void()> &work, const std::function<void()> &prepare = {})
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        if (prepare)
-            prepare();
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return {times[times.size() / 2], times.back()};
-}
-
-void print(const char *what, Figures f, const char *target)
-{
-    std::printf("%-52s median %8.3f ms (max %8.3f)  %s\n", what, f.median, f.max, target);
-}
 
 int filledCells(const model::Budget &budget)
 {
@@ -96,7 +58,7 @@ int main(int argc, char **argv)
     const auto catalogues = model::allCatalogues();
 
     model::Budget full;
-    fillAll(full);
+    bench::fillAll(full);
     full.setSettings({u"Pavilion budget"_s, 75, u"EUR"_s, u"520,5"_s, {}});
     const QByteArray bytes = model::budgetfile::write(full, kLanguage);
     const QString path = folder.filePath(u"full.torvane"_s);

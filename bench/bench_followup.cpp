@@ -5,71 +5,35 @@
 
 #include "base/decimalformat.h"
 #include "base/safefile.h"
+#include "benchsupport.h"
 #include "model/budgetfile.h"
 #include "model/followupmodel.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QSortFilterProxyModel>
 #include <QTemporaryDir>
 
-#include <algorithm>
 #include <cstdio>
-#include <functional>
-#include <vector>
 
 using namespace torvane;
+using bench::measure;
+using bench::print;
 using namespace Qt::StringLiterals;
 
 namespace {
 
 constexpr base::Language kLanguage = base::Language::English;
 
-void fillAll(model::Budget &budget)
+// Every row followed up, and 500 lines of one's own.
+void followUpAll(model::Budget &budget)
 {
-    for (int s = 0; s < budget.sectionCount(); ++s) {
-        model::SectionEntries entries(budget.catalogue(s));
-        const model::SectionGrid &grid = entries.grid();
-        for (int c = 0; c < grid.cells().size(); ++c) {
-            const model::GridCell &cell = grid.cell(c);
-            if (cell.spec->role == model::ColumnRole::Choice)
-                entries.setPosition(c, model::optionCount(*cell.spec, cell.row) - 1);
-            else if (cell.spec->role == model::ColumnRole::Quantity)
-                entries.setText(c, u"2"_s);
-        }
-        budget.replaceEntries(s, entries);
-        for (const model::GridRow &row : grid.rows())
+    for (int s = 0; s < budget.sectionCount(); ++s)
+        for (const model::GridRow &row : budget.entries(s).grid().rows())
             budget.setFollowUp(s, row.tab, row.row,
                                {QString::number(1000 + row.row * 37) + u",50"_s, QString::number(500 + row.row), u"Supplier %1"_s.arg(row.row),
                                 QDate(2017, 1 + row.row % 12, 1 + row.row % 28), u"Invoice %1 of %2"_s.arg(row.row).arg(row.tab)});
-    }
     for (int i = 0; i < 500; ++i)
         budget.addOwnLine({i % 9 - 1, u"Own line %1"_s.arg(i), QString::number(10000 + i * 13), {QString::number(9000 + i), {}, u"Agency"_s, {}, {}}});
-}
-
-struct Figures {
-    double median = 0;
-    double max = 0;
-};
-
-Figures measure(int runs, const std::function<void()> &work, const std::function<void()> &prepare = {})
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        if (prepare)
-            prepare();
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return {times[times.size() / 2], times.back()};
-}
-
-void print(const char *what, Figures f, const char *target)
-{
-    std::printf("%-52s median %8.3f ms (max %8.3f)  %s\n", what, f.median, f.max, target);
 }
 
 } // namespace
@@ -79,7 +43,8 @@ int main(int argc, char **argv)
     QCoreApplication application(argc, argv);
     base::DecimalFormat::setRegionalForTesting(QLocale::c());
     model::Budget budget;
-    fillAll(budget);
+    bench::fillAll(budget);
+    followUpAll(budget);
     {
         model::FollowUpModel model(budget);
         std::printf("a fully filled budget: %d table rows, %zu lines, %zu own lines\n", model.rowCount(),
