@@ -193,6 +193,7 @@ void Budget::load(const Content &content, bool modified)
         emit followUpReplaced();
     m_modified = !modified; // so that the signal always follows
     setModified(modified);
+    emit loaded();
 }
 
 void Budget::clearAll()

@@ -98,6 +98,9 @@ signals:
     void ownLineRemoved(int index);
     // Follow-up data and own lines replaced as a whole (opened, new, restored).
     void followUpReplaced();
+    // A whole budget was taken over (opened, new, restored): after the
+    // signals of what it replaced.
+    void loaded();
 
 private:
     struct Section {

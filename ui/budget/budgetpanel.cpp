@@ -13,6 +13,7 @@
 #include "ui/budget/budgetrecovery.h"
 #include "ui/budget/budgetrecoverybar.h"
 #include "ui/budget/budgettexts.h"
+#include "ui/common/budgeteditor.h"
 #include "ui/common/errorreporter.h"
 #include "ui/common/percentbox.h"
 #include "ui/common/picture.h"
@@ -278,7 +279,7 @@ void BudgetPanel::applySettings()
     settings.contingencyTenths = int(std::lround(ContingencyPercent->value() * 10));
     settings.currencyCode = CurrencyCode->text().trimmed().toUpper();
     settings.currencyRate = CurrencyRate->text();
-    m_document.budget().setSettings(settings);
+    common::BudgetEditor::of(m_document.budget()).setSettings(settings);
 }
 
 void BudgetPanel::refresh()

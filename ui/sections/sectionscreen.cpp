@@ -6,6 +6,7 @@
 #include "model/reportplan.h"
 #include "report/reportexport.h"
 #include "report/sectionsource.h"
+#include "ui/common/budgeteditor.h"
 #include "ui/common/errorreporter.h"
 #include "ui/common/flatfield.h"
 #include "ui/common/messages.h"
@@ -192,9 +193,9 @@ void SectionScreen::FormCreate()
         addControl(m_grid->widget(m_grid->grid().indexOf(cell.name)));
     connect(m_grid, &SectionGridView::entryEdited, this, [this](int cell) {
         if (const QComboBox *box = m_grid->comboBox(cell))
-            m_budget.setPosition(m_index, cell, box->currentIndex());
+            common::BudgetEditor::of(m_budget).setPosition(m_index, cell, box->currentIndex());
         else if (const QLineEdit *field = m_grid->edit(cell))
-            m_budget.setText(m_index, cell, field->text());
+            common::BudgetEditor::of(m_budget).setText(m_index, cell, field->text());
         EditChange();
     });
     connect(m_grid, &SectionGridView::otherEdited, this, &SectionScreen::EditChange);
@@ -254,7 +255,7 @@ void SectionScreen::ClearSectionClick()
     if (common::ErrorReporter::instance().ask(kClearQuestion.in(L).arg(m_catalogue.caption.in(L)), {Answer::Yes, Answer::No},
                                       Answer::No)
         == Answer::Yes)
-        m_budget.clearSection(m_index);
+        common::BudgetEditor::of(m_budget).clearSection(m_index, false);
 }
 
 void SectionScreen::Timer2Timer()
