@@ -71,7 +71,8 @@ RULES = [
     ("tools/snapshot/**",        LAYERS,                            WIDGETS + TEST),
     ("bench/bare_window.cpp",    [],                                WIDGETS),
     ("bench/widget_floor.cpp",   [],                                WIDGETS),
-    ("bench/bench_*.cpp",        LAYERS + TEST_HELPERS,             WIDGETS + TEST),
+    ("bench/bench_*.cpp",        LAYERS + TEST_HELPERS + ["bench"], WIDGETS + TEST),
+    ("bench/benchsupport.h",     upto("model"),                     CORE),
 ]
 
 # The include roots the targets are given, from the source root; a quoted
