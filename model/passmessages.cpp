@@ -92,6 +92,20 @@ QString waitingFor(const PassFailure &failure, const SectionCatalogue &catalogue
     return text.in(language).arg(passmessages::failure(failure, catalogue, language));
 }
 
+QString waitingForOption(const CellRef &box, const SectionCatalogue &catalogue, base::Language language)
+{
+    constexpr LocalizedText text{
+        u"En attente de « %1 » : cette ligne contient une quantité, mais son montant reste à 0 tant qu’aucune option n’est choisie ici.",
+        u"Ждёт выбора в поле «%1»: в строке указано количество, но её сумма остаётся 0, пока здесь ничего не выбрано.",
+        u"Waiting for “%1”: this row holds a quantity, but its amount stays 0 until an option is chosen here."};
+    constexpr LocalizedText unnamed{
+        u"En attente d’une option : cette ligne contient une quantité, mais son montant reste à 0 tant qu’aucune option n’est choisie ici.",
+        u"Ждёт выбора варианта: в строке указано количество, но её сумма остаётся 0, пока здесь ничего не выбрано.",
+        u"Waiting for an option: this row holds a quantity, but its amount stays 0 until an option is chosen here."};
+    const QString header = columnHeader(box, catalogue, language);
+    return header.isEmpty() ? unnamed.in(language) : text.in(language).arg(header);
+}
+
 QString reportRefused(const PassFailure &failure, const SectionCatalogue &catalogue, base::Language language)
 {
     constexpr LocalizedText text{

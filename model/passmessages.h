@@ -27,6 +27,10 @@ QString budgetRefused(const PassFailure &failure, const SectionCatalogue &catalo
 // The budget's total itself is beyond what the program can hold.
 QString budgetTooLarge(base::Language language);
 
+// Hint of an option box its row waits for: the row holds a quantity, but
+// is priced only once an option is chosen there.
+QString waitingForOption(const CellRef &box, const SectionCatalogue &catalogue, base::Language language);
+
 // "“Quantity of Adults”, row 1 of the tab “Flights”"
 QString fieldName(const CellRef &cell, const SectionCatalogue &catalogue, base::Language language);
 

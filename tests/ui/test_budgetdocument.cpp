@@ -11,6 +11,14 @@
 #include "ui/shell/code_main.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QScopeGuard>
+#include <QTimer>
+#include <QTreeView>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -47,6 +55,10 @@ private slots:
     void budgetOpenInAnotherCopyIsRefused();
     void endingWithUnsavedChangesAsks();
     void messagesSpeakTheLanguageOfTheBudgetAtStart();
+    void fileNameFromTheTitle_data();
+    void fileNameFromTheTitle();
+    void dialogsStartInTheKindsFolderAndNameTheBudget();
+    void fileDialogSpeaksTheChosenLanguage();
 };
 
 void TestBudgetDocument::storyOfAPavilionBudget()
@@ -318,6 +330,116 @@ void TestBudgetDocument::messagesSpeakTheLanguageOfTheBudgetAtStart()
         QCOMPARE(ui::common::ErrorReporter::instance().language(), base::Language::English);
     }
     Screens::keepRememberedLanguage = false;
+}
+
+void TestBudgetDocument::fileNameFromTheTitle_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("plain") << u"Astana pavilion"_s << u"Astana pavilion"_s;
+    QTest::newRow("cyrillic and quotes") << u"Павильон «Астана» 2017"_s << u"Павильон «Астана» 2017"_s;
+    QTest::newRow("separators and refused characters") << u"Astana/Almaty: 2 days? <draft> \\ \"A|B\" *"_s
+                                                       << u"Astana-Almaty- 2 days- -draft- - -A-B- -"_s;
+    QTest::newRow("tabs and new lines") << u"Expo\t2017\nbudget"_s << u"Expo 2017 budget"_s;
+    QTest::newRow("no hidden file, no trailing dot") << u" ..pavilion. . "_s << u"pavilion"_s;
+    QTest::newRow("a device name") << u"con"_s << u"_con"_s;
+    QTest::newRow("a device name with an ending") << u"LPT1.budget"_s << u"_LPT1.budget"_s;
+    QTest::newRow("nothing left") << u" . . "_s << QString();
+    QTest::newRow("long, cut on whole letters") << QString(200, QChar(0x0416)) << QString(90, QChar(0x0416));
+    QTest::newRow("long, never half a pair") << QString(45, u'a') + QString::fromUcs4(U"\U0001F3D7").repeated(60)
+                                             << QString(45, u'a') + QString::fromUcs4(U"\U0001F3D7").repeated(33);
+}
+
+void TestBudgetDocument::fileNameFromTheTitle()
+{
+    QFETCH(QString, title);
+    QFETCH(QString, name);
+    QCOMPARE(ui::budget::BudgetFileChooser::fileNameFrom(title), name);
+}
+
+void TestBudgetDocument::dialogsStartInTheKindsFolderAndNameTheBudget()
+{
+    Screens screens;
+    fillStory(screens);
+    ui::budget::BudgetDocument *document = documentOf(screens);
+    model::BudgetSettings settings = document->budget().settings();
+    settings.title = u"Pavillon : Astana/2017"_s;
+    document->budget().setSettings(settings);
+    using Kind = ui::budget::BudgetFileChooser::Kind;
+    struct Asked {
+        Kind kind;
+        QString folder;
+        QString suggested;
+    };
+    QList<Asked> asked;
+    QString answer;
+    ui::budget::BudgetFileChooser::setForTesting([&](Kind kind, bool, const QString &folder, const QString &suggested) {
+        asked.append({kind, folder, suggested});
+        return answer;
+    });
+    QDir(m_case.folder->path()).mkpath(u"budgets"_s);
+    QDir(m_case.folder->path()).mkpath(u"exports"_s);
+    const QString budgets = m_case.folder->filePath(u"budgets"_s);
+    const QString exports = m_case.folder->filePath(u"exports"_s);
+    const QString firstFolder = ui::budget::BudgetFileChooser::startFolder(Kind::Pdf);
+    QVERIFY(firstFolder != QCoreApplication::applicationDirPath()); // never the program's own folder
+    const QString today = QDate::currentDate().toString(Qt::ISODate);
+
+    // The question before changes are lost names the budget by its title.
+    ui::common::ErrorReporter::instance().clearRecorded();
+    QVERIFY(!document->confirmDiscard());
+    QCOMPARE(ui::common::ErrorReporter::instance().recorded().value(0),
+             u"question: The budget “Pavillon : Astana/2017” has been changed. Save the changes?"_s);
+
+    answer = budgets + u"/pavilion"_s;
+    QVERIFY(document->saveAs());
+    answer = exports + u"/pavilion.xlsx"_s;
+    QVERIFY(outputsOf(screens)->exportBudget());
+    answer.clear();
+    QVERIFY(!document->saveAs());
+    QVERIFY(!outputsOf(screens)->exportBudget());
+    QVERIFY(!outputsOf(screens)->pdfBudget());
+    QCOMPARE(asked.size(), 5);
+    QCOMPARE(asked[0].suggested, QDir(firstFolder).filePath(u"Pavillon - Astana-2017.torvane"_s));
+    QCOMPARE(asked[1].suggested, QDir(firstFolder).filePath(u"Pavillon - Astana-2017 %1.xlsx"_s.arg(today)));
+    // Each kind of file starts where it was chosen last; Save as offers the file's own name.
+    QCOMPARE(asked[2].suggested, budgets + u"/pavilion.torvane"_s);
+    QCOMPARE(asked[3].folder, exports);
+    QCOMPARE(asked[4].kind, Kind::Pdf);
+    QCOMPARE(asked[4].suggested, QDir(firstFolder).filePath(u"Pavillon - Astana-2017 %1.pdf"_s.arg(today)));
+}
+
+void TestBudgetDocument::fileDialogSpeaksTheChosenLanguage()
+{
+    Screens screens;
+    screens.login->Label1Click(); // French, Qt's own texts too
+    QDir(m_case.folder->path()).mkpath(u"Rapports"_s);
+    QSettings().setValue(u"lastWorkbookFolder"_s, m_case.folder->path());
+    bool inspected = false;
+    QTimer::singleShot(0, [&] {
+        QTRY_VERIFY(qobject_cast<QFileDialog *>(QApplication::activeModalWidget()));
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        const auto close = qScopeGuard([dialog] { dialog->reject(); });
+        // Qt's own dialog, which follows the program's language, not the desktop's.
+        QVERIFY(dialog->testOption(QFileDialog::DontUseNativeDialog));
+        QCOMPARE(dialog->windowTitle(), u"Exporter le budget"_s);
+        QCOMPARE(QDir(dialog->directory()), QDir(m_case.folder->path()));
+        QCOMPARE(dialog->locale(), QLocale(QLocale::French, QLocale::France));
+        auto *model = dialog->findChild<QFileSystemModel *>();
+        QVERIFY(model);
+        const QModelIndex folder = model->index(m_case.folder->filePath(u"Rapports"_s));
+        QTRY_COMPARE(model->index(folder.row(), 2, folder.parent()).data().toString(), u"Dossier"_s);
+        // Every column is as wide as its header.
+        auto *view = dialog->findChild<QTreeView *>(u"treeView"_s);
+        QHeaderView *header = view->header();
+        QCOMPARE(model->headerData(3, Qt::Horizontal).toString(), u"Dernière modification"_s);
+        for (int column = 1; column < header->count(); ++column)
+            QVERIFY2(header->sectionSize(column) >= header->fontMetrics().horizontalAdvance(model->headerData(column, Qt::Horizontal).toString()),
+                     qPrintable(model->headerData(column, Qt::Horizontal).toString()));
+        inspected = true;
+    });
+    QVERIFY(ui::budget::BudgetFileChooser::choose(ui::budget::BudgetFileChooser::Kind::Workbook, true, u"b.xlsx"_s).isEmpty());
+    QVERIFY(inspected);
 }
 
 QTEST_MAIN(TestBudgetDocument)

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLockFile>
 
 using namespace torvane;
@@ -40,6 +41,9 @@ void TestRecovery::recoveryIsOfferedAfterAnEndThatSavedNothing()
     {
         Screens screens;
         fillStory(screens);
+        model::BudgetSettings settings = documentOf(screens)->budget().settings();
+        settings.title = u"Astana pavilion"_s;
+        documentOf(screens)->budget().setSettings(settings);
         ui::budget::BudgetRecovery *recovery = recoveryOf(screens);
         recovery->write(); // what the 30 s timer does
         copy = recovery->path();
@@ -57,6 +61,9 @@ void TestRecovery::recoveryIsOfferedAfterAnEndThatSavedNothing()
     auto *panel = menu->findChild<ui::budget::BudgetPanel *>(u"BudgetPanel"_s);
     QVERIFY(panel->RecoveryBar->isVisible());
     QVERIFY(ui::common::ErrorReporter::instance().recorded().isEmpty()); // offered on the menu, no dialog
+    // Named by its title, not as an untitled budget.
+    const QString offer = panel->RecoveryBar->findChild<QLabel *>()->text();
+    QVERIFY2(offer.startsWith(u"Можно восстановить несохранённый бюджет «Astana pavilion» от "_s), qPrintable(offer));
 
     QVERIFY(recovery->restore());
     QVERIFY(document->budget().isModified());
@@ -88,6 +95,7 @@ void TestRecovery::restoredCopyComesBackIntoItsFile()
     ui::budget::BudgetDocument *document = documentOf(screens);
     ui::budget::BudgetRecovery *recovery = recoveryOf(screens);
     QVERIFY(recovery->hasOffer());
+    QCOMPARE(recovery->offerName(), u"pavilion.torvane"_s); // untitled: named by its file
     QVERIFY(recovery->restore());
     QCOMPARE(document->filePath(), path);
     QVERIFY(document->budget().isModified());

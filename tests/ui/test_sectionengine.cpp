@@ -50,6 +50,8 @@ private slots:
     void localisationAloneKeepsTheChoiceAndItsAmount();
     void invalidQuantityIsReportedOnceAndWritesNothing();
     void saveWithInvalidQuantityIsRefused();
+    void rowWaitingForAnOptionMarksItsBox_data();
+    void rowWaitingForAnOptionMarksItsBox();
 };
 
 void TestSectionEngine::gridControlsAreNamedAndTyped()
@@ -305,6 +307,95 @@ void TestSectionEngine::saveWithInvalidQuantityIsRefused()
     QCOMPARE(messages.size(), 2);
     QCOMPARE(messages[0], u"'2147483648' is not a valid integer value"_s);
     QVERIFY(messages[1].contains(u"not saved"_s));
+}
+
+void TestSectionEngine::rowWaitingForAnOptionMarksItsBox_data()
+{
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<int>("language");
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QList<int>>("choices");    // column, position, ...
+    QTest::addColumn<QList<int>>("quantities"); // column, quantity, ...
+    QTest::addColumn<QList<int>>("waiting");    // the option columns marked
+    QTest::addColumn<QString>("hint");          // of the first one marked
+
+    const QString construction = u"Form_construct"_s, logistics = u"Form_logistic"_s, living = u"Form_living"_s,
+                  food = u"Form_food"_s;
+    QTest::newRow("construction: a quantity before its unit")
+        << construction << 2 << 1 << 1 << QList<int>{} << QList<int>{2, 12} << QList<int>{3}
+        << u"Waiting for “Unit of measurement”: this row holds a quantity, but its amount stays 0 until an option is chosen here."_s;
+    QTest::newRow("flights: adults before both places")
+        << logistics << 2 << 1 << 1 << QList<int>{} << QList<int>{3, 2} << QList<int>{1, 2}
+        << u"Waiting for “Point of departure”: this row holds a quantity, but its amount stays 0 until an option is chosen here."_s;
+    QTest::newRow("flights: from Astana, no destination")
+        << logistics << 0 << 1 << 2 << QList<int>{1, 0} << QList<int>{3, 2} << QList<int>{2}
+        << u"En attente de « Destination » : cette ligne contient une quantité, mais son montant reste à 0 tant qu’aucune option n’est choisie ici."_s;
+    // A flight is priced by its adults: children alone wait for more than a place.
+    QTest::newRow("flights: children without adults") << logistics << 2 << 1 << 1 << QList<int>{} << QList<int>{4, 2}
+                                                      << QList<int>{} << QString();
+    QTest::newRow("hotel: stars without the room type")
+        << living << 1 << 1 << 2 << QList<int>{1, 0} << QList<int>{3, 3} << QList<int>{2}
+        << u"Ждёт выбора в поле «Тип номера»: в строке указано количество, но её сумма остаётся 0, пока здесь ничего не выбрано."_s;
+    // Hostel rows need the nights too: no option alone would price them.
+    QTest::newRow("hostel: people but no nights") << living << 2 << 2 << 1 << QList<int>{} << QList<int>{2, 4} << QList<int>{}
+                                                  << QString();
+    QTest::newRow("delivery: people before the food")
+        << food << 2 << 2 << 1 << QList<int>{} << QList<int>{2, 5} << QList<int>{1}
+        << u"Waiting for “Select the type of food”: this row holds a quantity, but its amount stays 0 until an option is chosen here."_s;
+}
+
+void TestSectionEngine::rowWaitingForAnOptionMarksItsBox()
+{
+    QFETCH(QString, section);
+    QFETCH(int, language);
+    QFETCH(int, tab);
+    QFETCH(int, row);
+    QFETCH(QList<int>, choices);
+    QFETCH(QList<int>, quantities);
+    QFETCH(QList<int>, waiting);
+    QFETCH(QString, hint);
+
+    Screens screens;
+    SectionScreen *s = screens.openSection(section, language);
+    for (int i = 0; i < choices.size(); i += 2)
+        choose(s, tab, row, choices[i], choices[i + 1]);
+    for (int i = 0; i < quantities.size(); i += 2)
+        type(s, tab, row, quantities[i], QString::number(quantities[i + 1]));
+    settle(s);
+    const GroupSpec *group = nullptr;
+    for (const GroupSpec &g : s->catalogue().tabs[tab - 1].groups)
+        if (row >= g.firstRow && row <= g.lastRow)
+            group = &g;
+    QVERIFY(group);
+    QList<int> marked;
+    for (int c = 1; c <= group->columnCount(); ++c)
+        if (QComboBox *box = s->comboBox(tab, row, c); box && !box->styleSheet().isEmpty())
+            marked << c;
+    QCOMPARE(marked, waiting);
+    // The figures stay as the pass computes them.
+    QCOMPARE(s->edit(tab, row, group->sumColumn)->text(), u"0"_s);
+    if (waiting.isEmpty())
+        return;
+    QComboBox *first = s->comboBox(tab, row, waiting.front());
+    QCOMPARE(first->toolTip(), hint);
+    QCOMPARE(first->accessibleDescription(), hint);
+    QVERIFY(!first->styleSheet().contains(u"#c62828"_s)); // not the red of a refused quantity
+
+    // The quantity emptied: nothing waits any more.
+    type(s, tab, row, quantities[0], u""_s);
+    settle(s);
+    QVERIFY(first->styleSheet().isEmpty());
+    QVERIFY(first->toolTip().isEmpty());
+    // Typed again, then its options chosen: the mark goes, the tooltip shows the choice.
+    type(s, tab, row, quantities[0], QString::number(quantities[1]));
+    settle(s);
+    QVERIFY(!first->styleSheet().isEmpty());
+    for (int c : std::as_const(waiting))
+        choose(s, tab, row, c, 0);
+    settle(s);
+    QVERIFY(first->styleSheet().isEmpty());
+    QCOMPARE(first->toolTip(), first->currentText());
 }
 
 QTEST_MAIN(TestSectionEngine)

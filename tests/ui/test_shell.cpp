@@ -14,6 +14,8 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QBuffer>
+#include <QCursor>
+#include <QEnterEvent>
 #include <QFile>
 #include <QImageReader>
 #include <QImageWriter>
@@ -107,6 +109,8 @@ private slots:
     void tileHoverPictures();
     void firstTwoTilesReReadTheLanguage();
     void navigationHoverPictures();
+    void hoverPictureEndsWhenItsWindowChanges_data();
+    void hoverPictureEndsWhenItsWindowChanges();
     void navigationClicks();
     void closingAnInnerScreenOnlyHidesIt();
     void firstShowWorkRunsOnceBeforeTheContent();
@@ -239,12 +243,17 @@ void TestShell::mainMenuFollowsLanguage()
     Screens screens;
     const QStringList captions{u"Menu principal"_s, u"Главное меню"_s, u"Main menu"_s};
     const QStringList folders{u"fr"_s, u"ru"_s, u"en"_s};
+    // The food tile keeps its picture's short words; a screen reader and a
+    // hover read its window's caption.
+    const QStringList foodCaptions{u"Divertissement et de la nourriture"_s, u"Развлечение и питание"_s, u"Entertainment and food"_s};
     auto *menu = screens.screen<TForm_main>(u"Form_main"_s);
     for (int language = 0; language < 3; ++language) {
         screens.setLanguage(language);
         menu->hide();
         menu->present();
         QCOMPARE(menu->windowTitle(), captions[language]);
+        QCOMPARE(menu->Image[3]->accessibleName(), foodCaptions[language]);
+        QCOMPARE(menu->Image[3]->toolTip(), foodCaptions[language]);
         for (int k = 1; k <= 8; ++k) {
             QCOMPARE(menu->Image[k - 1]->source(), u"img/%1/calcmenu%2.png"_s.arg(folders[language]).arg(k));
             QCOMPARE(menu->Image[k - 1]->size(), QSize(300, 90));
@@ -315,6 +324,41 @@ void TestShell::navigationHoverPictures()
         emit screen->MenuImage[2]->left();
         QCOMPARE(screen->MenuImage[2]->source(), u"img/en/menu3.png"_s);
     }
+}
+
+void TestShell::hoverPictureEndsWhenItsWindowChanges_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::newRow("its window hides") << u"hide"_s;
+    QTest::newRow("the layout moves it from under the pointer") << u"move"_s;
+    QTest::newRow("another window comes in front") << u"deactivate"_s;
+}
+
+void TestShell::hoverPictureEndsWhenItsWindowChanges()
+{
+    QFETCH(QString, change);
+    Screens screens;
+    screens.setLanguage(2);
+    auto *consult = screens.screen<ScreenFrame>(u"Form_consult"_s);
+    consult->present();
+    settle(consult);
+    Picture *button = consult->MenuImage[1];
+    const QPoint centre = button->mapToGlobal(button->rect().center());
+    QCursor::setPos(centre);
+    QEnterEvent enter(QPointF(button->rect().center()), QPointF(button->rect().center()), QPointF(centre));
+    QApplication::sendEvent(button, &enter);
+    QCOMPARE(button->source(), u"img/en/menu2c.png"_s);
+
+    if (change == u"hide"_s) {
+        consult->hide();
+    } else if (change == u"move"_s) {
+        button->move(button->x(), button->y() + 3 * button->height());
+    } else {
+        QCursor::setPos(-1000, -1000); // the pointer is now on the window in front
+        QEvent deactivate(QEvent::WindowDeactivate);
+        QApplication::sendEvent(button, &deactivate);
+    }
+    QCOMPARE(button->source(), u"img/en/menu2.png"_s);
 }
 
 void TestShell::navigationClicks()

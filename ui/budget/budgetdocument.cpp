@@ -6,10 +6,13 @@
 #include "ui/budget/budgettexts.h"
 #include "ui/common/errorreporter.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSettings>
+#include <QWidget>
 
 namespace torvane::ui::budget {
 
@@ -49,9 +52,18 @@ QString BudgetDocument::displayName(base::Language language) const
     return m_path.isEmpty() ? texts::kUntitled.in(language) : QFileInfo(m_path).fileName();
 }
 
+QString BudgetDocument::budgetName(base::Language language) const
+{
+    const QString title = m_budget.settings().title.simplified();
+    return title.isEmpty() ? displayName(language) : title;
+}
+
 QString BudgetDocument::suggestedName() const
 {
-    return m_path.isEmpty() ? texts::kUntitled.in(language()) + model::budgetfile::kSuffix.toString() : QFileInfo(m_path).fileName();
+    if (!m_path.isEmpty())
+        return QFileInfo(m_path).fileName();
+    const QString fromTitle = BudgetFileChooser::fileNameFrom(m_budget.settings().title);
+    return (fromTitle.isEmpty() ? texts::kUntitled.in(language()) : fromTitle) + model::budgetfile::kSuffix.toString();
 }
 
 bool BudgetDocument::newBudget()
@@ -121,13 +133,22 @@ bool BudgetDocument::openFile(const QString &path)
     return true;
 }
 
+void BudgetDocument::rememberScreen()
+{
+    QWidget *active = QApplication::activeWindow();
+    if (active && !qobject_cast<QDialog *>(active))
+        m_screen = active;
+}
+
 bool BudgetDocument::save()
 {
+    rememberScreen();
     return m_path.isEmpty() ? saveAs() : saveTo(m_path);
 }
 
 bool BudgetDocument::saveAs()
 {
+    rememberScreen();
     const QString path = BudgetFileChooser::choose(BudgetFileChooser::Kind::Budget, true, suggestedName());
     return !path.isEmpty() && saveTo(path);
 }
@@ -153,6 +174,8 @@ bool BudgetDocument::saveTo(const QString &chosen)
     m_budget.setModified(false);
     emit saved();
     emit documentChanged();
+    // A budget is opened here, never by the desktop: its folder only.
+    common::ErrorReporter::instance().tellWritten({path, common::WrittenFile::Shown::NotAsked, false, {}}, m_screen);
     return true;
 }
 
@@ -169,12 +192,13 @@ bool BudgetDocument::adopt(const model::Budget::Content &content, const QString 
 
 bool BudgetDocument::confirmDiscard(bool *discarded)
 {
+    rememberScreen();
     if (discarded)
         *discarded = false;
     if (!m_budget.isModified())
         return true;
     using Answer = common::ErrorReporter::Answer;
-    const Answer answer = common::ErrorReporter::instance().ask(texts::saveChanges(displayName(language()), language()),
+    const Answer answer = common::ErrorReporter::instance().ask(texts::saveChanges(budgetName(language()), language()),
                                                                 {Answer::Save, Answer::Discard, Answer::Cancel}, Answer::Save);
     switch (answer) {
     case Answer::Save: return save();

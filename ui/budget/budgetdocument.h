@@ -4,6 +4,7 @@
 #include "model/budget.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -11,6 +12,7 @@
 #include <memory>
 
 class QLockFile;
+class QWidget;
 
 namespace torvane::ui::budget {
 
@@ -30,6 +32,9 @@ public:
     QString filePath() const { return m_path; }
     // The file's name, or "Untitled budget" in a language.
     QString displayName(base::Language language) const;
+    // The budget as questions and notices name it: its title, else its
+    // file's name, else "Untitled budget".
+    QString budgetName(base::Language language) const;
 
     bool newBudget();
     bool open();                        // asks for a file
@@ -60,16 +65,21 @@ signals:
 
 private:
     base::Language language() const;
+    // Offered by Save as: the file's own name, else one made from the title.
     QString suggestedName() const;
     // Takes the lock of a budget file; false when another running copy holds
     // it, which is reported, or said in refusal when one is given.
     bool lock(const QString &path, std::unique_ptr<QLockFile> &held, QString *refusal = nullptr);
     void setPath(const QString &path);
+    // The screen the user is acting on, kept for the notice of a save that
+    // follows a dialog or a question.
+    void rememberScreen();
     void rememberRecent(const QString &path);
 
     model::Budget &m_budget;
     QString m_path;
     std::unique_ptr<QLockFile> m_lock;
+    QPointer<QWidget> m_screen; // where the last Save was asked for: its notice goes there
 };
 
 } // namespace torvane::ui::budget

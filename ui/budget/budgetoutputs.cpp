@@ -4,7 +4,6 @@
 #include "report/budgetoutput.h"
 #include "report/budgetpdf.h"
 #include "report/outputformat.h"
-#include "report/spreadsheethost.h"
 #include "ui/budget/budgetdocument.h"
 #include "ui/budget/budgetfilechooser.h"
 #include "ui/budget/budgettexts.h"
@@ -14,6 +13,7 @@
 #include <QApplication>
 #include <QDate>
 #include <QFileInfo>
+#include <QWidget>
 
 namespace torvane::ui::budget {
 
@@ -35,28 +35,36 @@ base::Language BudgetOutputs::language() const
 
 QString BudgetOutputs::outputName(const QString &suffix) const
 {
-    QString title = m_document.budget().settings().title.trimmed();
-    if (title.isEmpty())
-        title = m_document.filePath().isEmpty() ? texts::kBudgetWord.in(language())
-                                                : QFileInfo(m_document.filePath()).completeBaseName();
-    title.replace(u'/', u'-');
-    return title + u' ' + QDate::currentDate().toString(Qt::ISODate) + suffix;
+    QString name = BudgetFileChooser::fileNameFrom(m_document.budget().settings().title);
+    if (name.isEmpty() && !m_document.filePath().isEmpty())
+        name = BudgetFileChooser::fileNameFrom(QFileInfo(m_document.filePath()).completeBaseName());
+    if (name.isEmpty())
+        name = texts::kBudgetWord.in(language());
+    return name + u' ' + QDate::currentDate().toString(Qt::ISODate) + suffix;
 }
 
 bool BudgetOutputs::exportBudget()
 {
+    m_screen = QApplication::activeWindow();
     const QString path = BudgetFileChooser::choose(BudgetFileChooser::Kind::Workbook, true,
                                                    outputName(report::suffixOf(OutputFormat::Xlsx)));
-    return !path.isEmpty() && exportTo(path);
+    return !path.isEmpty() && write(path);
 }
 
 bool BudgetOutputs::pdfBudget()
 {
+    m_screen = QApplication::activeWindow();
     const QString path = BudgetFileChooser::choose(BudgetFileChooser::Kind::Pdf, true, outputName(report::suffixOf(OutputFormat::Pdf)));
-    return !path.isEmpty() && exportTo(path);
+    return !path.isEmpty() && write(path);
 }
 
-bool BudgetOutputs::exportTo(const QString &chosen)
+bool BudgetOutputs::exportTo(const QString &path)
+{
+    m_screen = QApplication::activeWindow();
+    return write(path);
+}
+
+bool BudgetOutputs::write(const QString &chosen)
 {
     QString path = QFileInfo(chosen).absoluteFilePath();
     if (report::outputFormatOf(path) == OutputFormat::None)
@@ -70,9 +78,7 @@ bool BudgetOutputs::exportTo(const QString &chosen)
                                                                          : common::ErrorReporter::Severity::Error);
         return false;
     }
-    // Shown to the user like a section report.
-    if (!report::SpreadsheetHost::open(path))
-        common::ErrorReporter::instance().report(written.message(L), common::ErrorReporter::Severity::Notice);
+    common::ErrorReporter::instance().tellWritten({written.path.isEmpty() ? path : written.path}, m_screen);
     return true;
 }
 
@@ -89,10 +95,14 @@ void BudgetOutputs::printBudget()
         common::ErrorReporter::instance().report(nothing.message(language()), common::ErrorReporter::Severity::Notice);
         return;
     }
+    m_screen = QApplication::activeWindow();
     try {
         const auto &print = base::programModule<PrintModule>(kPrintModuleName, kPrintModuleEntry, kPrintModuleVersion);
-        print.preview(QApplication::activeWindow(), texts::kPrint.in(language()), outputName({}).trimmed(),
-                      [&document](QPagedPaintDevice &device) { report::paintBudget(device, document); });
+        const QString file = print.preview(m_screen, texts::kPrint.in(language()), outputName({}).trimmed(),
+                                           [&document](QPagedPaintDevice &device) { report::paintBudget(device, document); });
+        // Printed into a file rather than on paper: told like every other file.
+        if (!file.isEmpty() && QFileInfo::exists(file))
+            common::ErrorReporter::instance().tellWritten({file}, m_screen);
     } catch (const std::exception &failure) {
         common::ErrorReporter::instance().report(texts::printUnavailable(QString::fromStdString(failure.what()), language()));
     }

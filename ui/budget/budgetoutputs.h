@@ -3,7 +3,10 @@
 #include "base/language.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
+
+class QWidget;
 
 namespace torvane::ui::budget {
 
@@ -18,6 +21,8 @@ class BudgetOutputs : public QObject
 public:
     explicit BudgetOutputs(BudgetDocument &document, QObject *parent = nullptr);
 
+    // Each ends with the notice of the file written, on the screen that asked
+    // (the active one), with Open and Show in folder; nothing opens by itself.
     bool exportBudget();                // asks for a workbook's name
     bool exportTo(const QString &path); // by the name's ending: .xlsx, .xls or .pdf; else .xlsx is added
     bool pdfBudget();                   // asks for a PDF's name
@@ -27,8 +32,10 @@ private:
     base::Language language() const;
     // From the title and the date: "Astana pavilion 2026-12-10.xlsx".
     QString outputName(const QString &suffix) const;
+    bool write(const QString &path);
 
     BudgetDocument &m_document;
+    QPointer<QWidget> m_screen; // where the output was asked for
 };
 
 } // namespace torvane::ui::budget

@@ -82,6 +82,23 @@ QDateTime BudgetRecovery::offerTime() const
     return QFileInfo(m_offeredPath).lastModified();
 }
 
+QString BudgetRecovery::offerName() const
+{
+    if (!hasOffer())
+        return {};
+    const QDateTime made = offerTime();
+    if (!m_offerName || m_offerName->first != made) {
+        const model::budgetfile::ReadResult read = model::budgetfile::readFile(m_offeredPath, model::allCatalogues());
+        const QString title = read.content.settings.title.simplified();
+        const QString name = !read.ok()     ? QString()
+            : !title.isEmpty()              ? title
+            : !read.recoveryOf.isEmpty()    ? QFileInfo(read.recoveryOf).fileName()
+                                            : QString();
+        m_offerName = {made, name};
+    }
+    return m_offerName->second;
+}
+
 bool BudgetRecovery::restore()
 {
     const model::budgetfile::ReadResult read = model::budgetfile::readFile(m_offeredPath, model::allCatalogues());

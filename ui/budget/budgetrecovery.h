@@ -9,6 +9,8 @@
 #include <QTimer>
 
 #include <memory>
+#include <optional>
+#include <utility>
 
 class QLockFile;
 
@@ -34,6 +36,9 @@ public:
     // What an ended run left behind.
     bool hasOffer() const;
     QDateTime offerTime() const;
+    // The offered budget as the offer names it: its title, else the name of
+    // the file it was made from; empty for an untitled budget or a damaged copy.
+    QString offerName() const;
     // Back into the file it was made from where it can be; a damaged copy
     // is set aside and never offered again.
     bool restore();
@@ -57,6 +62,8 @@ private:
     std::unique_ptr<QLockFile> m_slotLock;
     QString m_path;        // this run's own
     QString m_offeredPath; // what an ended run left behind
+    // The offer's name, read once per copy: the bar asks at every refresh.
+    mutable std::optional<std::pair<QDateTime, QString>> m_offerName;
     QTimer m_timer;
 };
 

@@ -43,7 +43,7 @@ void BudgetRecoveryBar::refresh(base::Language language)
     const bool offered = m_recovery.hasOffer();
     setVisible(offered);
     if (offered)
-        m_text->setText(budgettexts::recoveryOffer(m_recovery.offerTime(), language));
+        m_text->setText(budgettexts::recoveryOffer(m_recovery.offerName(), m_recovery.offerTime(), language));
 }
 
 } // namespace torvane::ui::budget

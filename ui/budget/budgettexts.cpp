@@ -169,12 +169,13 @@ QString contingencyRefused(const QString &text, model::PercentProblem problem, i
     return head.in(language).arg(text.trimmed(), why.in(language), kept);
 }
 
-QString recoveryOffer(const QDateTime &saved, base::Language language)
+QString recoveryOffer(const QString &name, const QDateTime &saved, base::Language language)
 {
-    constexpr LocalizedText text{u"Un budget non enregistré du %1 peut être restauré.",
-                                 u"Можно восстановить несохранённый бюджет от %1.",
-                                 u"An unsaved budget from %1 can be restored."};
-    return text.in(language).arg(localeOf(language).toString(saved.toLocalTime(), QLocale::ShortFormat));
+    constexpr LocalizedText named{u"Le budget non enregistré « %1 » du %2 peut être restauré.",
+                                  u"Можно восстановить несохранённый бюджет «%1» от %2.",
+                                  u"The unsaved budget “%1” from %2 can be restored."};
+    const QString when = localeOf(language).toString(saved.toLocalTime(), QLocale::ShortFormat);
+    return named.in(language).arg(name.isEmpty() ? kUntitled.in(language) : name, when);
 }
 
 } // namespace torvane::ui::budget::budgettexts

@@ -27,6 +27,7 @@ inline constexpr LocalizedText kPdf{u"PDF…", u"PDF…", u"PDF…"};
 inline constexpr LocalizedText kWorkbookFilter{u"Classeur (*.xlsx);;Classeur Excel 97-2003 (*.xls)",
                                                u"Книга (*.xlsx);;Книга Excel 97-2003 (*.xls)",
                                                u"Workbook (*.xlsx);;Excel 97-2003 workbook (*.xls)"};
+inline constexpr LocalizedText kCsvFilter{u"Fichier CSV (*.csv)", u"Файл CSV (*.csv)", u"CSV file (*.csv)"};
 inline constexpr LocalizedText kPdfFilter{u"Document PDF (*.pdf)", u"Документ PDF (*.pdf)", u"PDF document (*.pdf)"};
 inline constexpr LocalizedText kExportTitle{u"Exporter le budget", u"Экспорт бюджета", u"Export the budget"};
 inline constexpr LocalizedText kBudgetWord{u"Budget", u"Бюджет", u"Budget"};
@@ -40,7 +41,8 @@ QString skipped(const QStringList &entries, const QString &path, base::Language 
 QString saveFailure(const QString &path, const QString &reason, base::Language language);
 QString printUnavailable(const QString &reason, base::Language language);
 QString lockedElsewhere(const QString &path, qint64 pid, const QString &host, const QString &application, base::Language language);
-QString recoveryOffer(const QDateTime &saved, base::Language language);
+// The copy an ended run left behind, named by its budget's title or file (empty: untitled).
+QString recoveryOffer(const QString &name, const QDateTime &saved, base::Language language);
 QString contingencyRefused(const QString &text, model::PercentProblem problem, int keptTenths, base::Language language);
 QString restoredUntitled(const QString &owner, const QString &why, base::Language language);
 QString folderGone(base::Language language);

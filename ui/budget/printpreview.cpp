@@ -1,12 +1,13 @@
 #include "ui/budget/printpreview.h"
 
+#include <QFileInfo>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
 namespace {
 
-void preview(QWidget *parent, const QString &title, const QString &documentName,
-             const std::function<void(QPagedPaintDevice &)> &paint)
+QString preview(QWidget *parent, const QString &title, const QString &documentName,
+                const std::function<void(QPagedPaintDevice &)> &paint)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
@@ -14,7 +15,11 @@ void preview(QWidget *parent, const QString &title, const QString &documentName,
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setWindowTitle(title);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&paint](QPrinter *target) { paint(*target); });
-    dialog.exec();
+    // The preview closes itself accepted once it has printed.
+    const bool printed = dialog.exec() == QDialog::Accepted;
+    if (printed && printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
+        return QFileInfo(printer.outputFileName()).absoluteFilePath();
+    return {};
 }
 
 } // namespace

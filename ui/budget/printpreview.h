@@ -14,11 +14,12 @@ namespace torvane::ui::budget {
 struct PrintModule {
     int version;
     // Qt's print preview of the pages paint draws, printed if the user asks.
-    void (*preview)(QWidget *parent, const QString &title, const QString &documentName,
-                    const std::function<void(QPagedPaintDevice &)> &paint);
+    // Returns the file printed into when the user printed to a file, else empty.
+    QString (*preview)(QWidget *parent, const QString &title, const QString &documentName,
+                       const std::function<void(QPagedPaintDevice &)> &paint);
 };
 
-inline constexpr int kPrintModuleVersion = 1;
+inline constexpr int kPrintModuleVersion = 2;
 inline constexpr char kPrintModuleName[] = "torvane_print";
 inline constexpr char kPrintModuleEntry[] = "torvane_print_module";
 

@@ -1,5 +1,6 @@
 #include "ui/common/clickablelabel.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -157,7 +158,8 @@ void FocusRing::paintEvent(QPaintEvent *)
 void ClickableLabel::enterEvent(QEnterEvent *event)
 {
     QLabel::enterEvent(event);
-    if (m_hovered)
+    // Qt may send a hidden label the enter of a pointer that stood on it.
+    if (m_hovered || !isVisible())
         return;
     m_hovered = true;
     emit entered();
@@ -167,11 +169,52 @@ void ClickableLabel::leaveEvent(QEvent *event)
 {
     QLabel::leaveEvent(event);
     // A hover picture of another size resizes the control under the pointer;
-    // the leave that this causes is not a real one.
-    if (isVisible() && rect().contains(mapFromGlobal(QCursor::pos())))
+    // the leave that this causes is not a real one. One caused by a window
+    // opened in front of it is.
+    if (pointerIsOver())
+        return;
+    endHover();
+}
+
+bool ClickableLabel::pointerIsOver() const
+{
+    const QPoint global = QCursor::pos();
+    if (!isVisible() || !rect().contains(mapFromGlobal(global)))
+        return false;
+    const QWidget *front = QApplication::widgetAt(global);
+    return front == this || isAncestorOf(front);
+}
+
+void ClickableLabel::endHover()
+{
+    if (!m_hovered)
         return;
     m_hovered = false;
     emit left();
+}
+
+void ClickableLabel::hideEvent(QHideEvent *event)
+{
+    // Its window hid (or the label itself): it comes back without its hover picture.
+    endHover();
+    QLabel::hideEvent(event);
+}
+
+bool ClickableLabel::event(QEvent *event)
+{
+    // The window changed under a still pointer (another came in front, this
+    // one came back, its layout moved the label away): no leave need
+    // follow, so the pointer is asked.
+    switch (event->type()) {
+    case QEvent::WindowDeactivate:
+    case QEvent::WindowActivate:
+    case QEvent::Move:
+        if (m_hovered && !pointerIsOver())
+            endHover();
+        break;
+    default: break;
+    }
+    return QLabel::event(event);
 }
 
 } // namespace torvane::ui::common

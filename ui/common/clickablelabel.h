@@ -34,6 +34,8 @@ private:
 
 // A label that can be clicked and reports the pointer entering and leaving;
 // reached with Tab and pressed with Space or Enter, it shows a focus ring.
+// It also reports a leave when its window hides, or when another window
+// comes in front of it, so a hover picture never stays behind.
 class ClickableLabel : public QLabel
 {
     Q_OBJECT
@@ -49,6 +51,8 @@ signals:
     void left();
 
 protected:
+    bool event(QEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -58,6 +62,10 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
+    // The pointer stands on this label, in front of every other window.
+    bool pointerIsOver() const;
+    void endHover();
+
     bool m_clickable = false;
     bool m_pressed = false;
     bool m_hovered = false;

@@ -1,8 +1,10 @@
 #include "ui/common/errorreporter.h"
 
+#include "ui/common/filenotice.h"
 #include "ui/common/messages.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QHash>
 #include <QMessageBox>
 #include <QWidget>
@@ -34,6 +36,35 @@ void ErrorReporter::report(const QString &message, Severity severity)
     m_queue.append({message, severity});
     if (!isShowing())
         showNext();
+}
+
+ErrorReporter::ErrorReporter()
+{
+    // Where a notice goes when the window that asked for it is no longer
+    // active (a dialog closed, and the desktop has not given the focus back yet).
+    if (auto *app = qobject_cast<QApplication *>(QCoreApplication::instance())) {
+        connect(app, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+            if (now && !qobject_cast<QDialog *>(now->window()))
+                m_lastScreen = now->window();
+        });
+    }
+}
+
+QWidget *ErrorReporter::lastScreen() const
+{
+    return m_lastScreen;
+}
+
+void ErrorReporter::tellWritten(const WrittenFile &file, QWidget *screen)
+{
+    const QString text = messages::writtenFile(file, m_language);
+    std::fprintf(stderr, "torvane: %s\n", qUtf8Printable(text));
+    if (m_recording)
+        m_recorded << (file.failed() ? text : u"notice: "_s + text);
+    if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
+        return;
+    if (FileNotice *notice = FileNotice::of(screen))
+        notice->tell(file, m_language);
 }
 
 ErrorReporter::Answer ErrorReporter::ask(const QString &question, const QList<Answer> &answers, Answer preferred)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/language.h"
+#include "ui/common/writtenfile.h"
 
 #include <QObject>
 #include <QPointer>
@@ -10,6 +11,7 @@
 #include <exception>
 
 class QMessageBox;
+class QWidget;
 
 namespace torvane::ui::common {
 
@@ -27,6 +29,15 @@ public:
     static ErrorReporter &instance();
 
     void report(const QString &message, Severity severity = Severity::Error);
+    // After every file the program writes, the same notice: at the foot of
+    // the screen that wrote it (the active screen when none is given), in the
+    // messages' language, never blocking. Recorded as a notice ("notice:
+    // ...") or, when opening the file failed, as an error; the notice is
+    // shown while recording too, so its buttons can be pressed.
+    void tellWritten(const WrittenFile &file, QWidget *screen = nullptr);
+    // The screen (a window that is no dialog) that held the focus last.
+    QWidget *lastScreen() const;
+
     // A file the program could not read (a picture): reported at most once
     // per file for the whole run. While a batch is open (one start-up, one
     // show of a screen) such files are gathered into one message.
@@ -65,10 +76,11 @@ private:
         QString message;
         Severity severity;
     };
-    ErrorReporter() = default;
+    ErrorReporter();
     void showNext();
 
     QPointer<QMessageBox> m_box;
+    QPointer<QWidget> m_lastScreen;
     QString m_shown;
     QList<Pending> m_queue;
     void flushMissingFiles();

@@ -3,6 +3,7 @@
 #include "base/localizedtext.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace torvane::ui::common::messages {
 
@@ -42,25 +43,77 @@ QString exportOutcome(const report::ExportOutcome &outcome, base::Language langu
     }
     case Status::Saved: break;
     }
-    QStringList parts;
+    return {};
+}
+
+WrittenFile writtenReport(const report::ExportOutcome &outcome, base::Language language)
+{
+    WrittenFile file;
+    file.path = outcome.path;
+    file.shown = outcome.opened ? WrittenFile::Shown::Opened
+        : outcome.viewerMissing ? WrittenFile::Shown::NoViewer
+                                : WrittenFile::Shown::NotOpened;
     if (outcome.inDocuments) {
-        constexpr LocalizedText text{
-            u"Le dossier du programme est protégé en écriture ; le rapport a été enregistré sous « %1 ».",
-            u"Папка программы защищена от записи, поэтому отчёт сохранён как «%1».",
-            u"The program's folder cannot be written to, so the report was saved as \"%1\"."};
-        parts << text.in(language).arg(native(outcome.path));
+        constexpr LocalizedText text{u"Le dossier du programme est protégé en écriture ; le rapport est allé dans vos documents.",
+                                     u"Папка программы защищена от записи, поэтому отчёт сохранён в ваших документах.",
+                                     u"The program's folder cannot be written to, so the report went to your documents."};
+        file.note = text.in(language);
     }
-    if (!outcome.opened) {
-        constexpr LocalizedText noViewer{
-            u"Le rapport a été enregistré sous « %1 », mais aucun programme de ce bureau ne sait afficher les classeurs.",
-            u"Отчёт сохранён как «%1», но на этом компьютере нет программы для просмотра таблиц.",
-            u"The report was saved as \"%1\", but it could not be opened: no program on this desktop can show spreadsheets."};
-        constexpr LocalizedText other{u"Le rapport a été enregistré sous « %1 », mais il n’a pas pu être ouvert.",
-                                      u"Отчёт сохранён как «%1», но открыть его не удалось.",
-                                      u"The report was saved as \"%1\", but it could not be opened."};
-        parts << (outcome.viewerMissing ? noViewer : other).in(language).arg(native(outcome.path));
+    return file;
+}
+
+QString writtenFile(const WrittenFile &file, base::Language language)
+{
+    const QFileInfo info(file.path);
+    constexpr LocalizedText saved{u"« %1 » a été enregistré dans le dossier « %2 ».",
+                                  u"Файл «%1» сохранён в папке «%2».",
+                                  u"“%1” was saved in the folder “%2”."};
+    QStringList parts;
+    if (!file.note.isEmpty())
+        parts << file.note;
+    parts << saved.in(language).arg(info.fileName(), native(info.absolutePath()));
+    switch (file.shown) {
+    case WrittenFile::Shown::NotAsked:
+    case WrittenFile::Shown::Opened: break;
+    case WrittenFile::Shown::NoViewer: {
+        constexpr LocalizedText text{u"Il n’a pas pu être ouvert : aucun programme de ce bureau ne sait afficher ce type de fichier.",
+                                     u"Открыть его не удалось: на этом компьютере нет программы для файлов этого типа.",
+                                     u"It could not be opened: no program on this desktop can show this kind of file."};
+        parts << text.in(language);
+        break;
     }
-    return parts.join(u'\n');
+    case WrittenFile::Shown::NotOpened: {
+        constexpr LocalizedText text{u"Il n’a pas pu être ouvert.", u"Открыть его не удалось.", u"It could not be opened."};
+        parts << text.in(language);
+        break;
+    }
+    case WrittenFile::Shown::FolderNotShown: {
+        constexpr LocalizedText text{u"Le dossier n’a pas pu être affiché dans un gestionnaire de fichiers.",
+                                     u"Показать папку в файловом менеджере не удалось.",
+                                     u"The folder could not be shown in a file manager."};
+        parts << text.in(language);
+        break;
+    }
+    }
+    return parts.join(u' ');
+}
+
+QString openWord(base::Language language)
+{
+    constexpr LocalizedText text{u"Ouvrir", u"Открыть", u"Open"};
+    return text.in(language);
+}
+
+QString showInFolderWord(base::Language language)
+{
+    constexpr LocalizedText text{u"Afficher dans le dossier", u"Показать в папке", u"Show in folder"};
+    return text.in(language);
+}
+
+QString closeWord(base::Language language)
+{
+    constexpr LocalizedText text{u"Fermer", u"Закрыть", u"Close"};
+    return text.in(language);
 }
 
 QString referenceOutcome(const report::ReferenceOutcome &outcome, base::Language language)

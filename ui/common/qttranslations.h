@@ -9,9 +9,12 @@ class QTranslator;
 
 namespace torvane::ui::common {
 
-// Qt's own texts (standard buttons, file and message dialogs) in the
+class QtDialogs;
+
+// Qt's own texts (standard buttons, file, print and message dialogs) in the
 // program's language: French and Russian from Qt's installed translations,
-// English as Qt writes them.
+// English as Qt writes them; and Qt's own numbers, dates and units in that
+// language's locale.
 class QtTranslations
 {
 public:
@@ -24,6 +27,8 @@ public:
 
 private:
     std::unique_ptr<QTranslator> m_translator;
+    std::unique_ptr<QTranslator> m_renamed;
+    std::unique_ptr<QtDialogs> m_dialogs;
     std::optional<base::Language> m_language;
 };
 

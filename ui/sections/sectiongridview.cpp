@@ -16,6 +16,8 @@ using namespace model;
 
 namespace {
 const QString kInvalidStyle = u"QLineEdit { background: #ffe1e1; border: 1px solid #c62828; }"_s;
+// A box its row waits for: an amber dashed frame, never the red of a refused quantity.
+const QString kWaitingStyle = u"QComboBox { background: #fff8e6; border: 2px dashed #d08a00; border-radius: 3px; padding-left: 3px; }"_s;
 const QString kStaleStyle = u"QLineEdit { background: #f4f4f4; border: 1px dashed #b0892c; color: #8a8a8a; font-style: italic; }"_s;
 } // namespace
 
@@ -137,6 +139,28 @@ void SectionGridView::markInvalid(const QVector<CellRef> &cells, const QString &
             m_invalid.append(field);
         }
     }
+}
+
+void SectionGridView::markWaiting(const QHash<int, QString> &hints)
+{
+    for (auto it = m_waiting.cbegin(); it != m_waiting.cend(); ++it) {
+        if (hints.contains(it.key()))
+            continue;
+        if (QComboBox *box = comboBox(it.key())) {
+            box->setStyleSheet(QString());
+            box->setToolTip(box->currentText());
+            box->setAccessibleDescription(QString());
+        }
+    }
+    for (auto it = hints.cbegin(); it != hints.cend(); ++it) {
+        if (QComboBox *box = comboBox(it.key())) {
+            if (!m_waiting.contains(it.key()))
+                box->setStyleSheet(kWaitingStyle);
+            box->setToolTip(it.value());
+            box->setAccessibleDescription(it.value());
+        }
+    }
+    m_waiting = hints;
 }
 
 void SectionGridView::clearInvalid()

@@ -3,6 +3,7 @@
 #include "model/recalculationpass.h"
 #include "model/sectiongrid.h"
 
+#include <QHash>
 #include <QObject>
 #include <QVector>
 
@@ -38,6 +39,11 @@ public:
     void markInvalid(const QVector<model::CellRef> &cells, const QString &why);
     void clearInvalid();
 
+    // Option boxes their rows wait for, by cell, with what each waits for:
+    // marked (not in the red of a refused quantity) and hinted; every other
+    // box shows as usual.
+    void markWaiting(const QHash<int, QString> &hints);
+
 signals:
     void entryEdited(int cell); // the user changed an option box or a quantity
     void otherEdited();         // the user typed into a field that is no entry (a row sum)
@@ -49,6 +55,7 @@ private:
     QVector<QWidget *> m_widgets;
     QVector<QLineEdit *> m_invalid;
     QVector<QLineEdit *> m_sums;
+    QHash<int, QString> m_waiting;
 };
 
 } // namespace torvane::ui::sections

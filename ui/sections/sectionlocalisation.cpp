@@ -66,6 +66,7 @@ bool SectionScreen::localise()
             // every language).
             const int entry = m_budget.entries(m_index).position(i);
             box->setCurrentIndex(entry < box->count() ? entry : -1);
+            box->setToolTip(box->currentText());
             if (auto *options = qobject_cast<OptionBox *>(box))
                 options->setPopupMinimumWidth(widest);
             else
@@ -75,6 +76,7 @@ bool SectionScreen::localise()
     }
     placeControls(); // headers took new texts
     showFailureTexts(); // a waiting figure's hint speaks the new language too
+    showWaitingBoxes(); // and so does a waiting box's
     return selectionLost;
 }
 

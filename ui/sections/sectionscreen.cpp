@@ -14,6 +14,7 @@
 #include "ui/sections/sectiongridview.h"
 #include "ui/common/picture.h"
 #include "ui/sections/tabbutton.h"
+#include "ui/sections/waitingoptions.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -288,6 +289,8 @@ void SectionScreen::Timer3Timer()
     } else {
         showFailure(std::get<PassFailure>(result));
     }
+    m_waitingBoxes = waitingOptionBoxes(m_budget.entries(m_index));
+    showWaitingBoxes();
     Timer3->switchOff();
 }
 
@@ -326,6 +329,18 @@ void SectionScreen::showFailureTexts()
         Button[t]->setStyleSheet(culprit ? kStaleTabStyle : QString());
         Button[t]->setToolTip(culprit ? message : Button[t]->text());
     }
+}
+
+void SectionScreen::showWaitingBoxes()
+{
+    const base::Language L = base::languageOr(langin);
+    const SectionGrid &grid = m_grid->grid();
+    QHash<int, QString> hints;
+    for (int cell : std::as_const(m_waitingBoxes)) {
+        const GridCell &box = grid.cell(cell);
+        hints.insert(cell, passmessages::waitingForOption({box.tab, box.row, box.column}, m_catalogue, L));
+    }
+    m_grid->markWaiting(hints);
 }
 
 void SectionScreen::clearFailure()
@@ -382,11 +397,15 @@ void SectionScreen::Image1Click()
         return;
     const report::SectionSource source(m_budget.entries(m_index), *figures, L);
     const report::ExportOutcome outcome = report::exportSection(reportPlanOf(m_catalogue), source);
-    if (const QString message = common::messages::exportOutcome(outcome, L); !message.isEmpty()) {
-        const bool failed = outcome.status == report::ExportOutcome::Status::Failed
-            || (outcome.status == report::ExportOutcome::Status::Saved && !outcome.opened);
-        common::ErrorReporter::instance().report(message, failed ? common::ErrorReporter::Severity::Error : common::ErrorReporter::Severity::Notice);
+    if (outcome.status == report::ExportOutcome::Status::Saved) {
+        // Shown to the user as always; the notice says where it is, also when it could not be opened.
+        common::ErrorReporter::instance().tellWritten(common::messages::writtenReport(outcome, L), this);
+        return;
     }
+    if (const QString message = common::messages::exportOutcome(outcome, L); !message.isEmpty())
+        common::ErrorReporter::instance().report(message, outcome.status == report::ExportOutcome::Status::Failed
+                                                              ? common::ErrorReporter::Severity::Error
+                                                              : common::ErrorReporter::Severity::Notice);
 }
 
 QString SectionScreen::controlText(const QString &name) const

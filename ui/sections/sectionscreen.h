@@ -90,6 +90,8 @@ private:
     // The marks and hints of a failure, in the screen's language.
     void showFailureTexts();
     void clearFailure();
+    // Marks the option boxes rows wait for, with hints in the screen's language.
+    void showWaitingBoxes();
     void fitTotal();
     // The tabs' subtotals and the section's total.
     QVector<QLineEdit *> amountFields() const { return SumEdit + QVector<QLineEdit *>{Edit1}; }
@@ -100,6 +102,7 @@ private:
     SectionGridView *m_grid = nullptr;
     QHash<QString, QWidget *> m_controls;
     std::optional<model::PassFailure> m_failure;
+    QVector<int> m_waitingBoxes; // option boxes rows wait for, by cell of the grid walk
     QString m_lastReported;
     int m_layouts = 0;
     int m_passes = 0;

@@ -53,7 +53,13 @@ void TForm_main::showContent()
     for (int k = 1; k <= 8; ++k) {
         Image[k - 1]->resize(base::pictures::kTileSize);
         loadInLanguage(Image[k - 1], base::pictures::tileFile(k));
-        Image[k - 1]->setAccessibleName(base::pictures::kTiles[std::size_t(k - 1)].in(language()));
+        // The tile's picture keeps its short words; a screen reader and a
+        // hover give the section's caption, as its window and its report name it.
+        if (const model::SectionInfo *section = model::sectionOfTile(k)) {
+            const QString caption = section->catalogue().caption.in(language());
+            Image[k - 1]->setAccessibleName(caption);
+            Image[k - 1]->setToolTip(caption);
+        }
     }
 }
 

@@ -4,6 +4,7 @@
 #include "report/referenceworkbook.h"
 #include "ui/common/display.h"
 #include "ui/common/errorreporter.h"
+#include "ui/common/filenotice.h"
 #include "ui/common/messages.h"
 #include "ui/common/oneshottimer.h"
 #include "ui/common/picture.h"
@@ -158,6 +159,8 @@ void ScreenFrame::loadInLanguage(common::Picture *picture, const QString &fileNa
 
 void ScreenFrame::layoutFrame()
 {
+    // A notice of a file written stands right of the left panel.
+    setProperty(common::FileNotice::kLeftProperty, Background2->width());
     ImageTitle->move(40, 50);
     ImageLogo->move(40, H() - ImageLogo->height() - 50);
     const int step = MenuImage[0]->height() + 10;
