@@ -23,6 +23,7 @@ namespace {
 constexpr qint64 kLargestExactInteger = qint64(1) << 53;
 constexpr double kDefaultColumnWidth = 8.43;
 constexpr double kLineHeight = 12.75; // points, for the default 10-point font
+constexpr double kHighestRow = 409;   // points
 
 // Reports are written as .xls too, so every cell must fit its smaller grid.
 void checkCell(int row, int column)
@@ -138,9 +139,10 @@ void fitRowHeights(Sheet &sheet)
         }
         lines[row] = std::max(lines[row], wrappedLines(cell.text, room, cell.style.bold));
     }
+    // A row cannot be higher than 409 points; a longer text scrolls in its cell.
     for (const auto &[row, count] : lines)
         if (count > 1)
-            sheet.rowHeights[row] = kLineHeight * count;
+            sheet.rowHeights[row] = std::min(kLineHeight * count, kHighestRow);
 }
 
 class BuiltinWorkbook::Sheet : public HostWorksheet
