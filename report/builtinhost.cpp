@@ -145,6 +145,33 @@ void fitRowHeights(Sheet &sheet)
             sheet.rowHeights[row] = std::min(kLineHeight * count, kHighestRow);
 }
 
+void fitColumnWidths(Sheet &sheet, double least, double greatest)
+{
+    constexpr double padding = 2;    // a character each side, so no text touches its border
+    constexpr double boldScale = 1.15;
+    std::map<int, double> longest;
+    for (const auto &[position, cell] : sheet.cells) {
+        const auto [row, column] = position;
+        const bool merged = std::any_of(sheet.merges.cbegin(), sheet.merges.cend(), [&](const CellRange &m) {
+            return m.firstRow <= row && row <= m.lastRow && m.firstColumn <= column && column <= m.lastColumn;
+        });
+        if (merged)
+            continue;
+        QString shown;
+        if (cell.kind == Cell::Kind::Text)
+            shown = cell.text;
+        else if (cell.kind == Cell::Kind::Number)
+            shown = QString::number(cell.number, 'f', cell.number == std::floor(cell.number) ? 0 : 2);
+        double length = 0;
+        for (const QStringView line : QStringView(shown).split(u'\n'))
+            length = std::max(length, double(line.size()));
+        if (length > 0)
+            longest[column] = std::max(longest[column], length * (cell.style.bold ? boldScale : 1.0));
+    }
+    for (const auto &[column, length] : longest)
+        sheet.columnWidths[column] = std::clamp(std::ceil(length + padding), least, greatest);
+}
+
 class BuiltinWorkbook::Sheet : public HostWorksheet
 {
 public:
