@@ -57,7 +57,7 @@ void BudgetChart::paint(QPainter &painter, const QRectF &area, const BudgetRepor
     if (area.isEmpty())
         return;
     const base::Language language = document.language;
-    const bool compare = bars == Bars::EstimateAndActual || (bars == Bars::Auto && document.hasFollowUpFigures());
+    const bool compare = bars == Bars::EstimateAndActual || (bars == Bars::Auto && document.hasActualAmounts());
     std::vector<ChartLine> lines;
     bool anyOver = false;
     for (int i = 0; i < document.summary.size(); ++i) {

@@ -279,7 +279,7 @@ private:
 
     void chart()
     {
-        const bool compared = m_d.hasFollowUpFigures();
+        const bool compared = m_d.hasActualAmounts();
         qsizetype lines = 0;
         for (const BudgetSummaryRow &row : m_d.summary)
             lines += !compared || row.estimateTiyn > 0 || row.figures.actual;

@@ -38,6 +38,11 @@ bool BudgetReport::hasFollowUpFigures() const
                        [](const BudgetSummaryRow &row) { return row.figures.actual || row.figures.paid; });
 }
 
+bool BudgetReport::hasActualAmounts() const
+{
+    return std::any_of(summary.cbegin(), summary.cend(), [](const BudgetSummaryRow &row) { return bool(row.figures.actual); });
+}
+
 bool BudgetReport::hasFollowUpLines() const
 {
     return std::any_of(followUp.rows.cbegin(), followUp.rows.cend(),

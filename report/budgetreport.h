@@ -99,8 +99,9 @@ struct BudgetReport {
     QString refusal;
 
     bool hasCurrencyLine() const { return currencyCode.size() > 0 && currencyHundredths >= 0; }
-    // Whether any line has an actual amount or a payment.
+    // Whether any line has an actual amount or a payment; an actual amount.
     bool hasFollowUpFigures() const;
+    bool hasActualAmounts() const;
     bool hasFollowUpLines() const;
     bool nothingToWrite() const;
 };
