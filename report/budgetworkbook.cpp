@@ -122,6 +122,9 @@ bool hasTiyn(const FollowUpFigures &f)
 }
 
 using Column = model::FollowUpModel::Column;
+// The follow-up table's amounts, in the order of FollowUpFigures.
+constexpr std::array kAmountColumns{Column::EstimateColumn, Column::ActualColumn, Column::VarianceColumn,
+                                    Column::PaidColumn, Column::ToPayColumn};
 
 Sheet summarySheet(const BudgetReport &d)
 {
@@ -196,14 +199,12 @@ Sheet summarySheet(const BudgetReport &d)
 // what a number holds exactly, none the table shows as too large.
 bool numbersHold(const FollowUpTable &table)
 {
-    constexpr std::array amountColumns{Column::EstimateColumn, Column::ActualColumn, Column::VarianceColumn,
-                                       Column::PaidColumn, Column::ToPayColumn};
     for (const FollowUpRowData &row : table.rows) {
         const FollowUpFigures &f = row.figures;
         const std::array figures{&f.estimate, &f.actual, &f.variance, &f.paid, &f.toPay};
         for (std::size_t i = 0; i < figures.size(); ++i) {
             const std::optional<qint64> &figure = *figures[i];
-            if (figure ? !exact(*figure) : !row.texts.value(amountColumns[i]).isEmpty())
+            if (figure ? !exact(*figure) : !row.texts.value(kAmountColumns[i]).isEmpty())
                 return false;
         }
     }
@@ -233,8 +234,6 @@ Sheet followUpSheet(const BudgetReport &d, const QString &name)
     }
     const auto column = [](Column c) { return int(c) + 1; };
     const auto letters = [&](Column c) { return columnLetters(column(c)); };
-    constexpr std::array amountColumns{Column::EstimateColumn, Column::ActualColumn, Column::VarianceColumn,
-                                       Column::PaidColumn, Column::ToPayColumn};
     const auto figureOf = [](const FollowUpFigures &f, Column c) -> const std::optional<qint64> & {
         switch (c) {
         case Column::ActualColumn: return f.actual;
@@ -263,10 +262,11 @@ Sheet followUpSheet(const BudgetReport &d, const QString &name)
             sheet.cells[{row, column(Column::DueColumn)}] =
                 numberCell(double(QDate(1899, 12, 30).daysTo(data.due)), kDateFormat);
         } else {
-            sheet.cells[{row, column(Column::DueColumn)}] = textCell(line && data.due.isValid() ? data.due.toString(Qt::ISODate) : QString(), false, true);
+            const QString due = line && data.due.isValid() ? data.due.toString(Qt::ISODate) : QString();
+            sheet.cells[{row, column(Column::DueColumn)}] = textCell(due, false, true);
         }
 
-        for (const Column c : amountColumns) {
+        for (const Column c : kAmountColumns) {
             Cell &cell = sheet.cells[{row, column(c)}];
             const std::optional<qint64> &figure = figureOf(data.figures, c);
             if (!numbers) {
