@@ -302,7 +302,7 @@ Sheet followUpSheet(const BudgetReport &d, const QString &name)
             groupFirst = row + 1;
         }
     }
-    sheet.columnWidths = {{1, 26}, {2, 34}, {3, 44}, {4, 15}, {5, 15}, {6, 15}, {7, 15}, {8, 15}, {9, 22}, {10, 12}, {11, 44}};
+    sheet.columnWidths = {{1, 30}, {2, 36}, {3, 56}, {4, 15}, {5, 15}, {6, 15}, {7, 15}, {8, 15}, {9, 22}, {10, 12}, {11, 44}};
     sheet.frozenRows = 1;
     sheet.printTitleFirstRow = sheet.printTitleLastRow = 1;
     sheet.autoFilter = CellRange{1, 1, lastSubtotal, kColumns};
