@@ -90,4 +90,17 @@ QString tiynText(qint64 tiyn, Language language)
     return tiyn < 0 ? u'-' + text : text;
 }
 
+QString tiynAmount(qint64 tiyn, Language language)
+{
+    QString digits = tiynText(tiyn, language);
+    const QString sign = digits.startsWith(u'-') ? u"-"_s : QString();
+    digits.remove(0, sign.size());
+    switch (language) {
+    case Language::French: return sign + digits + QChar(kNoBreakSpace) + u"\u20B8"_s;
+    case Language::Russian: return sign + digits + QChar(kNoBreakSpace) + u"тг"_s;
+    case Language::English: break;
+    }
+    return sign + u"\u20B8"_s + digits;
+}
+
 } // namespace torvane::base

@@ -28,5 +28,7 @@ QString groupedAmountText(const QString &text, Language language);
 // expects it: grouped digits, and the two decimals only when there are any
 // ("1 234 567,50", "63 000", "1,234,567.50").
 QString tiynText(qint64 tiyn, Language language);
+// The same with the tenge mark, placed as tengeAmount() places it ("1 234 567,50 ₸").
+QString tiynAmount(qint64 tiyn, Language language);
 
 } // namespace torvane::base

@@ -82,7 +82,8 @@ int main(int argc, char **argv)
                     QStringList cells;
                     for (int c = 1; c < group.columnCount(); ++c)
                         cells << source->cellText(t, r, c);
-                    tab.rows.append({tab.title, group.header.in(d.language), cells, source->cellText(t, r, group.columnCount())});
+                    tab.rows.append({tab.title, group.header.in(d.language), cells.join(u" · "_s),
+                                     source->cellText(t, r, group.columnCount())});
                     ++rows;
                 }
             s.tabs.append(tab);
@@ -91,18 +92,19 @@ int main(int argc, char **argv)
         s.totalText = QString::number(s.total);
         sum += s.total;
         d.sections.append(s);
+        d.summary.append({s.caption, false, s.total * 100, 0, {}});
     }
     int shares = 0;
-    for (report::BudgetSectionData &s : d.sections)
-        shares += s.shareTenths = int(s.total * 1000 / sum);
-    d.sections.front().shareTenths += 1000 - shares;
-    d.sectionsTotal = sum;
+    for (report::BudgetSummaryRow &s : d.summary)
+        shares += s.shareTenths = int(s.estimateTiyn / 100 * 1000 / sum);
+    d.summary.front().shareTenths += 1000 - shares;
+    d.estimateTiyn = sum * 100;
     d.contingencyTenths = 100;
     d.contingency = sum / 10;
-    d.grandTotal = sum + d.contingency;
+    d.grandTotalTiyn = (sum + d.contingency) * 100;
     d.currencyCode = u"EUR"_s;
     d.currencyRateText = u"520.5"_s;
-    d.currencyHundredths = d.grandTotal * 1000 / 5205;
+    d.currencyHundredths = (sum + d.contingency) * 1000 / 5205;
 
     struct Output {
         const char *what;

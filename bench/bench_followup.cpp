@@ -1,15 +1,19 @@
 // Following a fully filled budget: every row of all eight sections priced
 // and followed up (an actual, a payment, a supplier, a due date, a note),
-// plus 500 lines of one's own. Prints the median of repeated runs beside
-// each target.
+// plus 500 lines of one's own; the table, the file, and the outputs that
+// carry the follow-up. Prints the median of repeated runs beside each target.
 
 #include "base/decimalformat.h"
 #include "base/safefile.h"
 #include "benchsupport.h"
 #include "model/budgetfile.h"
 #include "model/followupmodel.h"
+#include "report/budgetoutput.h"
+#include "report/budgetworkbook.h"
+#include "report/followupcsv.h"
 
-#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QSortFilterProxyModel>
 #include <QTemporaryDir>
 
@@ -40,7 +44,7 @@ void followUpAll(model::Budget &budget)
 
 int main(int argc, char **argv)
 {
-    QCoreApplication application(argc, argv);
+    QGuiApplication application(argc, argv);
     base::DecimalFormat::setRegionalForTesting(QLocale::c());
     model::Budget budget;
     bench::fillAll(budget);
@@ -84,5 +88,25 @@ int main(int argc, char **argv)
               opened.load(model::budgetfile::readFile(path, model::allCatalogues()).content, false);
           }),
           "target <= 50 ms");
+
+    // The outputs of the whole budget with its follow-up: the budget read
+    // into the document, then written.
+    for (const QString &file : {u"full.xlsx"_s, u"full.xls"_s}) {
+        const QString out = folder.filePath(file);
+        const bench::Figures figures = measure(15, [&] {
+            const report::BudgetReport document = report::budgetReport(budget, kLanguage);
+            if (!report::writeBudgetWorkbook(document, out).ok())
+                std::fprintf(stderr, "the workbook could not be written\n");
+        });
+        const QByteArray what = u"whole-budget workbook with follow-up, %1"_s.arg(file.section(u'.', 1)).toUtf8();
+        print(what.constData(), figures, qPrintable(u"target <= 150 ms, %1 bytes"_s.arg(QFileInfo(out).size())));
+    }
+    print("  of which budgetReport alone", measure(15, [&] { report::budgetReport(budget, kLanguage); }), "");
+    const QString pdf = folder.filePath(u"full.pdf"_s);
+    const bench::Figures pdfFigures = measure(5, [&] { report::writeBudget(report::budgetReport(budget, kLanguage), pdf); });
+    print("whole-budget PDF with follow-up", pdfFigures, qPrintable(u"(reported), %1 bytes"_s.arg(QFileInfo(pdf).size())));
+    QByteArray csv;
+    const bench::Figures csvFigures = measure(15, [&] { csv = report::followUpCsv(budget, kLanguage); });
+    print("follow-up CSV", csvFigures, qPrintable(u"(reported), %1 bytes"_s.arg(csv.size())));
     return 0;
 }

@@ -7,6 +7,8 @@
 
 #include <QDate>
 
+#include <utility>
+
 namespace torvane::model {
 
 using namespace Qt::StringLiterals;
@@ -77,15 +79,21 @@ bool isAmountColumn(int column)
 } // namespace
 
 FollowUpModel::FollowUpModel(Budget &budget, QObject *parent)
+    : FollowUpModel(std::as_const(budget), base::Language::English, parent)
+{
+    m_apply = [&budget](const Change &change) {
+        if (change.kind == FollowUpLine::Kind::Own)
+            budget.setOwnLine(change.ownIndex, change.ownLine);
+        else
+            budget.setFollowUp(change.section, change.tab, change.row, change.followUp);
+    };
+}
+
+FollowUpModel::FollowUpModel(const Budget &budget, base::Language language, QObject *parent)
     : QAbstractTableModel(parent)
     , m_budget(budget)
+    , m_language(language)
 {
-    m_apply = [this](const Change &change) {
-        if (change.kind == FollowUpLine::Kind::Own)
-            m_budget.setOwnLine(change.ownIndex, change.ownLine);
-        else
-            m_budget.setFollowUp(change.section, change.tab, change.row, change.followUp);
-    };
     const auto follow = [this] { refresh(); };
     connect(&m_budget, &Budget::entryChanged, this, follow);
     connect(&m_budget, &Budget::sectionReplaced, this, follow);
@@ -356,7 +364,7 @@ Qt::ItemFlags FollowUpModel::flags(const QModelIndex &index) const
         return Qt::NoItemFlags;
     Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     const FollowUpLine *line = lineAt(index.row());
-    if (!line)
+    if (!line || !m_apply)
         return flags;
     switch (index.column()) {
     case ActualColumn:

@@ -61,6 +61,9 @@ public:
     using Apply = std::function<void(const Change &change)>;
 
     explicit FollowUpModel(Budget &budget, QObject *parent = nullptr);
+    // The same table for reading only, in a language: what the outputs
+    // write. Nothing in it can be edited.
+    FollowUpModel(const Budget &budget, base::Language language, QObject *parent = nullptr);
 
     // Texts, amounts and dates as a reader of the language expects them;
     // typed amounts are read in it too.
@@ -109,7 +112,7 @@ private:
     QString totalText(qint64 tiyn, bool known, const FollowUpTotals &totals) const;
     bool refuse(const QModelIndex &index, const QString &typed, const QString &why);
 
-    Budget &m_budget;
+    const Budget &m_budget;
     base::Language m_language = base::Language::English;
     Apply m_apply;
     FollowUpBook m_book;

@@ -59,6 +59,8 @@ enum RecordType : quint16 {
     recName = 0x0018,
     recExternSheet = 0x0017,
     recSupBook = 0x01AE,
+    recFormula = 0x0006,
+    recString = 0x0207,
 };
 
 constexpr qsizetype maxRecordData = 8224;
@@ -379,7 +381,57 @@ struct Entry {
     quint16 xf = defaultCellXf;
     quint32 sst = 0;
     double number = 0;
+    QByteArray tokens;       // Formula: its parsed expression
+    const Cell *cell = nullptr; // Formula: its computed text
 };
+
+// The parsed expression of a formula, as a BIFF8 cell formula stores it.
+// References keep the rows and columns they name, marked relative, so that a
+// copied cell moves them as a typed formula would.
+QByteArray formulaTokens(const QString &formula)
+{
+    enum : quint8 {
+        ptgAdd = 0x03,
+        ptgSub = 0x04,
+        ptgFuncVarV = 0x42, // a function of so many arguments, giving a value
+        ptgRefR = 0x24,     // a cell, as a reference (an argument of SUM)
+        ptgRefV = 0x44,     // a cell, as its value (in arithmetic)
+        ptgAreaR = 0x25,    // a range, as a reference
+    };
+    constexpr quint16 relative = 0xC000; // row and column relative
+    constexpr quint16 functionSum = 0x0004;
+    QString problem;
+    const std::vector<FormulaToken> tokens = parseFormula(formula, &problem);
+    if (tokens.empty())
+        fail(problem);
+    Bytes out;
+    for (const FormulaToken &token : tokens) {
+        const CellRange &r = token.range;
+        switch (token.kind) {
+        case FormulaToken::Kind::Reference:
+            if (token.area) {
+                out.u8(ptgAreaR);
+                out.u16(quint16(r.firstRow - 1));
+                out.u16(quint16(r.lastRow - 1));
+                out.u16(quint16(r.firstColumn - 1) | relative);
+                out.u16(quint16(r.lastColumn - 1) | relative);
+            } else {
+                out.u8(token.argument ? ptgRefR : ptgRefV);
+                out.u16(quint16(r.firstRow - 1));
+                out.u16(quint16(r.firstColumn - 1) | relative);
+            }
+            break;
+        case FormulaToken::Kind::Add: out.u8(ptgAdd); break;
+        case FormulaToken::Kind::Subtract: out.u8(ptgSub); break;
+        case FormulaToken::Kind::Sum:
+            out.u8(ptgFuncVarV);
+            out.u8(quint8(token.argumentCount));
+            out.u16(functionSum);
+            break;
+        }
+    }
+    return out.data;
+}
 
 // Cells keyed by 0-based (row, column), in row-major order.
 using Entries = std::map<std::pair<int, int>, Entry>;
@@ -411,6 +463,12 @@ PreparedSheet prepare(const Sheet &sheet, StyleTable &styles, SharedStrings &str
             entry.number = cell.number;
             break;
         case Cell::Kind::Blank:
+            break;
+        case Cell::Kind::Formula:
+            entry.kind = Cell::Kind::Formula;
+            entry.number = cell.number;
+            entry.tokens = formulaTokens(cell.formula);
+            entry.cell = &cell;
             break;
         }
         prepared.entries.emplace(std::pair{row - 1, column - 1}, entry);
@@ -541,6 +599,33 @@ void writeBlanks(Bytes &out, int row, const std::vector<std::pair<int, quint16>>
     record(out, recMulBlank, body);
 }
 
+// A FORMULA record with its computed value; a text value follows in a
+// STRING record of its own.
+void writeFormula(Bytes &out, Bytes &body, const Entry &entry)
+{
+    const bool text = entry.cell->textResult;
+    const QString &result = entry.cell->text;
+    if (!text) {
+        body.f64(entry.number);
+    } else {
+        // A value that is no number: its kind in the first byte, 0xFFFF in the last two.
+        body.u8(result.isEmpty() ? 0x03 : 0x00); // an empty text, or a text in a STRING record
+        for (int i = 0; i < 5; ++i)
+            body.u8(0);
+        body.u16(0xFFFF);
+    }
+    body.u16(0); // calculated when the reader calculates
+    body.u32(0);
+    body.u16(quint16(entry.tokens.size()));
+    body.data.append(entry.tokens);
+    record(out, recFormula, body);
+    if (text && !result.isEmpty()) {
+        Bytes string;
+        unicodeString(string, result);
+        record(out, recString, string);
+    }
+}
+
 void writeCells(Bytes &out, Entries::const_iterator from, Entries::const_iterator to)
 {
     std::vector<std::pair<int, quint16>> blanks; // run of adjacent blanks in one row
@@ -565,7 +650,9 @@ void writeCells(Bytes &out, Entries::const_iterator from, Entries::const_iterato
         body.u16(quint16(row));
         body.u16(quint16(column));
         body.u16(entry.xf);
-        if (entry.kind == Cell::Kind::Text) {
+        if (entry.kind == Cell::Kind::Formula) {
+            writeFormula(out, body, entry);
+        } else if (entry.kind == Cell::Kind::Text) {
             body.u32(entry.sst);
             record(out, recLabelSst, body);
         } else {

@@ -1,12 +1,17 @@
 #include "report/budgetoutput.h"
 
 #include "model/budgetsummary.h"
+#include "model/followupmodel.h"
+#include "model/rowtext.h"
 #include "model/passmessages.h"
 #include "model/sectionlist.h"
 #include "report/budgetpdf.h"
 #include "report/budgetworkbook.h"
 #include "report/outputformat.h"
 #include "report/sectionsource.h"
+
+#include <limits>
+#include <map>
 
 namespace torvane::report {
 
@@ -34,16 +39,13 @@ private:
     SectionSource m_source;
 };
 
-BudgetSectionData sectionData(const Budget &budget, int index, const BudgetSummary &summary, base::Language language, bool rows)
+BudgetSectionData sectionData(const Budget &budget, int index, const BudgetSummary &summary, base::Language language)
 {
     const SectionCatalogue &catalogue = budget.catalogue(index);
     BudgetSectionData data;
     data.caption = catalogue.caption.in(language);
     data.empty = summary.sections[std::size_t(index)].empty;
     data.total = summary.sections[std::size_t(index)].tenge;
-    data.shareTenths = summary.shareTenths[std::size_t(index)];
-    if (!rows)
-        return data;
     data.plan = reportPlanOf(catalogue);
     const auto *figures = std::get_if<SectionFigures>(&budget.figures(index));
     if (!figures)
@@ -71,13 +73,9 @@ BudgetSectionData sectionData(const Budget &budget, int index, const BudgetSumma
                 continue;
             BudgetRowData line;
             line.tab = tab.title;
-            line.group = row.group->header.in(language).trimmed();
+            line.item = rowItem(row, catalogue, language);
+            line.choices = rowChoices(budget.entries(index), row, language);
             line.sum = sum;
-            for (int c = row.firstCell; c < row.firstCell + row.cellCount; ++c) {
-                const GridCell &cell = grid.cell(c);
-                if (cell.spec->role != ColumnRole::Sum)
-                    line.cells << source->cellText(cell.tab, cell.row, cell.column);
-            }
             tab.rows.append(line);
         }
         data.tabs.append(tab);
@@ -85,29 +83,141 @@ BudgetSectionData sectionData(const Budget &budget, int index, const BudgetSumma
     return data;
 }
 
-} // namespace
+// What a group of lines comes to, as the table shows it: nothing where
+// nothing is known, and nothing at all past what 64 bits hold.
+FollowUpFigures figuresOf(const FollowUpTotals &totals)
+{
+    FollowUpFigures figures;
+    if (totals.overflow)
+        return figures;
+    if (!totals.estimateWaits)
+        figures.estimate = totals.estimate;
+    if (totals.anyActual) {
+        figures.actual = totals.actual;
+        figures.toPay = totals.toPay;
+        if (!totals.estimateWaits)
+            figures.variance = totals.variance;
+    }
+    if (totals.anyPaid)
+        figures.paid = totals.paid;
+    return figures;
+}
 
-namespace {
+qint64 saturatedSum(qint64 a, qint64 b)
+{
+    qint64 sum = 0;
+    return __builtin_add_overflow(a, b, &sum) ? std::numeric_limits<qint64>::max() : sum;
+}
+
+// The sections in the tiles' order, then the other costs when the user has
+// lines of that kind; each with its estimate, its share of the whole and
+// what arrived since.
+QVector<BudgetSummaryRow> summaryRows(const Budget &budget, const BudgetSummary &summary, const FollowUpModel &table)
+{
+    const FollowUpBook &book = table.book();
+    std::map<int, qint64> ownEstimates; // by section; -1: other costs
+    for (const FollowUpLine &line : book.lines)
+        if (line.kind == FollowUpLine::Kind::Own)
+            ownEstimates[line.section] = saturatedSum(ownEstimates[line.section], line.estimate.value_or(0));
+    const auto groupOf = [&](int section) -> const FollowUpBook::Group * {
+        for (const FollowUpBook::Group &group : book.groups)
+            if (group.section == section)
+                return &group;
+        return nullptr;
+    };
+
+    QVector<BudgetSummaryRow> rows;
+    std::vector<qint64> estimates;
+    const auto add = [&](int section, BudgetSummaryRow row) {
+        const FollowUpBook::Group *group = groupOf(section);
+        row.estimateTiyn = saturatedSum(row.estimateTiyn, ownEstimates[section]);
+        row.empty = row.empty && !group;
+        if (group) {
+            const FollowUpFigures figures = figuresOf(group->totals);
+            row.figures.actual = figures.actual;
+            row.figures.paid = figures.paid;
+            row.figures.variance = figures.variance;
+        }
+        estimates.push_back(row.estimateTiyn);
+        rows.append(row);
+    };
+    for (int tile = 1; tile <= 8; ++tile) {
+        const SectionInfo *info = sectionOfTile(tile);
+        const int index = info ? budget.indexOf(info->catalogue()) : -1;
+        if (index < 0)
+            continue;
+        const BudgetSummary::Section &section = summary.sections[std::size_t(index)];
+        BudgetSummaryRow row;
+        row.caption = budget.catalogue(index).caption.in(table.language());
+        row.empty = section.empty;
+        if (__builtin_mul_overflow(section.tenge, qint64(100), &row.estimateTiyn))
+            row.estimateTiyn = std::numeric_limits<qint64>::max();
+        add(index, row);
+    }
+    if (groupOf(-1)) {
+        BudgetSummaryRow row;
+        row.caption = table.sectionName(-1);
+        add(-1, row);
+    }
+    const std::vector<int> shares = largestRemainderTenths(estimates);
+    for (int i = 0; i < rows.size(); ++i)
+        rows[i].shareTenths = shares[std::size_t(i)];
+    return rows;
+}
+
+FollowUpTable tableOf(const FollowUpModel &table)
+{
+    FollowUpTable result;
+    for (int c = 0; c < FollowUpModel::ColumnCount; ++c)
+        result.headers << table.headerData(c, Qt::Horizontal).toString();
+    const FollowUpBook &book = table.book();
+    result.rows.reserve(table.rowCount());
+    for (int r = 0; r < table.rowCount(); ++r) {
+        FollowUpRowData row;
+        for (int c = 0; c < FollowUpModel::ColumnCount; ++c)
+            row.texts << table.data(table.index(r, c)).toString();
+        row.overEstimate = table.data(table.index(r, 0), FollowUpModel::OverEstimateRole).toBool();
+        if (const FollowUpLine *line = table.lineAt(r)) {
+            row.kind = FollowUpRowData::Kind::Line;
+            if (!line->estimateWaits)
+                row.figures.estimate = line->estimate;
+            row.figures.actual = line->actual;
+            row.figures.variance = line->variance();
+            row.figures.paid = line->paid;
+            row.figures.toPay = line->toPay();
+            row.due = table.data(table.index(r, FollowUpModel::DueColumn), Qt::EditRole).toDate();
+            row.note = table.data(table.index(r, FollowUpModel::NoteColumn), Qt::EditRole).toString();
+        } else {
+            const bool total = table.kindOf(r) == FollowUpModel::RowKind::Total;
+            row.kind = total ? FollowUpRowData::Kind::Total : FollowUpRowData::Kind::Subtotal;
+            const int group = table.data(table.index(r, 0), FollowUpModel::GroupRole).toInt();
+            row.figures = figuresOf(total ? book.total : book.groups[std::size_t(group)].totals);
+        }
+        result.rows.append(row);
+    }
+    return result;
+}
+
 BudgetReport collect(const Budget &budget, const BudgetSummary &summary, base::Language language, const QDateTime &date, bool rows)
 {
+    const FollowUpModel table(budget, language);
     BudgetReport data;
     data.title = budget.settings().title;
     data.date = date;
     data.language = language;
-    for (int tile = 1; tile <= 8; ++tile) {
-        const SectionInfo *section = sectionOfTile(tile);
-        const int index = section ? budget.indexOf(section->catalogue()) : -1;
-        if (index < 0)
-            continue;
-        data.sections.append(sectionData(budget, index, summary, language, rows));
-        // The overview names a section as its tile does, which is shorter.
-        if (!rows)
-            data.sections.back().caption = section->tileName().in(language);
+    if (rows) {
+        for (int tile = 1; tile <= 8; ++tile) {
+            const SectionInfo *section = sectionOfTile(tile);
+            if (const int index = section ? budget.indexOf(section->catalogue()) : -1; index >= 0)
+                data.sections.append(sectionData(budget, index, summary, language));
+        }
+        data.followUp = tableOf(table);
     }
-    data.sectionsTotal = summary.sectionsTotal;
+    data.summary = summaryRows(budget, summary, table);
+    data.estimateTiyn = summary.estimateTiyn;
     data.contingencyTenths = summary.contingencyTenths;
     data.contingency = summary.contingency;
-    data.grandTotal = summary.grandTotal;
+    data.grandTotalTiyn = summary.grandTotalTiyn;
     data.currencyCode = budget.settings().currencyCode.trimmed();
     data.currencyRateText = budget.settings().currencyRate.trimmed();
     data.currencyHundredths = summary.currencyHundredths.value_or(-1);
@@ -131,12 +241,17 @@ BudgetReport collect(const Budget &budget, const BudgetSummary &summary, base::L
 
 BudgetReport budgetReport(const Budget &budget, base::Language language, const QDateTime &date)
 {
-    return collect(budget, summarize(budget), language, date, true);
+    return collect(budget, summarize(budget, language), language, date, true);
 }
 
 BudgetReport budgetOverview(const Budget &budget, const BudgetSummary &summary, base::Language language)
 {
     return collect(budget, summary, language, {}, false);
+}
+
+FollowUpTable followUpTable(const Budget &budget, base::Language language)
+{
+    return tableOf(FollowUpModel(budget, language));
 }
 
 BudgetWriteResult writeBudget(const BudgetReport &document, const QString &path)

@@ -4,6 +4,7 @@
 #include "base/amountformat.h"
 #include "report/budgetwords.h"
 #include "report/budgetchart.h"
+#include "model/followupmodel.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>
@@ -24,8 +25,6 @@ using namespace words;
 
 namespace {
 
-constexpr LocalizedText kGroup{u"Groupe", u"Группа", u"Group"};
-constexpr LocalizedText kChosen{u"Choix et quantités", u"Выбор и количество", u"Choices and quantities"};
 constexpr LocalizedText kSum{u"Somme", u"Сумма", u"Sum"};
 constexpr LocalizedText kSubtotal{u"Sous-total : %1", u"Подытог: %1", u"Subtotal: %1"};
 constexpr LocalizedText kSectionTotal{u"Total de la section", u"Итого по разделу", u"Section total"};
@@ -36,12 +35,23 @@ constexpr LocalizedText kPdfFailed{u"le document PDF n'a pas pu être produit",
 // DejaVu Sans carries Latin with accents, Cyrillic and the tenge sign.
 const QString kFamily = u"DejaVu Sans"_s;
 
+namespace Pdf {
 struct Column {
     qreal share; // of the table width
     Qt::Alignment align;
 };
+} // namespace Pdf
 
-enum class RowLook { Plain, Header, Band, Strong };
+enum class RowLook { Plain, Header, Band, Strong, Detail };
+
+// What a row may ask beyond its look.
+struct RowOptions {
+    int redColumn = -1;    // a figure that passes the estimate
+    bool underline = true; // false: the next row (its detail) belongs to it
+};
+
+// A note longer than this is cut in print; the workbook and the CSV hold it whole.
+constexpr qsizetype kNoteInPrint = 300;
 
 // Lays the document out page by page; painting is off on the first run,
 // which only counts the pages.
@@ -69,6 +79,7 @@ public:
     {
         summary();
         chart();
+        followUp();
         for (int i = 0; i < m_d.sections.size(); ++i)
             if (!m_d.sections[i].empty)
                 section(m_d.sections[i]);
@@ -121,9 +132,14 @@ private:
 
     bool fits(qreal height) const { return m_y + height <= m_bottom; }
 
-    qreal rowHeight(const std::vector<Column> &columns, const QStringList &texts, RowLook look) const
+    const QFont &fontOf(RowLook look) const
     {
-        const QFont &f = look == RowLook::Plain ? m_body : m_bold;
+        return look == RowLook::Plain ? m_body : look == RowLook::Detail ? m_small : m_bold;
+    }
+
+    qreal rowHeight(const std::vector<Pdf::Column> &columns, const QStringList &texts, RowLook look) const
+    {
+        const QFont &f = fontOf(look);
         const QFontMetricsF m = metrics(f);
         qreal height = m.height();
         if (look == RowLook::Band)
@@ -132,10 +148,11 @@ private:
             const QRectF room(0, 0, columns[c].share * m_width - pt(6), 1e6);
             height = std::max(height, m.boundingRect(room, Qt::TextWordWrap | columns[c].align, texts[int(c)]).height());
         }
-        return height + pt(6);
+        return height + (look == RowLook::Detail ? pt(3) : pt(6));
     }
 
-    void paintRow(const std::vector<Column> &columns, const QStringList &texts, RowLook look, qreal height)
+    void paintRow(const std::vector<Pdf::Column> &columns, const QStringList &texts, RowLook look, qreal height,
+                  const RowOptions &options = {})
     {
         if (!m_painter)
             return;
@@ -147,27 +164,32 @@ private:
             p.fillRect(whole, QColor(0xf0, 0xf0, 0xf0));
         else if (look == RowLook::Strong)
             p.fillRect(whole, QColor(0xf6, 0xf3, 0xe4));
-        p.setFont(look == RowLook::Plain ? m_body : m_bold);
-        p.setPen(Qt::black);
+        p.setFont(fontOf(look));
+        const QColor ink = look == RowLook::Detail ? QColor(0x40, 0x40, 0x40) : QColor(Qt::black);
+        p.setPen(ink);
         if (look == RowLook::Band) {
             p.drawText(whole.adjusted(pt(3), 0, -pt(3), 0), Qt::AlignLeft | Qt::AlignVCenter,
                        metrics(m_bold).elidedText(texts.value(0), Qt::ElideRight, m_width - pt(6)));
         } else {
+            const qreal top = look == RowLook::Detail ? 0 : pt(3);
             qreal x = 0;
             for (std::size_t c = 0; c < columns.size(); ++c) {
                 const qreal w = columns[c].share * m_width;
-                p.drawText(QRectF(x + pt(3), m_y + pt(3), w - pt(6), height - pt(6)),
+                p.setPen(int(c) == options.redColumn ? QColor(0xb7, 0x1c, 0x1c) : ink);
+                p.drawText(QRectF(x + pt(3), m_y + top, w - pt(6), height - pt(3) - top),
                            Qt::TextWordWrap | columns[c].align, texts.value(int(c)));
                 x += w;
             }
         }
-        p.setPen(QPen(QColor(0xb0, 0xb0, 0xb0), pt(0.4)));
-        p.drawLine(whole.bottomLeft(), whole.bottomRight());
+        if (options.underline) {
+            p.setPen(QPen(QColor(0xb0, 0xb0, 0xb0), pt(0.4)));
+            p.drawLine(whole.bottomLeft(), whole.bottomRight());
+        }
     }
 
     // A row of a table whose header goes again at the top of every page it reaches.
-    void tableRow(const std::vector<Column> &columns, const QStringList &header, const QStringList &texts, RowLook look,
-                  qreal keepWithNext = 0)
+    void tableRow(const std::vector<Pdf::Column> &columns, const QStringList &header, const QStringList &texts, RowLook look,
+                  qreal keepWithNext = 0, const RowOptions &options = {})
     {
         const qreal height = rowHeight(columns, texts, look);
         if (!fits(height + keepWithNext)) {
@@ -176,7 +198,7 @@ private:
             paintRow(columns, header, RowLook::Header, h);
             m_y += h;
         }
-        paintRow(columns, texts, look, height);
+        paintRow(columns, texts, look, height, options);
         m_y += height;
     }
 
@@ -199,31 +221,56 @@ private:
         m_y += height;
     }
 
-    void tableHeader(const std::vector<Column> &columns, const QStringList &header)
+    void tableHeader(const std::vector<Pdf::Column> &columns, const QStringList &header)
     {
         const qreal h = rowHeight(columns, header, RowLook::Header);
         paintRow(columns, header, RowLook::Header, h);
         m_y += h;
     }
 
+    QString header(model::FollowUpModel::Column column) const { return m_d.followUp.headers.value(column); }
+
     void summary()
     {
+        using Column = model::FollowUpModel::Column;
         const base::Language l = m_d.language;
-        const std::vector<Column> columns{{0.62, Qt::AlignLeft}, {0.24, Qt::AlignRight}, {0.14, Qt::AlignRight}};
-        const QStringList header{lang(kSection), lang(kTotal), lang(kShare)};
-        heading(lang(kSummary), tengeAmount(m_d.grandTotal, l), rowHeight(columns, header, RowLook::Header) * 2);
-        tableHeader(columns, header);
-        for (const BudgetSectionData &s : m_d.sections)
-            tableRow(columns, header, {s.caption, tengeAmount(s.total, l), shareText(s.shareTenths, l)}, RowLook::Plain);
-        tableRow(columns, header, {lang(kSectionsTotal), tengeAmount(m_d.sectionsTotal, l), shareText(1000, l)},
-                 RowLook::Strong);
-        tableRow(columns, header,
-                 {lang(kContingencyOf).arg(shareText(m_d.contingencyTenths, l)), tengeAmount(m_d.contingency, l)},
+        // With what arrived since the estimate, amounts stand under headers
+        // that name their unit.
+        const bool followed = m_d.hasFollowUpFigures();
+        const auto money = [&](const std::optional<qint64> &tiyn) {
+            return !tiyn ? QString() : followed ? tiynText(*tiyn, l) : tiynAmount(*tiyn, l);
+        };
+        const std::vector<Pdf::Column> columns = followed
+            ? std::vector<Pdf::Column>{{0.33, Qt::AlignLeft}, {0.16, Qt::AlignRight}, {0.09, Qt::AlignRight},
+                                  {0.14, Qt::AlignRight}, {0.14, Qt::AlignRight}, {0.14, Qt::AlignRight}}
+            : std::vector<Pdf::Column>{{0.62, Qt::AlignLeft}, {0.24, Qt::AlignRight}, {0.14, Qt::AlignRight}};
+        const QStringList head = followed
+            ? QStringList{lang(kSection), header(Column::EstimateColumn), lang(kShare), header(Column::ActualColumn),
+                          header(Column::PaidColumn), header(Column::VarianceColumn)}
+            : QStringList{lang(kSection), lang(kTotal), lang(kShare)};
+        const auto row = [&](const QString &name, const std::optional<qint64> &estimate, const QString &share,
+                             const FollowUpFigures &figures) {
+            QStringList texts{name, money(estimate), share};
+            if (followed)
+                texts << money(figures.actual) << money(figures.paid) << money(figures.variance);
+            return texts;
+        };
+        const auto over = [](const FollowUpFigures &figures) { return figures.variance.value_or(0) > 0 ? 5 : -1; };
+        heading(lang(kSummary), tiynAmount(m_d.grandTotalTiyn, l), rowHeight(columns, head, RowLook::Header) * 2);
+        tableHeader(columns, head);
+        for (const BudgetSummaryRow &s : m_d.summary)
+            tableRow(columns, head, row(s.caption, s.estimateTiyn, shareText(s.shareTenths, l), s.figures), RowLook::Plain, 0,
+                     {over(s.figures)});
+        const FollowUpFigures total = m_d.followUp.rows.isEmpty() ? FollowUpFigures{} : m_d.followUp.rows.back().figures;
+        tableRow(columns, head, row(lang(kEstimateTotal), m_d.estimateTiyn, shareText(1000, l), total), RowLook::Strong, 0,
+                 {over(total)});
+        tableRow(columns, head,
+                 row(lang(kContingencyOf).arg(shareText(m_d.contingencyTenths, l)), m_d.contingency * 100, {}, {}),
                  RowLook::Plain);
-        tableRow(columns, header, {lang(kGrandTotal), tengeAmount(m_d.grandTotal, l)}, RowLook::Strong);
+        tableRow(columns, head, row(lang(kGrandTotal), m_d.grandTotalTiyn, {}, {}), RowLook::Strong);
         if (m_d.hasCurrencyLine()) {
-            const std::vector<Column> line{{0.62, Qt::AlignLeft}, {0.38, Qt::AlignRight}};
-            tableRow(line, header,
+            const std::vector<Pdf::Column> line{{0.62, Qt::AlignLeft}, {0.38, Qt::AlignRight}};
+            tableRow(line, head,
                      {lang(kCurrencyLine).arg(m_d.currencyCode, m_d.currencyRateText),
                       currencyAmount(m_d.currencyHundredths, m_d.currencyCode, l)},
                      RowLook::Plain);
@@ -232,8 +279,12 @@ private:
 
     void chart()
     {
-        const qreal height = pt(20) * std::max<qsizetype>(1, m_d.sections.size());
-        heading(lang(kChart), QString(), height);
+        const bool compared = m_d.hasActualAmounts();
+        qsizetype lines = 0;
+        for (const BudgetSummaryRow &row : m_d.summary)
+            lines += !compared || row.estimateTiyn > 0 || row.figures.actual;
+        const qreal height = pt(compared ? 24 : 20) * std::max<qsizetype>(1, lines) + (compared ? pt(16) : 0);
+        heading(lang(compared ? kChartCompared : kChart), QString(), height);
         if (m_painter) {
             m_painter->setFont(m_body);
             BudgetChart().paint(*m_painter, QRectF(0, m_y + pt(4), m_width, height), m_d);
@@ -241,31 +292,88 @@ private:
         m_y += height + pt(4);
     }
 
+    // The budget line by line: each section's lines under its name, each
+    // line with what it is and its figures, then a smaller line with its
+    // choices, supplier, due date and note; the section's subtotal; the
+    // budget's total last.
+    void followUp()
+    {
+        using Column = model::FollowUpModel::Column;
+        const FollowUpTable &table = m_d.followUp;
+        if (!m_d.hasFollowUpLines())
+            return;
+        const std::vector<Pdf::Column> columns{{0.32, Qt::AlignLeft},  {0.136, Qt::AlignRight}, {0.136, Qt::AlignRight},
+                                               {0.136, Qt::AlignRight}, {0.136, Qt::AlignRight}, {0.136, Qt::AlignRight}};
+        const std::vector<Pdf::Column> detail{{1.0, Qt::AlignLeft}};
+        const QStringList head{header(Column::ItemColumn),     header(Column::EstimateColumn), header(Column::ActualColumn),
+                               header(Column::VarianceColumn), header(Column::PaidColumn),     header(Column::ToPayColumn)};
+        const auto mainTexts = [](const FollowUpRowData &row) {
+            return QStringList{row.texts.value(Column::ItemColumn),     row.texts.value(Column::EstimateColumn),
+                               row.texts.value(Column::ActualColumn),   row.texts.value(Column::VarianceColumn),
+                               row.texts.value(Column::PaidColumn),     row.texts.value(Column::ToPayColumn)};
+        };
+        const auto detailOf = [&](const FollowUpRowData &row) {
+            QStringList parts;
+            if (const QString choices = row.texts.value(Column::ChoicesColumn); !choices.isEmpty())
+                parts << choices;
+            for (const Column c : {Column::SupplierColumn, Column::DueColumn, Column::NoteColumn}) {
+                QString text = row.texts.value(c);
+                if (text.isEmpty())
+                    continue;
+                if (c == Column::NoteColumn && text.size() > kNoteInPrint)
+                    text = text.left(kNoteInPrint).trimmed() + u'…';
+                parts << header(c) + u": "_s + text;
+            }
+            return parts.join(u" — "_s);
+        };
+        const qreal headerHeight = rowHeight(columns, head, RowLook::Header);
+        heading(lang(kFollowUp), QString(), headerHeight * 3);
+        tableHeader(columns, head);
+        QString section;
+        for (int i = 0; i < table.rows.size(); ++i) {
+            const FollowUpRowData &row = table.rows[i];
+            const RowOptions red{row.overEstimate ? 3 : -1, true};
+            if (row.kind != FollowUpRowData::Kind::Line) {
+                tableRow(columns, head, mainTexts(row), RowLook::Strong, 0, red);
+                section.clear();
+                continue;
+            }
+            const QString more = detailOf(row);
+            const qreal moreHeight = more.isEmpty() ? 0 : rowHeight(detail, {more}, RowLook::Detail);
+            const qreal own = rowHeight(columns, mainTexts(row), RowLook::Plain) + moreHeight;
+            if (const QString name = row.texts.value(Column::SectionColumn); name != section) {
+                section = name;
+                tableRow(columns, head, {name}, RowLook::Band, own);
+            }
+            tableRow(columns, head, mainTexts(row), RowLook::Plain, moreHeight, {red.redColumn, more.isEmpty()});
+            if (!more.isEmpty())
+                tableRow(detail, head, {more}, RowLook::Detail);
+        }
+    }
+
     void section(const BudgetSectionData &s)
     {
+        using Column = model::FollowUpModel::Column;
         const base::Language l = m_d.language;
-        const std::vector<Column> columns{{0.30, Qt::AlignLeft}, {0.50, Qt::AlignLeft}, {0.20, Qt::AlignRight}};
-        const QStringList header{lang(kGroup), lang(kChosen), lang(kSum)};
-        const qreal headerHeight = rowHeight(columns, header, RowLook::Header);
+        const std::vector<Pdf::Column> columns{{0.30, Qt::AlignLeft}, {0.50, Qt::AlignLeft}, {0.20, Qt::AlignRight}};
+        const QStringList head{header(Column::ItemColumn), header(Column::ChoicesColumn), lang(kSum)};
+        const qreal headerHeight = rowHeight(columns, head, RowLook::Header);
         heading(s.caption, tengeAmount(s.total, l), headerHeight * 3);
-        tableHeader(columns, header);
+        tableHeader(columns, head);
         for (const BudgetTabData &tab : s.tabs) {
             const qreal first = tab.rows.isEmpty() ? 0 : rowHeight(columns, rowTexts(tab.rows.front(), l), RowLook::Plain);
-            tableRow(columns, header, {tab.title}, RowLook::Band, first);
+            tableRow(columns, head, {tab.title}, RowLook::Band, first);
             for (const BudgetRowData &row : tab.rows)
-                tableRow(columns, header, rowTexts(row, l), RowLook::Plain);
-            tableRow(columns, header, {QString(), lang(kSubtotal).arg(tab.title), groupedAmountText(tab.subtotal, l)},
+                tableRow(columns, head, rowTexts(row, l), RowLook::Plain);
+            tableRow(columns, head, {QString(), lang(kSubtotal).arg(tab.title), groupedAmountText(tab.subtotal, l)},
                      RowLook::Strong);
         }
-        tableRow(columns, header, {lang(kSectionTotal), QString(), groupedAmountText(s.totalText, l)}, RowLook::Strong);
+        tableRow(columns, head, {lang(kSectionTotal), QString(), groupedAmountText(s.totalText, l)}, RowLook::Strong);
     }
 
     static QStringList rowTexts(const BudgetRowData &row, base::Language language)
     {
-        QStringList cells;
-        for (const QString &cell : row.cells)
-            cells << groupedAmountText(cell, language);
-        return {row.group, cells.join(u" · "_s), groupedAmountText(row.sum, language)};
+        return {row.item, row.choices, groupedAmountText(row.sum, language)};
     }
 
     QPagedPaintDevice &m_device;

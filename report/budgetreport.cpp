@@ -5,6 +5,8 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 namespace torvane::report {
 
 using namespace Qt::StringLiterals;
@@ -28,6 +30,31 @@ QString BudgetWriteResult::message(base::Language language) const
     case Status::Failed: break;
     }
     return failed.in(language).arg(shown, reason);
+}
+
+bool BudgetReport::hasFollowUpFigures() const
+{
+    return std::any_of(summary.cbegin(), summary.cend(),
+                       [](const BudgetSummaryRow &row) { return row.figures.actual || row.figures.paid; });
+}
+
+bool BudgetReport::hasActualAmounts() const
+{
+    return std::any_of(summary.cbegin(), summary.cend(), [](const BudgetSummaryRow &row) { return bool(row.figures.actual); });
+}
+
+bool BudgetReport::hasFollowUpLines() const
+{
+    return std::any_of(followUp.rows.cbegin(), followUp.rows.cend(),
+                       [](const FollowUpRowData &row) { return row.kind == FollowUpRowData::Kind::Line; });
+}
+
+bool BudgetReport::nothingToWrite() const
+{
+    // A line of one's own, or a quote kept for a row emptied since, is something to write.
+    const bool sectionEntered = std::any_of(sections.cbegin(), sections.cend(),
+                                            [](const BudgetSectionData &section) { return !section.empty; });
+    return !sectionEntered && !hasFollowUpLines();
 }
 
 BudgetWriteResult mayWrite(const BudgetReport &document, const QString &path)

@@ -23,6 +23,7 @@ namespace {
 constexpr qint64 kLargestExactInteger = qint64(1) << 53;
 constexpr double kDefaultColumnWidth = 8.43;
 constexpr double kLineHeight = 12.75; // points, for the default 10-point font
+constexpr double kHighestRow = 409;   // points
 
 // Reports are written as .xls too, so every cell must fit its smaller grid.
 void checkCell(int row, int column)
@@ -138,9 +139,37 @@ void fitRowHeights(Sheet &sheet)
         }
         lines[row] = std::max(lines[row], wrappedLines(cell.text, room, cell.style.bold));
     }
+    // A row cannot be higher than 409 points; a longer text scrolls in its cell.
     for (const auto &[row, count] : lines)
         if (count > 1)
-            sheet.rowHeights[row] = kLineHeight * count;
+            sheet.rowHeights[row] = std::min(kLineHeight * count, kHighestRow);
+}
+
+void fitColumnWidths(Sheet &sheet, double least, double greatest)
+{
+    constexpr double padding = 2;    // a character each side, so no text touches its border
+    constexpr double boldScale = 1.15;
+    std::map<int, double> longest;
+    for (const auto &[position, cell] : sheet.cells) {
+        const auto [row, column] = position;
+        const bool merged = std::any_of(sheet.merges.cbegin(), sheet.merges.cend(), [&](const CellRange &m) {
+            return m.firstRow <= row && row <= m.lastRow && m.firstColumn <= column && column <= m.lastColumn;
+        });
+        if (merged)
+            continue;
+        QString shown;
+        if (cell.kind == Cell::Kind::Text)
+            shown = cell.text;
+        else if (cell.kind == Cell::Kind::Number)
+            shown = QString::number(cell.number, 'f', cell.number == std::floor(cell.number) ? 0 : 2);
+        double length = 0;
+        for (const QStringView line : QStringView(shown).split(u'\n'))
+            length = std::max(length, double(line.size()));
+        if (length > 0)
+            longest[column] = std::max(longest[column], length * (cell.style.bold ? boldScale : 1.0));
+    }
+    for (const auto &[column, length] : longest)
+        sheet.columnWidths[column] = std::clamp(std::ceil(length + padding), least, greatest);
 }
 
 class BuiltinWorkbook::Sheet : public HostWorksheet

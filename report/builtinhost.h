@@ -21,6 +21,8 @@ public:
     void SaveAs(const QString &path) override;
 
     const Workbook &model() const { return m_model; }
+    // For what the host's calls have no word for (frozen rows).
+    Workbook &model() { return m_model; }
 
 private:
     class Sheet;
@@ -39,5 +41,11 @@ CellRange parseRangeAddress(const QString &address);
 // Heights that let wrapped texts show all their lines in viewers that take
 // row heights from the file.
 void fitRowHeights(Sheet &sheet);
+
+// Widths that hold the longest line of each column's texts and numbers (bold
+// ones a little wider), in characters, between a least and a greatest
+// width; texts longer than the greatest wrap. Cells of merged ranges leave
+// their columns as they are.
+void fitColumnWidths(Sheet &sheet, double least, double greatest);
 
 } // namespace torvane::report

@@ -159,7 +159,22 @@ void writeSheet(lxw_workbook *book, const Sheet &sheet, Formats &formats)
         case Cell::Kind::Blank:
             check(worksheet_write_blank(worksheet, r, c, format), where);
             break;
+        case Cell::Kind::Formula: {
+            const QByteArray formula = (u'=' + cell.formula).toUtf8();
+            if (cell.textResult)
+                check(worksheet_write_formula_str(worksheet, r, c, formula.constData(), format,
+                                                  cell.text.toUtf8().constData()),
+                      where);
+            else
+                check(worksheet_write_formula_num(worksheet, r, c, formula.constData(), format, cell.number), where);
+            break;
         }
+        }
+    }
+    if (const std::optional<CellRange> &filter = sheet.autoFilter) {
+        check(worksheet_autofilter(worksheet, lxw_row_t(filter->firstRow - 1), lxw_col_t(filter->firstColumn - 1),
+                                   lxw_row_t(filter->lastRow - 1), lxw_col_t(filter->lastColumn - 1)),
+              u"sheet \"%1\": filter range"_s.arg(sheet.name));
     }
 }
 

@@ -64,6 +64,131 @@ QString sheetNameOf(const QString &text, const QStringList &earlier)
     return name;
 }
 
+namespace {
+
+// Reads the formulas parseFormula() accepts:
+//   expression := term (("+" | "-") term)*
+//   term       := reference | "SUM(" argument ("," argument)* ")"
+//   argument   := reference [":" reference]
+class FormulaReader
+{
+public:
+    explicit FormulaReader(const QString &text) : m_text(text) {}
+
+    std::vector<FormulaToken> read(QString *problem)
+    {
+        term();
+        while (m_problem.isEmpty() && !atEnd()) {
+            const QChar sign = m_text.at(m_at);
+            if (sign != u'+' && sign != u'-') {
+                fail(u"'%1' where + or - was expected"_s.arg(sign));
+                break;
+            }
+            ++m_at;
+            term();
+            m_tokens.push_back({sign == u'+' ? FormulaToken::Kind::Add : FormulaToken::Kind::Subtract, {}, false, false, 0});
+        }
+        if (m_problem.isEmpty() && m_tokens.empty())
+            fail(u"nothing to compute"_s);
+        if (!m_problem.isEmpty()) {
+            if (problem)
+                *problem = u"formula \"%1\": %2"_s.arg(m_text, m_problem);
+            return {};
+        }
+        return m_tokens;
+    }
+
+private:
+    bool atEnd() const { return m_at >= m_text.size(); }
+    void fail(const QString &why)
+    {
+        if (m_problem.isEmpty())
+            m_problem = why;
+    }
+    bool take(QStringView word)
+    {
+        if (!QStringView(m_text).mid(m_at).startsWith(word, Qt::CaseInsensitive))
+            return false;
+        m_at += word.size();
+        return true;
+    }
+
+    void term()
+    {
+        if (take(u"SUM(")) {
+            int count = 0;
+            do {
+                FormulaToken token{FormulaToken::Kind::Reference, {}, false, true, 0};
+                if (!reference(token.range))
+                    return;
+                if (take(u":")) {
+                    CellRange last;
+                    if (!reference(last))
+                        return;
+                    token.area = true;
+                    token.range.lastRow = last.firstRow;
+                    token.range.lastColumn = last.firstColumn;
+                    if (token.range.lastRow < token.range.firstRow || token.range.lastColumn < token.range.firstColumn)
+                        return fail(u"a range runs backwards"_s);
+                }
+                m_tokens.push_back(token);
+                ++count;
+            } while (take(u","));
+            if (!take(u")"))
+                return fail(u"SUM( is not closed"_s);
+            if (count > kMaxFormulaArguments)
+                return fail(u"SUM of more than %1 arguments"_s.arg(kMaxFormulaArguments));
+            m_tokens.push_back({FormulaToken::Kind::Sum, {}, false, false, count});
+            return;
+        }
+        FormulaToken token{FormulaToken::Kind::Reference, {}, false, false, 0};
+        if (reference(token.range))
+            m_tokens.push_back(token);
+    }
+
+    // A cell such as "D12": one to three letters, then a row number.
+    bool reference(CellRange &cell)
+    {
+        int column = 0;
+        int letters = 0;
+        while (!atEnd() && letters < 4) {
+            const char16_t c = QChar::toUpper(m_text.at(m_at).unicode());
+            if (c < u'A' || c > u'Z')
+                break;
+            column = column * 26 + (c - u'A' + 1);
+            ++letters;
+            ++m_at;
+        }
+        qint64 row = 0;
+        int digits = 0;
+        while (!atEnd() && m_text.at(m_at).isDigit() && m_text.at(m_at).unicode() < 128 && digits < 8) {
+            if (digits == 0 && m_text.at(m_at) == u'0')
+                break;
+            row = row * 10 + (m_text.at(m_at).unicode() - u'0');
+            ++digits;
+            ++m_at;
+        }
+        if (letters == 0 || letters > 3 || digits == 0 || (!atEnd() && m_text.at(m_at).isLetterOrNumber())) {
+            fail(u"not a cell at position %1"_s.arg(m_at + 1));
+            return false;
+        }
+        cell = {int(row), column, int(row), column};
+        return true;
+    }
+
+    QString m_text;
+    qsizetype m_at = 0;
+    QString m_problem;
+    std::vector<FormulaToken> m_tokens;
+};
+
+} // namespace
+
+std::vector<FormulaToken> parseFormula(const QString &formula, QString *problem)
+{
+    return FormulaReader(formula).read(problem);
+}
+
 QString cellProblem(int row, int column, const WorkbookLimits &limits, const QString &sheet)
 {
     if (row >= 1 && row <= limits.rows && column >= 1 && column <= limits.columns)
@@ -92,6 +217,23 @@ QString workbookProblem(const Workbook &book, const WorkbookLimits &limits)
                 return u"%1, cell %2: text longer than %3 characters"_s.arg(where, cellName(row, column)).arg(maxTextUnits);
             if (cell.kind == Cell::Kind::Number && !std::isfinite(cell.number))
                 return u"%1, cell %2: %3 cannot be stored"_s.arg(where, cellName(row, column)).arg(cell.number);
+            if (cell.kind == Cell::Kind::Formula) {
+                const QString at = u"%1, cell %2: "_s.arg(where, cellName(row, column));
+                QString problem;
+                const std::vector<FormulaToken> tokens = parseFormula(cell.formula, &problem);
+                if (tokens.empty())
+                    return at + problem;
+                for (const FormulaToken &token : tokens) {
+                    if (token.kind != FormulaToken::Kind::Reference)
+                        continue;
+                    for (const QString &outside : {cellProblem(token.range.firstRow, token.range.firstColumn, limits),
+                                                   cellProblem(token.range.lastRow, token.range.lastColumn, limits)})
+                        if (!outside.isEmpty())
+                            return at + u"formula \"%1\" refers to a "_s.arg(cell.formula) + outside;
+                }
+                if (cell.textResult ? cell.text.size() > kMaxFormulaResultUnits : !std::isfinite(cell.number))
+                    return at + u"the computed value of \"%1\" cannot be stored"_s.arg(cell.formula);
+            }
         }
         for (std::size_t i = 0; i < sheet.merges.size(); ++i) {
             const CellRange &range = sheet.merges[i];
@@ -127,6 +269,14 @@ QString workbookProblem(const Workbook &book, const WorkbookLimits &limits)
         if (sheet.printTitleFirstRow > 0 && (sheet.printTitleLastRow < sheet.printTitleFirstRow || sheet.printTitleLastRow > limits.rows))
             return u"%1: rows %2 to %3 cannot repeat on printed pages"_s.arg(where).arg(sheet.printTitleFirstRow)
                 .arg(sheet.printTitleLastRow);
+        if (const std::optional<CellRange> &filter = sheet.autoFilter) {
+            for (const QString &problem : {cellProblem(filter->firstRow, filter->firstColumn, limits, sheet.name),
+                                           cellProblem(filter->lastRow, filter->lastColumn, limits, sheet.name)})
+                if (!problem.isEmpty())
+                    return u"filter range: "_s + problem;
+            if (filter->firstRow > filter->lastRow || filter->firstColumn > filter->lastColumn)
+                return u"%1: the filter range is reversed"_s.arg(where);
+        }
     }
     return {};
 }

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <map>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -22,11 +23,16 @@ struct CellStyle {
 };
 
 struct Cell {
-    enum class Kind { Blank, Text, Number };
+    enum class Kind { Blank, Text, Number, Formula };
     Kind kind = Kind::Blank;
-    QString text;      // Kind::Text
-    double number = 0; // Kind::Number
+    QString text;      // Kind::Text; a formula's computed text when it yields one
+    double number = 0; // Kind::Number; a formula's computed number
     CellStyle style;
+    // Kind::Formula: without its "=", one that parseFormula() reads. Its
+    // computed value is stored beside it, so viewers that do not calculate
+    // still show it.
+    QString formula;
+    bool textResult = false; // the formula yields text (in text), not a number
 };
 
 // 1-based, inclusive.
@@ -50,6 +56,9 @@ struct Sheet {
     int frozenRows = 0;                 // rows 1..n stay in view while the rest scrolls
     int printTitleFirstRow = 0;         // rows repeated at the top of every printed page,
     int printTitleLastRow = 0;          // 1-based and inclusive; 0: none
+    // Filter buttons on the first row of the range, filtering the rows below
+    // it; the .xls writer leaves them out.
+    std::optional<CellRange> autoFilter;
 };
 
 struct Workbook {
@@ -72,6 +81,24 @@ QString sheetNameProblem(const QString &name, const QStringList &earlier = {});
 // whatever the case. "-" when nothing is left.
 QString sheetNameOf(const QString &text, const QStringList &earlier = {});
 
+// A formula as the writers store it, in reverse Polish order. The formulas
+// are the few the outputs use: cells added and subtracted, and SUM over cells
+// and ranges of the same sheet ("E2-D2", "SUM(D2:D9)", "SUM(D10,D20)+E4").
+struct FormulaToken {
+    enum class Kind { Reference, Add, Subtract, Sum };
+    Kind kind = Kind::Reference;
+    CellRange range;        // Reference: one cell, or a range (only as an argument of SUM)
+    bool area = false;      // Reference: written as a range, even of one cell ("G13:G13")
+    bool argument = false;  // Reference: an argument of SUM
+    int argumentCount = 0;  // Sum
+};
+inline constexpr int kMaxFormulaArguments = 30; // what an .xls function takes
+inline constexpr int kMaxFormulaResultUnits = 4000; // a text result, in UTF-16 units
+
+// The tokens of a formula; empty with the reason in problem when it is not
+// one of those.
+std::vector<FormulaToken> parseFormula(const QString &formula, QString *problem = nullptr);
+
 // What a file format can hold.
 struct WorkbookLimits {
     QString format; // ".xls", ".xlsx"
@@ -83,7 +110,9 @@ inline const WorkbookLimits kXlsxLimits{QStringLiteral(".xlsx"), 1048576, 16384}
 
 // The one check of a workbook before it is written, for every writer and the
 // host: sheets and their names, cells inside the grid, texts and numbers that
-// can be stored, merges, column widths, row heights, frozen and repeated rows.
+// can be stored, formulas the writers can write whose cells lie inside the
+// grid, merges, column widths, row heights, frozen and repeated rows, the
+// filter range.
 // Empty when the book can be written; else what stands in the way.
 QString workbookProblem(const Workbook &book, const WorkbookLimits &limits);
 QString cellProblem(int row, int column, const WorkbookLimits &limits, const QString &sheet = {});

@@ -17,7 +17,7 @@ struct WriterModule {
     QByteArray (*writeXlsx)(const Workbook &book);
 };
 
-inline constexpr int kWriterModuleVersion = 1;
+inline constexpr int kWriterModuleVersion = 2; // 2: formulas and filter ranges
 inline constexpr char kWriterModuleEntry[] = "torvane_writer_module";
 inline constexpr char kWriterModuleName[] = "torvane_writers";
 

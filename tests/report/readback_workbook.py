@@ -2,15 +2,20 @@
 """Print a .xls or .xlsx workbook as JSON for test_workbookwriters.
 
 Cells are keyed "B2" and give type (text, number, blank), value, bold, font,
-the four border line styles, alignment, wrap and number format. Each sheet
-also gives its frozen rows and its print setup: orientation, paper, pages
+the four border line styles, alignment, wrap and number format; a cell that
+holds a formula gives it too ("=E2-D2"), its value and type then being the
+value stored beside it. Each sheet also gives its frozen rows, its filter
+range ("A1:K9", .xlsx only) and its print setup: orientation, paper, pages
 wide and the rows repeated on every page ("1:1"). Column
 widths and row heights stay in each format's own units: .xls widths in
 1/256 of a character and heights in twips, .xlsx widths in characters and
 heights in points. For .xls the compound file and its record stream are
-checked too, since no reader looks at record sizes or the EXTSST index.
+checked too, since no reader looks at record sizes or the EXTSST index;
+xlrd does not read cell formulas, so they are decoded here from the FORMULA
+records (the few tokens a sum or a difference of cells takes).
 """
 
+import datetime
 import json
 import struct
 import sys
@@ -22,6 +27,7 @@ LINE = {0: "none", 1: "thin"}
 OLE2_SIGNATURE = bytes.fromhex("D0CF11E0A1B11AE1")
 SST, CONTINUE, EXTSST, BOF, BOUNDSHEET = 0x00FC, 0x003C, 0x00FF, 0x0809, 0x0085
 WSBOOL, SETUP = 0x0081, 0x00A1
+FORMULA, EOF = 0x0006, 0x000A
 
 
 def cell_ref(row, column):
@@ -123,6 +129,66 @@ def check_stream(stream):
     }
 
 
+def column_letters(column):
+    """0-based column to letters."""
+    return cell_ref(1, column + 1)[:-1]
+
+
+def decode_formula(tokens):
+    """A BIFF8 cell formula's parsed expression as text, for the tokens of
+    references, ranges, + and - and SUM; "?" for anything else."""
+    stack, pos = [], 0
+
+    def ref(row, column):
+        return f"{column_letters(column & 0x3FFF)}{row + 1}"
+
+    while pos < len(tokens):
+        ptg = tokens[pos]
+        base = ptg & 0x1F if ptg & 0x60 else ptg
+        if ptg in (0x03, 0x04):
+            right, left = stack.pop(), stack.pop()
+            stack.append(f"{left}{'+' if ptg == 0x03 else '-'}{right}")
+            pos += 1
+        elif ptg >= 0x20 and base == 0x04:  # ptgRef
+            row, column = struct.unpack_from("<HH", tokens, pos + 1)
+            stack.append(ref(row, column))
+            pos += 5
+        elif ptg >= 0x20 and base == 0x05:  # ptgArea
+            first, last, c0, c1 = struct.unpack_from("<HHHH", tokens, pos + 1)
+            stack.append(f"{ref(first, c0)}:{ref(last, c1)}")
+            pos += 9
+        elif ptg >= 0x20 and base == 0x02:  # ptgFuncVar
+            count, function = tokens[pos + 1] & 0x7F, struct.unpack_from("<H", tokens, pos + 2)[0] & 0x7FFF
+            arguments = stack[len(stack) - count:]
+            del stack[len(stack) - count:]
+            stack.append(f"{'SUM' if function == 4 else f'F{function}'}({','.join(arguments)})")
+            pos += 4
+        elif ptg == 0x19 and tokens[pos + 1] & 0x10:  # ptgAttr of a one-argument SUM
+            stack.append(f"SUM({stack.pop()})")
+            pos += 4
+        else:
+            return "?"
+    return "=" + stack[0] if len(stack) == 1 else "?"
+
+
+def sheet_formulas(stream):
+    """Per worksheet in stream order, {"B2": "=E2-D2"} of its FORMULA records."""
+    records, _ = records_of(stream)
+    sheets, current = [], None
+    for offset, rtype, size in records:
+        body = stream[offset + 4:offset + 4 + size]
+        if rtype == BOF and struct.unpack_from("<H", body, 2)[0] == 0x0010:
+            current = {}
+            sheets.append(current)
+        elif rtype == EOF:
+            current = None
+        elif rtype == FORMULA and current is not None:
+            row, column = struct.unpack_from("<HH", body, 0)
+            (length,) = struct.unpack_from("<H", body, 20)
+            current[cell_ref(row + 1, column + 1)] = decode_formula(body[22:22 + length])
+    return sheets
+
+
 def print_setups(stream):
     """Orientation and pages-wide fitting of each sheet, in stream order."""
     records, _ = records_of(stream)
@@ -158,8 +224,10 @@ def dump_xls(path):
         "stream": check_stream(stream),
         "sheets": [],
     }
-    types = {xlrd.XL_CELL_TEXT: "text", xlrd.XL_CELL_NUMBER: "number", xlrd.XL_CELL_BLANK: "blank"}
+    types = {xlrd.XL_CELL_TEXT: "text", xlrd.XL_CELL_NUMBER: "number", xlrd.XL_CELL_BLANK: "blank",
+             xlrd.XL_CELL_DATE: "date"}
     setups = print_setups(stream)
+    formulas = sheet_formulas(stream)
     titles = {}
     for name in book.name_obj_list:
         if name.name == "Print_Titles":
@@ -174,9 +242,12 @@ def dump_xls(path):
                 xf = book.xf_list[cell.xf_index]
                 font = book.font_list[xf.font_index]
                 border = xf.border
+                value = cell.value if cell.ctype != xlrd.XL_CELL_BLANK else None
+                if cell.ctype == xlrd.XL_CELL_DATE:
+                    value = xlrd.xldate.xldate_as_datetime(value, book.datemode).date().isoformat()
                 cells[cell_ref(r + 1, c + 1)] = {
                     "type": types.get(cell.ctype, f"ctype {cell.ctype}"),
-                    "value": cell.value if cell.ctype != xlrd.XL_CELL_BLANK else None,
+                    "value": value,
                     "bold": bool(font.bold),
                     "font": font.name,
                     "size": font.height / 20,
@@ -189,6 +260,9 @@ def dump_xls(path):
                     "wrap": bool(xf.alignment.text_wrapped),
                     "format": book.format_map[xf.format_key].format_str,
                 }
+                formula = formulas[index].get(cell_ref(r + 1, c + 1)) if index < len(formulas) else None
+                if formula:
+                    cells[cell_ref(r + 1, c + 1)]["formula"] = formula
         result["sheets"].append({
             "name": sheet.name,
             "cells": cells,
@@ -212,15 +286,23 @@ def dump_xlsx(path):
     # restyles the inner cells of merged ranges from their anchor.
     full = openpyxl.load_workbook(path)
     cells_only = openpyxl.load_workbook(path, read_only=True)
+    computed = openpyxl.load_workbook(path, read_only=True, data_only=True)
     result = {"format": "xlsx", "sheets": []}
-    for sheet, stored in zip(full.worksheets, cells_only.worksheets):
+    for sheet, stored, values in zip(full.worksheets, cells_only.worksheets, computed.worksheets):
+        stored_values = {(cell.row, cell.column): cell.value
+                         for row in values.iter_rows() for cell in row if not isinstance(cell, EmptyCell)}
         cells = {}
         for row in stored.iter_rows():
             for cell in row:
                 if isinstance(cell, EmptyCell):
                     continue
                 value = cell.value
-                if value is None:
+                formula = None
+                if cell.data_type == "f":
+                    formula, value = value, stored_values.get((cell.row, cell.column))
+                if isinstance(value, (datetime.date, datetime.datetime)):
+                    kind, value = "date", value.date().isoformat() if isinstance(value, datetime.datetime) else value.isoformat()
+                elif value is None:
                     kind = "blank"
                 elif isinstance(value, str):
                     kind = "text"
@@ -235,13 +317,15 @@ def dump_xlsx(path):
                     "bold": bool(cell.font.b),
                     "font": cell.font.name,
                     "size": cell.font.sz,
-                    "borders": [side.style or "none" for side in (border.left, border.right, border.top,
-                                                                  border.bottom)],
+                    "borders": [(side.style if side is not None else None) or "none"
+                                for side in (border.left, border.right, border.top, border.bottom)],
                     "horizontal": cell.alignment.horizontal or "general",
                     "vertical": cell.alignment.vertical or "bottom",
                     "wrap": bool(cell.alignment.wrap_text),
                     "format": cell.number_format,
                 }
+                if formula is not None:
+                    cells[cell_ref(cell.row, cell.column)]["formula"] = formula
         widths = {}
         for dimension in sheet.column_dimensions.values():
             if dimension.customWidth or dimension.hidden:
@@ -262,8 +346,10 @@ def dump_xlsx(path):
                 "titles": sheet.print_title_rows.replace("$", "") if sheet.print_title_rows else None,
             },
             "frozen_rows": int(sheet.freeze_panes[1:]) - 1 if sheet.freeze_panes else 0,
+            "autofilter": sheet.auto_filter.ref,
         })
     cells_only.close()
+    computed.close()
     return result
 
 

@@ -5,6 +5,7 @@
 #include "reportsupport.h"
 
 #include "base/amountformat.h"
+#include "report/budgetoutput.h"
 #include "report/budgetpdf.h"
 #include "report/budgetworkbook.h"
 #include "report/reportfolder.h"
@@ -84,37 +85,43 @@ BudgetReport budget(int language)
     d.title = u"Pavillon Astana 2025 — «Ёлка» & Cie"_s;
     d.date = QDateTime(QDate(2025, 3, 14), QTime(9, 30));
     d.language = base::Language(language);
+    d.followUp.headers = followUpTable(model::Budget(), d.language).headers;
     for (const QString &caption : captions[language]) {
         BudgetSectionData s;
         s.caption = caption;
         d.sections.append(s);
+        BudgetSummaryRow row;
+        row.caption = caption;
+        d.summary.append(row);
     }
     BudgetSectionData &logistics = d.sections[0];
-    logistics.empty = false;
+    logistics.empty = d.summary[0].empty = false;
     logistics.total = 36000;
-    logistics.shareTenths = 28;
+    d.summary[0].estimateTiyn = 3600000;
+    d.summary[0].shareTenths = 28;
     logistics.totalText = u"36000"_s;
     logistics.plan = model::reportPlanOf(model::sections::logisticCatalogue());
     logistics.source = truckingSource(logistics.caption);
     logistics.tabs = {{u"Trucking"_s, u"36000"_s,
-                       {{u"Trucking"_s, u"Transfer"_s, {u"Astana airport"_s, u"Minibus"_s, u"4"_s}, u"10000"_s},
-                        {u"Trucking"_s, u"Road freight"_s, {u"Astana"_s, u"wagon"_s, u"1.5"_s, u"1"_s}, u"26000"_s}}}};
+                       {{u"Trucking"_s, u"Transfer"_s, u"From: Astana airport · Car: Minibus · Hours: 4"_s, u"10000"_s},
+                        {u"Trucking"_s, u"Road freight"_s, u"From: Astana · Wagon · Tons: 1.5 · km: 1"_s, u"26000"_s}}}};
 
     BudgetSectionData &food = d.sections[2];
-    food.empty = false;
+    food.empty = d.summary[2].empty = false;
     food.total = 1250000;
-    food.shareTenths = 972;
+    d.summary[2].estimateTiyn = 125000000;
+    d.summary[2].shareTenths = 972;
     food.totalText = u"1250000"_s;
     food.plan = model::reportPlanOf(model::sections::foodCatalogue());
     food.source = cafeSource(food.caption);
     food.tabs = {{u"Restaurants et cafés"_s, u"1250000"_s,
                   {{u"Restaurants et cafés"_s, u"Un voyage quotidien au café"_s,
-                    {u"Petit déjeuner"_s, u"Économique"_s, u"50"_s}, u"1250000"_s}}}};
+                    u"Petit déjeuner · Économique · Personnes : 50"_s, u"1250000"_s}}}};
 
-    d.sectionsTotal = 1286000;
+    d.estimateTiyn = 128600000;
     d.contingencyTenths = 75; // 7.5 %
     d.contingency = 96450;
-    d.grandTotal = 1382450;
+    d.grandTotalTiyn = 138245000;
     d.currencyCode = u"EUR"_s;
     d.currencyRateText = u"520.5"_s;
     d.currencyHundredths = 265600; // 1 382 450 / 520.5, to the cent
@@ -308,7 +315,7 @@ void TestBudgetReport::workbookReadsBack()
         QCOMPARE(total.value(u"type"_s).toString(), u"number"_s);
         QCOMPARE(total.value(u"value"_s).toDouble(), double(d.sections[i].total));
         QCOMPARE(total.value(u"format"_s).toString(), u"#,##0"_s);
-        QCOMPARE(cellOf(summary, u"C"_s + row).value(u"value"_s).toDouble(), d.sections[i].shareTenths / 1000.0);
+        QCOMPARE(cellOf(summary, u"C"_s + row).value(u"value"_s).toDouble(), d.summary[i].shareTenths / 1000.0);
         QCOMPARE(cellOf(summary, u"C"_s + row).value(u"format"_s).toString(), u"0.0%"_s);
     }
     QCOMPARE(cellOf(summary, u"B14"_s).value(u"value"_s).toDouble(), 1286000.0);
@@ -417,17 +424,15 @@ void TestBudgetReport::pdfShowsEveryRowAndTotal()
     const QString text = plainSpaces(run(u"pdftotext"_s, {u"-enc"_s, u"UTF-8"_s, path, u"-"_s}));
     QVERIFY(!text.isEmpty());
     QStringList expected = words;
-    expected << d.title << tengeAmount(d.grandTotal, lang) << tengeAmount(d.sectionsTotal, lang)
+    expected << d.title << tengeAmount(1382450, lang) << tengeAmount(1286000, lang)
              << tengeAmount(d.contingency, lang) << currencyAmount(d.currencyHundredths, u"EUR"_s, lang)
-             << shareText(d.sections[2].shareTenths, lang);
+             << shareText(972, lang);
     for (const BudgetSectionData &s : d.sections) {
         expected << s.caption;
         for (const BudgetTabData &tab : s.tabs) {
             expected << tab.title << groupedAmountText(tab.subtotal, lang);
             for (const BudgetRowData &row : tab.rows) {
-                expected << row.group << groupedAmountText(row.sum, lang);
-                for (const QString &cell : row.cells)
-                    expected << cell;
+                expected << row.item << row.choices << groupedAmountText(row.sum, lang);
             }
         }
     }
@@ -454,7 +459,7 @@ void TestBudgetReport::longTableRepeatsItsHeaderOnEveryPage()
     BudgetReport d = budget(2);
     BudgetTabData &tab = d.sections[2].tabs.front();
     for (int i = 1; i <= 150; ++i)
-        tab.rows.append({tab.title, u"Catering"_s, {u"Guest dinner %1"_s.arg(i), u"Premium"_s, u"12"_s}, u"96000"_s});
+        tab.rows.append({tab.title, u"Catering"_s, u"Guest dinner %1 · Premium · Guests: 12"_s.arg(i), u"96000"_s});
     const QString path = m_folder->filePath(u"long.pdf"_s);
     QVERIFY(writeBudgetPdf(d, path).ok());
     if (const QByteArray keep = qgetenv("TORVANE_KEEP_OUTPUT"); !keep.isEmpty())

@@ -49,6 +49,7 @@ private slots:
     void oneSheetPerSection();
     void priceRows_data();
     void priceRows();
+    void columnsFitTheirTexts();
 };
 
 void TestReference::oneSheetPerSection_data()
@@ -270,6 +271,41 @@ void TestReference::priceRows()
     QCOMPARE(valueOf(s, u"D"_s + r), english);
     QCOMPARE(valueOf(s, u"E"_s + r), price);
     QCOMPARE(cellOf(s, u"B"_s + r).value(u"bold"_s).toBool(), price.isEmpty());
+}
+
+// Every column is as wide as its longest text ("Алматы — за взрослого" is
+// never cut), up to 60 characters, past which texts wrap; the title and the
+// header stay in view while the prices scroll.
+void TestReference::columnsFitTheirTexts()
+{
+    constexpr double widest = 60;
+    for (const QJsonValue &value : m_sheets) {
+        const QJsonObject s = value.toObject();
+        const QString name = s.value(u"name"_s).toString();
+        QCOMPARE(s.value(u"frozen_rows"_s).toInt(), 3);
+        const QJsonObject widths = s.value(u"widths"_s).toObject();
+        const QJsonObject cells = s.value(u"cells"_s).toObject();
+        for (const QChar column : {u'B', u'C', u'D', u'E'}) {
+            // Widths are stored with 5/7 of a character of padding, to a
+            // seventh of a character.
+            const double width = widths.value(column).toObject().value(u"width"_s).toDouble() - 5.0 / 7.0;
+            qsizetype longest = 0;
+            for (auto it = cells.begin(); it != cells.end(); ++it) {
+                if (!it.key().startsWith(column) || it.key() == u"B2"_s) // the title spans the columns
+                    continue;
+                const QJsonValue text = it.value().toObject().value(u"value"_s);
+                longest = std::max(longest, text.isString() ? text.toString().size() : QString::number(text.toDouble()).size());
+            }
+            const QString where = name + u' ' + column;
+            QVERIFY2(width >= std::min<double>(longest, widest) - 1.0 / 7 && width <= widest + 1.0 / 7,
+                     qPrintable(where + u": %1 for %2 characters"_s.arg(width).arg(longest)));
+            if (longest > widest)
+                QVERIFY2(cellOf(s, column + u"5"_s).value(u"wrap"_s).toBool(), qPrintable(where));
+        }
+    }
+    // The header of the prices names them in three languages, and fits.
+    const QJsonObject logistics = m_sheets.at(0).toObject();
+    QVERIFY(logistics.value(u"widths"_s).toObject().value(u"E"_s).toObject().value(u"width"_s).toDouble() >= 40);
 }
 
 QTEST_GUILESS_MAIN(TestReference)

@@ -14,6 +14,7 @@
 #include <limits>
 #include <map>
 #include <stdexcept>
+#include <tuple>
 
 using namespace Qt::StringLiterals;
 using namespace torvane::report;
@@ -57,6 +58,16 @@ Cell number(double value, const CellStyle &style = {})
 Cell blank(const CellStyle &style)
 {
     return Cell{Cell::Kind::Blank, {}, 0, style};
+}
+
+// A formula with the value a viewer that does not calculate shows.
+Cell formula(const QString &text, double value, const CellStyle &style = {})
+{
+    return Cell{Cell::Kind::Formula, {}, value, style, text};
+}
+Cell textFormula(const QString &text, const QString &value)
+{
+    return Cell{Cell::Kind::Formula, value, 0, {}, text, true};
 }
 
 // One sheet shaped like a cost report, one small summary sheet.
@@ -385,6 +396,65 @@ private slots:
         }
     }
 
+    // Formulas are stored as formulas with their value beside them; text
+    // that merely starts with "=" stays text; .xlsx keeps the filter range.
+    void formulasKeepTheirValues_data()
+    {
+        readsBack_data();
+    }
+    void formulasKeepTheirValues()
+    {
+        QFETCH(QString, format);
+        Sheet sheet;
+        sheet.name = u"Sums"_s;
+        const CellStyle money = style(Border, u"#,##0.00"_s);
+        sheet.cells[{1, 1}] = text(u"Estimate"_s);
+        sheet.cells[{1, 2}] = text(u"Actual"_s);
+        sheet.cells[{1, 3}] = text(u"Variance"_s);
+        sheet.cells[{2, 1}] = number(1000.5, money);
+        sheet.cells[{2, 2}] = number(1250.25, money);
+        sheet.cells[{2, 3}] = formula(u"B2-A2"_s, 249.75, money);
+        sheet.cells[{3, 1}] = number(300, money);
+        sheet.cells[{3, 3}] = text(u"=B3-A3"_s);
+        sheet.cells[{4, 1}] = formula(u"SUM(A2:A3)"_s, 1300.5, money);
+        sheet.cells[{4, 2}] = formula(u"SUM(B2,B3)+A2-A3"_s, 1950.75);
+        sheet.cells[{4, 3}] = formula(u"sum(C2:C2)"_s, 249.75);
+        sheet.cells[{5, 1}] = textFormula(u"A4"_s, u"shown as text"_s);
+        sheet.cells[{5, 2}] = textFormula(u"B4"_s, QString());
+        sheet.frozenRows = 1;
+        sheet.autoFilter = CellRange{1, 1, 3, 3};
+        Workbook book;
+        book.sheets = {sheet};
+
+        QJsonObject dump;
+        QString error;
+        QVERIFY2(roundTrip(format, book, u"formulas"_s, dump, error), qPrintable(error));
+        const QJsonObject read = sheetDump(dump, 0);
+        const QJsonObject cells = read.value(u"cells"_s).toObject();
+        const QList<std::tuple<QString, QString, QVariant>> expected{
+            {u"C2"_s, u"=B2-A2"_s, 249.75},
+            {u"C3"_s, QString(), u"=B3-A3"_s},
+            {u"A4"_s, u"=SUM(A2:A3)"_s, 1300.5},
+            {u"B4"_s, u"=SUM(B2,B3)+A2-A3"_s, 1950.75},
+            {u"C4"_s, u"=SUM(C2:C2)"_s, 249.75},
+            {u"A5"_s, u"=A4"_s, u"shown as text"_s},
+        };
+        for (const auto &[ref, written, value] : expected) {
+            const QJsonObject cell = cells.value(ref).toObject();
+            QVERIFY2(cell.value(u"formula"_s).toString().compare(written, Qt::CaseInsensitive) == 0,
+                     qPrintable(ref + u": "_s + cell.value(u"formula"_s).toString()));
+            QVERIFY2(cell.value(u"value"_s).toVariant() == value, qPrintable(ref + u": "_s + cell.value(u"value"_s).toVariant().toString()));
+            QCOMPARE(cell.value(u"type"_s).toString(), value.typeId() == QMetaType::Double ? u"number"_s : u"text"_s);
+        }
+        QCOMPARE(cells.value(u"C2"_s).toObject().value(u"format"_s).toString(), u"#,##0.00"_s);
+        QCOMPARE(cells.value(u"B5"_s).toObject().value(u"formula"_s).toString(), u"=B4"_s);
+        QCOMPARE(read.value(u"frozen_rows"_s).toInt(), 1);
+        if (format == u"xlsx"_s)
+            QCOMPARE(read.value(u"autofilter"_s).toString(), u"A1:C3"_s);
+        else
+            QCOMPARE(dump.value(u"stream"_s).toObject().value(u"problems"_s).toArray(), QJsonArray{});
+    }
+
     void sheetNamesAreCleanedShortAndUnique_data()
     {
         QTest::addColumn<QString>("text");
@@ -472,6 +542,32 @@ private slots:
         Workbook longText = oneSheet(u"Long"_s);
         longText.sheets[0].cells[{1, 1}] = text(QString(32768, u'a'));
         QTest::newRow("text of 32768 units") << longText << true << true << u"longer than"_s;
+
+        const auto withFormula = [&](const QString &written) {
+            Workbook book = oneSheet(u"Formula"_s);
+            book.sheets[0].cells[{2, 1}] = formula(written, 0);
+            return book;
+        };
+        QTest::newRow("a product") << withFormula(u"A1*B1"_s) << true << true << u"where + or - was expected"_s;
+        QTest::newRow("SUM left open") << withFormula(u"SUM(A1:A3"_s) << true << true << u"not closed"_s;
+        QTest::newRow("a function of its own") << withFormula(u"AVERAGE(A1:A3)"_s) << true << true << u"not a cell"_s;
+        QTest::newRow("nothing") << withFormula(QString()) << true << true << u"not a cell"_s;
+        QTest::newRow("a range backwards") << withFormula(u"SUM(A3:A1)"_s) << true << true << u"backwards"_s;
+        QTest::newRow("a row past .xls") << withFormula(u"SUM(A1:A65537)"_s) << true << false << u"outside"_s;
+        QTest::newRow("a column past .xlsx") << withFormula(u"XFE1-A1"_s) << true << true << u"outside"_s;
+        Workbook sums = withFormula(u"SUM(A1,A2,A3,A4,A5,A6,A7,A8,A9,A10,A11,A12,A13,A14,A15,A16,A17,A18,A19,A20,"
+                                    u"A21,A22,A23,A24,A25,A26,A27,A28,A29,A30,A31)"_s);
+        QTest::newRow("SUM of 31") << sums << true << true << u"more than 30"_s;
+        Workbook infinite = withFormula(u"A1"_s);
+        infinite.sheets[0].cells[{2, 1}].number = std::numeric_limits<double>::infinity();
+        QTest::newRow("an infinite value") << infinite << true << true << u"cannot be stored"_s;
+
+        Workbook reversed = oneSheet(u"Filter"_s);
+        reversed.sheets[0].autoFilter = CellRange{3, 1, 1, 2};
+        QTest::newRow("filter range reversed") << reversed << true << true << u"reversed"_s;
+        Workbook tallFilter = oneSheet(u"Filter"_s);
+        tallFilter.sheets[0].autoFilter = CellRange{1, 1, 70000, 2};
+        QTest::newRow("filter past .xls") << tallFilter << true << false << u"outside"_s;
     }
 
     void rejectsWhatTheFormatCannotHold()

@@ -1,6 +1,7 @@
 // `torvane --export BUDGET OUT`, run as the real program: the whole budget
-// written in each format and read back, and every failure ending with its
-// own exit code, one line on stderr and no file left behind.
+// written in each format and read back, its follow-up included, and every
+// failure ending with its own exit code, one line on stderr and no file
+// left behind.
 
 #include "reportsupport.h"
 
@@ -146,6 +147,63 @@ private slots:
         QCOMPARE(cellOf(summary, u"B16"_s).value(u"type"_s).toString(), u"number"_s);
         QCOMPARE(cellOf(summary, u"B16"_s).value(u"value"_s).toDouble(), double(kGrandTotal));
         QCOMPARE(cellOf(summary, u"B6"_s).value(u"value"_s).toDouble(), 63000.0);
+    }
+
+    // The follow-up goes out too: its sheet in the workbook, its table in the PDF.
+    void exportCarriesTheFollowUp_data()
+    {
+        QTest::addColumn<QString>("out");
+        QTest::newRow("xlsx") << u"budget.xlsx"_s;
+        QTest::newRow("xls") << u"budget.xls"_s;
+        QTest::newRow("pdf") << u"budget.pdf"_s;
+    }
+    void exportCarriesTheFollowUp()
+    {
+        QFETCH(QString, out);
+        QTemporaryDir folder;
+        // The flight of 63000 invoiced at 65000.50, 20000 paid; a stand
+        // design of one's own estimated at 150000, invoiced at 149000.
+        model::Budget budget;
+        const int section = budget.indexOf(u"Form_logistic"_s);
+        const model::SectionGrid &grid = budget.entries(section).grid();
+        budget.setPosition(section, grid.indexOf(1, 1, 1), 0);
+        budget.setPosition(section, grid.indexOf(1, 1, 2), 0);
+        budget.setText(section, grid.indexOf(1, 1, 3), u"2"_s);
+        budget.setText(section, grid.indexOf(1, 1, 4), u"1"_s);
+        budget.setSettings({u"Spring fair"_s, 100, {}, {}, {}});
+        budget.setFollowUp(section, 1, 1, {u"65000.50"_s, u"20000"_s, u"Air Astana"_s, {}, {}});
+        budget.addOwnLine({-1, u"Stand design"_s, u"150000"_s, {u"149000"_s, {}, {}, {}, {}}});
+        const QString budgetPath = folder.filePath(u"followed.torvane"_s);
+        QVERIFY(base::writeFileAtomically(budgetPath, model::budgetfile::write(budget, base::Language::English)).ok);
+        const QString path = folder.filePath(out);
+
+        const Run run = runProgram({u"--export"_s, budgetPath, path});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.errorLines, QStringList());
+        if (out.endsWith(u".pdf"_s)) {
+            const QString text = pdfText(path);
+            const qsizetype table = text.indexOf(u"Follow-up"_s);
+            QVERIFY2(table > 0, qPrintable(text));
+            for (const QString &word : {u"Stand design"_s, u"65,000.50"_s, u"2,000.50"_s, u"Supplier: Air Astana"_s,
+                                        u"Budget total"_s, u"213,000"_s, u"214,000.50"_s, u"1,000.50"_s})
+                QVERIFY2(text.indexOf(word, table) > table, qPrintable(word));
+            // 213 000 and 10 %: 234 300.
+            QVERIFY(text.contains(u"₸234,300"_s));
+            return;
+        }
+        const QJsonArray sheets = readBack(path).value(u"sheets"_s).toArray();
+        QCOMPARE(sheets.at(1).toObject().value(u"name"_s).toString(), u"Follow-up"_s);
+        const QJsonObject followUp = sheets.at(1).toObject();
+        QCOMPARE(cellOf(followUp, u"E2"_s).value(u"value"_s).toDouble(), 65000.5);
+        QCOMPARE(cellOf(followUp, u"F2"_s).value(u"formula"_s).toString(), u"=E2-D2"_s);
+        QCOMPARE(cellOf(followUp, u"F2"_s).value(u"value"_s).toDouble(), 2000.5);
+        QCOMPARE(cellOf(followUp, u"B4"_s).value(u"value"_s).toString(), u"Stand design"_s);
+        QCOMPARE(cellOf(followUp, u"F7"_s).value(u"formula"_s).toString(), u"=SUM(F3,F5)"_s);
+        QCOMPARE(cellOf(followUp, u"F7"_s).value(u"value"_s).toDouble(), 1000.5);
+        const QJsonObject summary = sheets.at(0).toObject();
+        QCOMPARE(cellOf(summary, u"B14"_s).value(u"value"_s).toDouble(), 150000.0); // the other costs
+        QCOMPARE(cellOf(summary, u"D15"_s).value(u"value"_s).toDouble(), 214000.5);
+        QCOMPARE(cellOf(summary, u"B17"_s).value(u"value"_s).toDouble(), 234300.0);
     }
 
     void failedExportSaysWhyOnOneLine_data()

@@ -38,7 +38,8 @@ QString withDetail(const model::PriceLine &line, base::Language language)
     return detail.isEmpty() ? item : item + u" — "_s + detail;
 }
 
-void writeSection(report::HostWorksheet &sheet, const model::SectionCatalogue &catalogue, QStringList &names)
+// Writes a section's prices; returns the row of the column headers.
+int writeSection(report::HostWorksheet &sheet, const model::SectionCatalogue &catalogue, QStringList &names)
 {
     names << report::sheetNameOf(catalogue.caption.in(base::Language::English), names);
     sheet.setName(names.back());
@@ -73,12 +74,16 @@ void writeSection(report::HostWorksheet &sheet, const model::SectionCatalogue &c
         ++q;
     }
     auto block = sheet.Range(cell(B, headerRow - 1) + u':' + cell(E, q - 1));
-    block->setColumnWidth(report::kReportColumnWidth);
     block->setWrapText(true);
     block->setVerticalAlignment(report::kAlignMiddle);
     sheet.Range(cell(B, headerRow) + u':' + cell(E, q - 1))->Borders().setLineStyle(report::kLineContinuous);
-    sheet.Range(cell(E, headerRow) + u':' + cell(E, headerRow))->setColumnWidth(30);
+    return headerRow;
 }
+
+// Each column as wide as its longest text, up to a width that still reads
+// as a column; longer texts wrap. The title and the header stay in view.
+constexpr double kNarrowest = 10;
+constexpr double kWidest = 60;
 
 } // namespace
 
@@ -90,15 +95,15 @@ int main(int argc, char **argv)
         return 2;
     }
     try {
-        auto host = report::makeBuiltinApplication();
-        report::HostWorkbook &book = host->WorkBooks().Add();
-        bool first = true;
+        report::BuiltinWorkbook book;
         QStringList names;
         for (const model::SectionCatalogue *catalogue : model::allCatalogues()) {
             if (!catalogue->priceList)
                 continue;
-            writeSection(first ? book.WorkSheets(1) : book.addWorkSheet(), *catalogue, names);
-            first = false;
+            const int headerRow = writeSection(names.isEmpty() ? book.WorkSheets(1) : book.addWorkSheet(), *catalogue, names);
+            report::Sheet &sheet = book.model().sheets.back();
+            report::fitColumnWidths(sheet, kNarrowest, kWidest);
+            sheet.frozenRows = headerRow;
         }
         book.SaveAs(QString::fromLocal8Bit(argv[1]));
     } catch (const std::exception &e) {

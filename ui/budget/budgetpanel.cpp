@@ -313,11 +313,11 @@ void BudgetPanel::refresh()
         CurrencyRate->setText(settings.currencyRate);
     m_updating = false;
 
-    const model::BudgetSummary summary = model::summarize(budget);
+    const model::BudgetSummary summary = model::summarize(budget, L);
     m_chart->setReport(report::budgetOverview(budget, summary, L));
     refreshTileTotals(summary, L);
     ContingencyAmount->setText(u"= "_s + base::tengeAmount(summary.contingency, L));
-    BudgetTotal->setText(summary.priced ? base::tengeAmount(summary.grandTotal, L) : kWaiting.in(L));
+    BudgetTotal->setText(summary.priced ? base::tiynAmount(summary.grandTotalTiyn, L) : kWaiting.in(L));
     CurrencyRate->setStyleSheet(summary.rateInvalid ? kBadStyle : QString());
     CurrencyRate->setToolTip(summary.rateInvalid ? kBadRate.in(L) : QString());
     CurrencyTotal->setText(summary.currencyHundredths
