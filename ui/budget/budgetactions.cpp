@@ -1,14 +1,20 @@
 #include "ui/budget/budgetactions.h"
 
+#include "report/budgetreport.h"
 #include "ui/budget/budgetdocument.h"
+#include "ui/budget/budgetfilechooser.h"
 #include "ui/budget/budgetoutputs.h"
 #include "ui/budget/budgettexts.h"
+#include "ui/budget/followupcsv.h"
+#include "ui/budget/followupwindow.h"
 #include "ui/budget/shortcutkeeper.h"
 #include "ui/common/errorreporter.h"
 #include "ui/shell/code_login.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDate>
+#include <QFileInfo>
 #include <QWidget>
 
 namespace torvane::ui::budget {
@@ -28,6 +34,9 @@ std::span<const BudgetActions::Entry> BudgetActions::entries()
          [](BudgetActions &a) { a.m_outputs.exportBudget(); }},
         {Id::Print, u"actionPrintBudget", u"Ctrl+P", &texts::kPrint, Group::Output, [](BudgetActions &a) { a.m_outputs.printBudget(); }},
         {Id::Pdf, u"actionPdfBudget", u"", &texts::kPdf, Group::Output, [](BudgetActions &a) { a.m_outputs.pdfBudget(); }},
+        {Id::FollowUp, u"actionFollowUp", u"Ctrl+L", &texts::kFollowUp, Group::FollowUp, [](BudgetActions &a) { a.openFollowUp(); }},
+        {Id::ExportFollowUpCsv, u"actionExportFollowUpCsv", u"", &texts::kExportFollowUpCsv, Group::FollowUp,
+         [](BudgetActions &a) { a.exportFollowUpCsv(); }},
     };
     return table;
 }
@@ -81,6 +90,31 @@ void BudgetActions::retranslate()
     for (const auto &[action, entry] : std::as_const(m_actions))
         if (action)
             action->setText(entry->text->in(language()));
+}
+
+void BudgetActions::openFollowUp()
+{
+    FollowUpWindow::of(m_login, m_document.budget(), *this)->present();
+}
+
+void BudgetActions::exportFollowUpCsv()
+{
+    const base::Language L = common::ErrorReporter::instance().language();
+    QString title = m_document.budget().settings().title.trimmed();
+    if (title.isEmpty())
+        title = m_document.filePath().isEmpty() ? texts::kBudgetWord.in(L) : QFileInfo(m_document.filePath()).completeBaseName();
+    title.replace(u'/', u'-');
+    const QString suggested = title + u' ' + texts::kFollowUpWord.in(L) + u' ' + QDate::currentDate().toString(Qt::ISODate) + u".csv"_s;
+    QString path = BudgetFileChooser::choose(BudgetFileChooser::Kind::Csv, true, suggested);
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(u".csv"_s, Qt::CaseInsensitive))
+        path += u".csv"_s;
+    const report::BudgetWriteResult written = report::saveWhole(path, followUpCsv(m_document.budget(), L));
+    if (!written.ok())
+        common::ErrorReporter::instance().report(written.message(L));
+    else
+        common::ErrorReporter::instance().report(texts::csvWritten(path, L), common::ErrorReporter::Severity::Notice);
 }
 
 } // namespace torvane::ui::budget

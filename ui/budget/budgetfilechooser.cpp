@@ -41,8 +41,10 @@ QString BudgetFileChooser::choose(Kind kind, bool save, const QString &suggested
         const base::Language L = common::ErrorReporter::instance().language();
         const QString filter = kind == Kind::Budget ? texts::kFilter.in(L)
             : kind == Kind::Workbook                ? texts::kWorkbookFilter.in(L)
+            : kind == Kind::Csv                     ? texts::kCsvFilter.in(L)
                                                     : texts::kPdfFilter.in(L);
         const QString title = kind == Kind::Budget ? (save ? texts::kSaveTitle : texts::kOpenTitle).in(L)
+            : kind == Kind::Csv                    ? texts::kCsvTitle.in(L)
                                                    : texts::kExportTitle.in(L);
         path = save ? QFileDialog::getSaveFileName(parent, title, suggested, filter)
                     : QFileDialog::getOpenFileName(parent, title, folder, filter);

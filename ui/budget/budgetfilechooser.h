@@ -12,7 +12,7 @@ namespace torvane::ui::budget {
 class BudgetFileChooser
 {
 public:
-    enum class Kind { Budget, Workbook, Pdf };
+    enum class Kind { Budget, Workbook, Pdf, Csv };
     // Tests choose files instead of a dialog: (kind, save?, folder, suggested path) -> path or empty.
     using Hook = std::function<QString(Kind kind, bool save, const QString &folder, const QString &suggested)>;
 

@@ -1,6 +1,9 @@
 #include "ui/budget/budgettexts.h"
 
+#include "base/amountformat.h"
 #include "base/language.h"
+#include "model/followup.h"
+#include "model/followupmodel.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -175,6 +178,66 @@ QString recoveryOffer(const QDateTime &saved, base::Language language)
                                  u"Можно восстановить несохранённый бюджет от %1.",
                                  u"An unsaved budget from %1 can be restored."};
     return text.in(language).arg(localeOf(language).toString(saved.toLocalTime(), QLocale::ShortFormat));
+}
+
+QString tiynAmount(qint64 tiyn, base::Language language)
+{
+    if (tiyn % 100 == 0)
+        return base::tengeAmount(tiyn / 100, language);
+    // The mark stands where the language writes it around a number.
+    const quint64 magnitude = tiyn < 0 ? quint64(0) - quint64(tiyn) : quint64(tiyn);
+    const QString digits = base::groupedNumber(qint64(magnitude / 100), language) + localeOf(language).decimalPoint()
+        + (magnitude % 100 < 10 ? QStringLiteral("0") : QString()) + QString::number(magnitude % 100);
+    QString text = base::tengeAmount(1, language);
+    text.replace(u'1', digits);
+    return tiyn < 0 ? u'-' + text : text;
+}
+
+QString otherCosts(base::Language language)
+{
+    // Asked of a table of no budget, which costs nothing to make.
+    static const QStringList names = [] {
+        model::Budget none(QList<const model::SectionCatalogue *>{});
+        model::FollowUpModel table(none);
+        QStringList all;
+        for (const base::Language L : base::kLanguages) {
+            table.setLanguage(L);
+            all << table.sectionName(-1);
+        }
+        return all;
+    }();
+    return names.value(base::codeOf(language));
+}
+
+QString removeLineQuestion(const QString &item, base::Language language)
+{
+    constexpr LocalizedText text{u"Supprimer la ligne « %1 » du budget ? Son estimation, ses montants et sa note partent avec elle.",
+                                 u"Удалить строку «%1» из бюджета? Её смета, суммы и примечание будут удалены вместе с ней.",
+                                 u"Remove the line “%1” from the budget? Its estimate, amounts and note go with it."};
+    return text.in(language).arg(item);
+}
+
+QString noteTooLong(int leftOut, base::Language language)
+{
+    constexpr LocalizedText text{u"Une note garde %1 caractères au plus : les %2 de trop n’ont pas été ajoutés.",
+                                 u"Примечание вмещает не больше %1 символов: лишние %2 не добавлены.",
+                                 u"A note keeps %1 characters at most: the %2 beyond that were not added."};
+    const QLocale locale = localeOf(language);
+    return text.in(language).arg(locale.toString(model::kMaxNoteLength), locale.toString(leftOut));
+}
+
+QString csvWritten(const QString &path, base::Language language)
+{
+    constexpr LocalizedText text{u"Le tableau de suivi a été écrit dans « %1 ».", u"Таблица исполнения записана в «%1».",
+                                 u"The follow-up table was written to “%1”."};
+    return text.in(language).arg(native(path));
+}
+
+QString chartTip(const QString &section, const QString &estimate, const QString &actual, base::Language language)
+{
+    constexpr LocalizedText both{u"%1 — estimation %2, réel %3", u"%1 — смета %2, факт %3", u"%1 — estimate %2, actual %3"};
+    constexpr LocalizedText alone{u"%1 — estimation %2", u"%1 — смета %2", u"%1 — estimate %2"};
+    return actual.isEmpty() ? alone.in(language).arg(section, estimate) : both.in(language).arg(section, estimate, actual);
 }
 
 } // namespace torvane::ui::budget::budgettexts
