@@ -53,9 +53,9 @@ constexpr LocalizedText kBadRate{u"Taux invalide : un nombre positif, p. ex. 520
                                  u"Not a rate: a positive number such as 520.5"};
 constexpr LocalizedText kWaiting{u"en attente d’une correction", u"ждёт исправления", u"waits for a correction"};
 
-// Below the tiles the panel takes what the tiles leave when they stand
-// close; they keep their full size.
-constexpr int kBelowHeight = 250;
+// Below the tiles the panel takes what the tiles leave while they keep
+// their rows 110 pixels apart on a screen 740 pixels high.
+constexpr int kBelowHeight = 190;
 // Where the panel's blocks stand side by side.
 constexpr int kWideFrom = 900;
 constexpr int kMediumFrom = 600;
@@ -178,11 +178,17 @@ QWidget *BudgetPanel::makeTitle(QWidget *content)
     BudgetFileName = new QLabel(block);
     BudgetFileName->setObjectName(u"BudgetFileName"_s);
     BudgetFileName->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto *row = new QHBoxLayout(block);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(m_titleCaption);
-    row->addWidget(BudgetTitle, 2);
-    row->addWidget(BudgetFileName, 1);
+    // A long name wraps rather than widening the panel.
+    BudgetFileName->setWordWrap(true);
+    m_titleGrid = new QGridLayout(block);
+    m_titleGrid->setContentsMargins(0, 0, 0, 0);
+    m_titleGrid->setHorizontalSpacing(6);
+    m_titleGrid->setVerticalSpacing(2);
+    m_titleGrid->addWidget(m_titleCaption, 0, 0);
+    m_titleGrid->addWidget(BudgetTitle, 0, 1);
+    m_titleGrid->addWidget(BudgetFileName, 0, 2);
+    m_titleGrid->setColumnStretch(1, 2);
+    m_titleGrid->setColumnStretch(2, 1);
     return block;
 }
 
@@ -190,9 +196,15 @@ QWidget *BudgetPanel::makeButtons(QWidget *content)
 {
     // The budget's actions in two rows: the file, then what leaves for a manager.
     auto *block = new QWidget(content);
-    m_buttonGrid = new QGridLayout(block);
-    m_buttonGrid->setContentsMargins(0, 0, 0, 0);
+    auto *rows = new QVBoxLayout(block);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(5);
+    m_buttonGrid = new QGridLayout;
     m_buttonGrid->setSpacing(5);
+    m_outputGrid = new QGridLayout;
+    m_outputGrid->setSpacing(5);
+    rows->addLayout(m_buttonGrid);
+    rows->addLayout(m_outputGrid);
     QToolButton *open = nullptr;
     for (const BudgetActions::Entry &entry : BudgetActions::entries()) {
         if (entry.group == BudgetActions::Group::FollowUp)
@@ -224,23 +236,34 @@ QWidget *BudgetPanel::makeButtons(QWidget *content)
 
 void BudgetPanel::arrangeButtons(int width)
 {
-    // The file's four on one row when they fit, else two and two.
+    // The file's four on one row when they fit, else two and two; what
+    // leaves for a manager on the row under them.
     int needed = 0;
     for (QToolButton *button : std::as_const(m_fileButtons))
         needed += button->sizeHint().width() + m_buttonGrid->horizontalSpacing();
     const int columns = needed <= width ? int(m_fileButtons.size()) : 2;
-    if (columns == m_fileColumns)
-        return;
-    m_fileColumns = columns;
-    for (QToolButton *button : std::as_const(m_fileButtons))
-        m_buttonGrid->removeWidget(button);
-    for (QToolButton *button : std::as_const(m_outputButtons))
-        m_buttonGrid->removeWidget(button);
-    for (int i = 0; i < m_fileButtons.size(); ++i)
-        m_buttonGrid->addWidget(m_fileButtons[i], i / columns, i % columns);
-    const int outputRow = int((m_fileButtons.size() + columns - 1) / columns);
-    for (int i = 0; i < m_outputButtons.size(); ++i)
-        m_buttonGrid->addWidget(m_outputButtons[i], outputRow, i);
+    if (columns != m_fileColumns) {
+        m_fileColumns = columns;
+        for (QToolButton *button : std::as_const(m_fileButtons))
+            m_buttonGrid->removeWidget(button);
+        for (int i = 0; i < m_fileButtons.size(); ++i)
+            m_buttonGrid->addWidget(m_fileButtons[i], i / columns, i % columns);
+        for (int i = 0; i < m_outputButtons.size(); ++i)
+            m_outputGrid->addWidget(m_outputButtons[i], 0, i);
+        m_outputGrid->setColumnStretch(int(m_outputButtons.size()), columns == int(m_fileButtons.size()) ? 0 : 1);
+    }
+    // On one row the two rows' buttons stand in the same columns.
+    for (int c = 0; c < 4; ++c) {
+        int widest = 0;
+        if (columns == int(m_fileButtons.size())) {
+            if (c < m_fileButtons.size())
+                widest = m_fileButtons[c]->sizeHint().width();
+            if (c < m_outputButtons.size())
+                widest = std::max(widest, m_outputButtons[c]->sizeHint().width());
+        }
+        m_buttonGrid->setColumnMinimumWidth(c, widest);
+        m_outputGrid->setColumnMinimumWidth(c, widest);
+    }
 }
 
 QWidget *BudgetPanel::makeFigures(QWidget *content)
@@ -265,12 +288,12 @@ QWidget *BudgetPanel::makeFigures(QWidget *content)
     CurrencyCode = lineEdit(block, u"CurrencyCode"_s);
     CurrencyCode->setMaxLength(8);
     CurrencyCode->setPlaceholderText(u"EUR"_s);
-    CurrencyCode->setMaximumWidth(CurrencyCode->fontMetrics().horizontalAdvance(u"WWWW"_s) + 20);
+    CurrencyCode->setMaximumWidth(CurrencyCode->fontMetrics().horizontalAdvance(u"WWW"_s) + 22);
     m_currencyCaption->setBuddy(CurrencyCode);
     m_rateCaption = new QLabel(block);
     CurrencyRate = lineEdit(block, u"CurrencyRate"_s);
     CurrencyRate->setMaxLength(20);
-    CurrencyRate->setMinimumWidth(CurrencyRate->fontMetrics().horizontalAdvance(u"000 000,000"_s) + 20);
+    CurrencyRate->setMinimumWidth(CurrencyRate->fontMetrics().horizontalAdvance(u"0000,00"_s) + 22);
     CurrencyTotal = new QLabel(block);
     CurrencyTotal->setObjectName(u"CurrencyTotal"_s);
 
@@ -289,6 +312,9 @@ QWidget *BudgetPanel::makeFigures(QWidget *content)
     figures->addWidget(m_rateCaption, 2, 3);
     figures->addWidget(CurrencyTotal, 3, 1, 1, 3);
     figures->setColumnStretch(2, 1);
+    // On a narrow panel the captions take two lines rather than push the fields out.
+    for (QLabel *caption : {m_contingencyCaption, m_totalCaption, m_currencyCaption, m_rateCaption})
+        caption->setWordWrap(true);
     return block;
 }
 
@@ -326,11 +352,18 @@ QWidget *BudgetPanel::makeFollowUp(QWidget *content)
 
 void BudgetPanel::arrange(int width)
 {
-    arrangeButtons(width - 30);
     const Arrangement wanted = width >= kWideFrom ? Arrangement::Wide : width >= kMediumFrom ? Arrangement::Medium : Arrangement::Narrow;
+    // Beside the chart the buttons have the figures' columns; else the whole width.
+    arrangeButtons(wanted == Arrangement::Wide ? (width - 40) * 8 / 13 - 16 : width - 40);
     if (wanted == m_arrangement)
         return;
     m_arrangement = wanted;
+    // The file's name beside the title, or under it on a narrow panel.
+    m_titleGrid->removeWidget(BudgetFileName);
+    if (wanted == Arrangement::Narrow)
+        m_titleGrid->addWidget(BudgetFileName, 1, 1, 1, 2);
+    else
+        m_titleGrid->addWidget(BudgetFileName, 0, 2);
     for (QWidget *block : {static_cast<QWidget *>(RecoveryBar), m_titleBlock, m_buttonsBlock, m_figuresBlock,
                            m_followUpBlock, static_cast<QWidget *>(m_chart)})
         m_grid->removeWidget(block);

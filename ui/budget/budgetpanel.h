@@ -100,8 +100,10 @@ private:
     QWidget *m_content;
     QGridLayout *m_grid;
     QWidget *m_titleBlock;
+    QGridLayout *m_titleGrid;
     QWidget *m_buttonsBlock;
     QGridLayout *m_buttonGrid;
+    QGridLayout *m_outputGrid;
     QList<QToolButton *> m_fileButtons;
     QList<QToolButton *> m_outputButtons;
     QWidget *m_figuresBlock;
