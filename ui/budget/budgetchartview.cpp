@@ -50,12 +50,12 @@ bool BudgetChartView::showsActual() const
 
 int BudgetChartView::legendHeight() const
 {
-    return showsActual() ? QFontMetrics(font()).height() + 4 : 0;
+    return showsActual() ? QFontMetrics(font()).height() + 2 : 0;
 }
 
 int BudgetChartView::readableHeight() const
 {
-    const int row = kLeastText + (showsActual() ? 9 : 6);
+    const int row = kLeastText + (showsActual() ? 8 : 6);
     return legendHeight() + int(std::max<std::size_t>(m_bars.size(), 1)) * row;
 }
 

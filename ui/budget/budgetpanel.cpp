@@ -62,6 +62,9 @@ constexpr int kMediumFrom = 600;
 
 const QString kBadStyle = u"QLineEdit { background: #ffe1e1; border: 1px solid #c62828; }"_s;
 const QString kTileStyle = u"QLabel { background: rgba(255, 255, 255, 225); color: #0b2545; border-radius: 6px; padding: 1px 6px; font-weight: bold; }"_s;
+// On the small tiles of a low window the total keeps clear of the tile's words.
+const QString kSmallTileStyle = u"QLabel { background: rgba(255, 255, 255, 225); color: #0b2545; border-radius: 5px; padding: 0 4px; font-weight: bold; font-size: 10px; }"_s;
+constexpr int kSmallTile = 80;
 const QString kOverStyle = u"QLabel { color: #c62828; }"_s;
 const QString kUnderStyle = u"QLabel { color: #0d7c75; }"_s;
 const QString kUnknownStyle = u"QLabel { color: #5a6b7d; font-weight: normal; font-style: italic; }"_s;
@@ -124,7 +127,7 @@ BudgetPanel::BudgetPanel(BudgetDocument &document, BudgetRecovery &recovery, Bud
 
     m_grid = new QGridLayout(m_content);
     m_grid->setSizeConstraint(QLayout::SetMinimumSize); // scrolls rather than squeezes
-    m_grid->setContentsMargins(12, 6, 10, 6);
+    m_grid->setContentsMargins(12, 4, 10, 4);
     m_grid->setHorizontalSpacing(16);
     m_grid->setVerticalSpacing(5);
 
@@ -350,6 +353,13 @@ QWidget *BudgetPanel::makeFollowUp(QWidget *content)
     return block;
 }
 
+void BudgetPanel::keepCaptionsWhole()
+{
+    // Captions wrap only on a narrow panel; with room they keep one line.
+    for (QLabel *caption : {m_contingencyCaption, m_totalCaption, m_currencyCaption, m_rateCaption})
+        caption->setMinimumWidth(m_arrangement == Arrangement::Narrow ? 0 : caption->fontMetrics().horizontalAdvance(caption->text()) + 2);
+}
+
 void BudgetPanel::arrange(int width)
 {
     const Arrangement wanted = width >= kWideFrom ? Arrangement::Wide : width >= kMediumFrom ? Arrangement::Medium : Arrangement::Narrow;
@@ -358,6 +368,7 @@ void BudgetPanel::arrange(int width)
     if (wanted == m_arrangement)
         return;
     m_arrangement = wanted;
+    keepCaptionsWhole();
     // The file's name beside the title, or under it on a narrow panel.
     m_titleGrid->removeWidget(BudgetFileName);
     if (wanted == Arrangement::Narrow)
@@ -439,6 +450,7 @@ void BudgetPanel::retranslate()
     m_actualCaption->setText(budgettexts::kActualTotal.in(L));
     m_paidCaption->setText(budgettexts::kPaidTotal.in(L));
     m_varianceCaption->setText(budgettexts::kVarianceTotal.in(L));
+    keepCaptionsWhole();
     RecoveryBar->retranslate(L);
     ContingencyPercent->setLocale(base::localeOf(L));
     // The menu shows in the screens' language: so do the buttons' actions.
@@ -582,9 +594,12 @@ void BudgetPanel::refreshTileTotals(const model::BudgetSummary &summary, base::L
         const model::BudgetSummary::Section &figures = summary.sections[std::size_t(index)];
         total->setText(figures.empty ? QString() : figures.priced ? base::tengeAmount(figures.tenge, L) : kWaiting.in(L));
         total->setVisible(!figures.empty);
-        total->adjustSize();
         QWidget *tile = total->parentWidget();
-        total->move(tile->width() - total->width() - 8, tile->height() - total->height() - 6);
+        const bool small = tile->height() < kSmallTile;
+        if (!total->styleSheet().isEmpty()) // styled from the menu's first show on
+            setSheet(total, small ? kSmallTileStyle : kTileStyle);
+        total->adjustSize();
+        total->move(tile->width() - total->width() - (small ? 5 : 8), tile->height() - total->height() - (small ? 3 : 6));
     }
 }
 

@@ -78,6 +78,7 @@ private:
     // wide panel, under the figures on a narrow one.
     void arrange(int width);
     void arrangeButtons(int width);
+    void keepCaptionsWhole();
     void refreshTileTotals(const model::BudgetSummary &summary, base::Language language);
     void refreshFollowUp(const model::BudgetSummary &summary, base::Language language);
     void refreshChart(const model::BudgetSummary &summary, base::Language language);

@@ -141,7 +141,9 @@ void FollowUpView::growToContents()
 {
     if (m_least.size() != Model::ColumnCount)
         return;
-    for (int column = 0; column < Model::ColumnCount; ++column) {
+    // What an edit can change: the figures and the follow-up's own texts.
+    for (const int column : {Model::ItemColumn, Model::EstimateColumn, Model::ActualColumn, Model::VarianceColumn, Model::PaidColumn,
+                             Model::ToPayColumn, Model::SupplierColumn, Model::DueColumn, Model::NoteColumn}) {
         const int wanted = std::max(m_least[column], contentWidth(column));
         if (wanted > columnWidth(column))
             setColumnWidth(column, wanted);
