@@ -132,6 +132,8 @@ BudgetPanel::BudgetPanel(BudgetDocument &document, BudgetRecovery &recovery, Bud
     m_grid->setVerticalSpacing(5);
 
     makeTileTotals();
+    // One column until the menu's layout gives the panel its width.
+    arrange(0);
 
     connect(BudgetTitle, &QLineEdit::textEdited, this, &BudgetPanel::applySettings);
     connect(ContingencyPercent, &QDoubleSpinBox::valueChanged, this, &BudgetPanel::applySettings);
@@ -241,10 +243,12 @@ void BudgetPanel::arrangeButtons(int width)
 {
     // The file's four on one row when they fit, else two and two; what
     // leaves for a manager on the row under them.
+    // (No width yet: two and two, without measuring texts at start-up.)
     int needed = 0;
-    for (QToolButton *button : std::as_const(m_fileButtons))
-        needed += button->sizeHint().width() + m_buttonGrid->horizontalSpacing();
-    const int columns = needed <= width ? int(m_fileButtons.size()) : 2;
+    if (width > 0)
+        for (QToolButton *button : std::as_const(m_fileButtons))
+            needed += button->sizeHint().width() + m_buttonGrid->horizontalSpacing();
+    const int columns = width > 0 && needed <= width ? int(m_fileButtons.size()) : 2;
     if (columns != m_fileColumns) {
         m_fileColumns = columns;
         for (QToolButton *button : std::as_const(m_fileButtons))
@@ -256,7 +260,7 @@ void BudgetPanel::arrangeButtons(int width)
         m_outputGrid->setColumnStretch(int(m_outputButtons.size()), columns == int(m_fileButtons.size()) ? 0 : 1);
     }
     // On one row the two rows' buttons stand in the same columns.
-    for (int c = 0; c < 4; ++c) {
+    for (int c = 0; c < 4 && width > 0; ++c) {
         int widest = 0;
         if (columns == int(m_fileButtons.size())) {
             if (c < m_fileButtons.size())
@@ -364,7 +368,7 @@ void BudgetPanel::arrange(int width)
 {
     const Arrangement wanted = width >= kWideFrom ? Arrangement::Wide : width >= kMediumFrom ? Arrangement::Medium : Arrangement::Narrow;
     // Beside the chart the buttons have the figures' columns; else the whole width.
-    arrangeButtons(wanted == Arrangement::Wide ? (width - 40) * 8 / 13 - 16 : width - 40);
+    arrangeButtons(wanted == Arrangement::Wide ? (width - 40) * 8 / 13 - 16 : std::max(width - 40, 0));
     if (wanted == m_arrangement)
         return;
     m_arrangement = wanted;
