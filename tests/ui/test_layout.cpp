@@ -5,6 +5,7 @@
 #include "testsupport.h"
 
 #include "model/sectionlist.h"
+#include "ui/budget/budgetactions.h"
 #include "ui/shell/code_main.h"
 #include "ui/common/picture.h"
 #include "ui/common/torvaneapplication.h"
@@ -222,6 +223,10 @@ private:
     {
         m_screens->setLanguage(language);
         auto *screen = m_screens->screen<ui::shell::ScreenFrame>(name);
+        if (!screen && name == u"Form_followup"_s) { // made on first use
+            ui::budget::BudgetActions::actionOf(m_screens->login.get(), ui::budget::BudgetActions::Id::FollowUp)->trigger();
+            screen = m_screens->screen<ui::shell::ScreenFrame>(name);
+        }
         screen->hide();
         screen->present();
         settle(screen);
@@ -254,7 +259,8 @@ void TestLayout::screenFitsItsTexts_data()
     QTest::addColumn<QString>("screen");
     QTest::addColumn<int>("language");
     static const char *const languages[] = {"fr", "ru", "en"};
-    for (const QString &name : innerScreens())
+    const QStringList names = innerScreens() + QStringList{u"Form_followup"_s};
+    for (const QString &name : names)
         for (int language = 0; language < 3; ++language)
             QTest::addRow("%s %s", qPrintable(name), languages[language]) << name << language;
 }

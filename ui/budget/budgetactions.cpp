@@ -1,14 +1,19 @@
 #include "ui/budget/budgetactions.h"
 
+#include "report/budgetreport.h"
 #include "ui/budget/budgetdocument.h"
+#include "ui/budget/budgetfilechooser.h"
 #include "ui/budget/budgetoutputs.h"
 #include "ui/budget/budgettexts.h"
+#include "ui/budget/followupwindow.h"
 #include "ui/budget/shortcutkeeper.h"
 #include "ui/common/errorreporter.h"
 #include "ui/shell/code_login.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDate>
+#include <QFileInfo>
 #include <QWidget>
 
 namespace torvane::ui::budget {
@@ -28,6 +33,9 @@ std::span<const BudgetActions::Entry> BudgetActions::entries()
          [](BudgetActions &a) { a.m_outputs.exportBudget(); }},
         {Id::Print, u"actionPrintBudget", u"Ctrl+P", &texts::kPrint, Group::Output, [](BudgetActions &a) { a.m_outputs.printBudget(); }},
         {Id::Pdf, u"actionPdfBudget", u"", &texts::kPdf, Group::Output, [](BudgetActions &a) { a.m_outputs.pdfBudget(); }},
+        {Id::FollowUp, u"actionFollowUp", u"Ctrl+L", &texts::kFollowUp, Group::FollowUp, [](BudgetActions &a) { a.openFollowUp(); }},
+        {Id::ExportFollowUpCsv, u"actionExportFollowUpCsv", u"", &texts::kExportFollowUpCsv, Group::FollowUp,
+         [](BudgetActions &a) { a.m_outputs.followUpCsv(); }},
     };
     return table;
 }
@@ -81,6 +89,11 @@ void BudgetActions::retranslate()
     for (const auto &[action, entry] : std::as_const(m_actions))
         if (action)
             action->setText(entry->text->in(language()));
+}
+
+void BudgetActions::openFollowUp()
+{
+    FollowUpWindow::of(m_login, m_document.budget(), *this)->present();
 }
 
 } // namespace torvane::ui::budget

@@ -29,9 +29,9 @@ class BudgetActions : public QObject
 {
     Q_OBJECT
 public:
-    enum class Id { New, Open, Save, SaveAs, Export, Print, Pdf };
-    // The budget's file, or what leaves it for a manager.
-    enum class Group { File, Output };
+    enum class Id { New, Open, Save, SaveAs, Export, Print, Pdf, FollowUp, ExportFollowUpCsv };
+    // The budget's file, what leaves it for a manager, or its follow-up.
+    enum class Group { File, Output, FollowUp };
     struct Entry {
         Id id;
         const char16_t *name; // the action's objectName
@@ -55,6 +55,7 @@ public:
 
 private:
     base::Language language() const;
+    void openFollowUp();
 
     BudgetDocument &m_document;
     BudgetOutputs &m_outputs;

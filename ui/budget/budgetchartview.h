@@ -6,7 +6,10 @@
 
 namespace torvane::ui::budget {
 
-// The chart of the overview: the same drawing as on paper.
+// The overview's chart: the same drawing as on paper (each section's share,
+// or estimate beside actual once an actual amount is known), with each
+// row's figures as its tooltip. It asks for the height that keeps every
+// row's text readable.
 class BudgetChartView : public QWidget
 {
 public:
@@ -14,11 +17,18 @@ public:
 
     // Draws these figures from now on.
     void setReport(report::BudgetReport report);
+    const report::BudgetReport &report() const { return m_report; }
+
+    // Height that keeps every row's text readable.
+    int readableHeight() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
+    int drawnLines() const;
+
     report::BudgetReport m_report;
 };
 

@@ -102,6 +102,7 @@ QString BudgetFileChooser::choose(Kind kind, bool save, const QString &suggested
         case Kind::Csv: filter = texts::kCsvFilter.in(L); break;
         }
         const QString title = kind == Kind::Budget ? (save ? texts::kSaveTitle : texts::kOpenTitle).in(L)
+            : kind == Kind::Csv                    ? texts::kCsvTitle.in(L)
                                                    : texts::kExportTitle.in(L);
         // Qt's own dialog rather than the desktop's: it speaks the language
         // chosen in the program, not the one of the desktop session.

@@ -3,6 +3,7 @@
 #include "base/programmodule.h"
 #include "report/budgetoutput.h"
 #include "report/budgetpdf.h"
+#include "report/followupcsv.h"
 #include "report/outputformat.h"
 #include "ui/budget/budgetdocument.h"
 #include "ui/budget/budgetfilechooser.h"
@@ -33,13 +34,15 @@ base::Language BudgetOutputs::language() const
     return common::ErrorReporter::instance().language();
 }
 
-QString BudgetOutputs::outputName(const QString &suffix) const
+QString BudgetOutputs::outputName(const QString &suffix, const QString &what) const
 {
     QString name = BudgetFileChooser::fileNameFrom(m_document.budget().settings().title);
     if (name.isEmpty() && !m_document.filePath().isEmpty())
         name = BudgetFileChooser::fileNameFrom(QFileInfo(m_document.filePath()).completeBaseName());
     if (name.isEmpty())
         name = texts::kBudgetWord.in(language());
+    if (!what.isEmpty())
+        name += u' ' + what;
     return name + u' ' + QDate::currentDate().toString(Qt::ISODate) + suffix;
 }
 
@@ -56,6 +59,25 @@ bool BudgetOutputs::pdfBudget()
     m_screen = QApplication::activeWindow();
     const QString path = BudgetFileChooser::choose(BudgetFileChooser::Kind::Pdf, true, outputName(report::suffixOf(OutputFormat::Pdf)));
     return !path.isEmpty() && write(path);
+}
+
+bool BudgetOutputs::followUpCsv()
+{
+    m_screen = QApplication::activeWindow();
+    const base::Language L = language();
+    QString path = BudgetFileChooser::choose(BudgetFileChooser::Kind::Csv, true, outputName(u".csv"_s, texts::kFollowUpWord.in(L)));
+    if (path.isEmpty())
+        return false;
+    path = QFileInfo(path).absoluteFilePath();
+    if (!path.endsWith(u".csv"_s, Qt::CaseInsensitive))
+        path += u".csv"_s;
+    const report::BudgetWriteResult written = report::saveWhole(path, report::followUpCsv(m_document.budget(), L));
+    if (!written.ok()) {
+        common::ErrorReporter::instance().report(written.message(L));
+        return false;
+    }
+    common::ErrorReporter::instance().tellWritten({path}, m_screen);
+    return true;
 }
 
 bool BudgetOutputs::exportTo(const QString &path)

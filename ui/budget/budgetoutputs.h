@@ -13,7 +13,7 @@ namespace torvane::ui::budget {
 class BudgetDocument;
 
 // The whole budget for a manager: one workbook (.xlsx or .xls), a PDF, or
-// the printer through a preview, in the language of the program's messages.
+// the printer through a preview, the follow-up table as CSV, in the language of the program's messages.
 // A budget that cannot be priced is refused, and nothing is written.
 class BudgetOutputs : public QObject
 {
@@ -26,12 +26,13 @@ public:
     bool exportBudget();                // asks for a workbook's name
     bool exportTo(const QString &path); // by the name's ending: .xlsx, .xls or .pdf; else .xlsx is added
     bool pdfBudget();                   // asks for a PDF's name
+    bool followUpCsv();                 // asks for a CSV's name: the follow-up table for other tools
     void printBudget();
 
 private:
     base::Language language() const;
     // From the title and the date: "Astana pavilion 2026-12-10.xlsx".
-    QString outputName(const QString &suffix) const;
+    QString outputName(const QString &suffix, const QString &what = {}) const;
     bool write(const QString &path);
 
     BudgetDocument &m_document;

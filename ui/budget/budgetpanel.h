@@ -9,6 +9,7 @@
 class QGridLayout;
 class QLabel;
 class QLineEdit;
+class QToolButton;
 
 namespace torvane::model {
 struct BudgetSummary;
@@ -29,10 +30,12 @@ class BudgetRecovery;
 class BudgetRecoveryBar;
 
 // The whole budget on the main menu: its title, file and modified mark, the
-// budget's action buttons, a chart of the sections' shares, the
-// contingency, the grand total and, at the user's own rate, the total in a
-// reference currency; and each section's total on its tile. Every figure
-// follows the sections as they change.
+// budget's action buttons, a chart of the sections' estimates (and their
+// actual amounts once known), the contingency, the grand total and, at the
+// user's own rate, the total in a reference currency; what is known since
+// the estimate (the actual total, what is paid, the variance) with the way
+// to the follow-up; and each section's total on its tile. Every figure
+// follows the budget as it changes.
 class BudgetPanel : public QFrame
 {
     Q_OBJECT
@@ -47,6 +50,10 @@ public:
     QLineEdit *CurrencyCode;
     QLineEdit *CurrencyRate;
     QLabel *CurrencyTotal;
+    QLabel *ActualTotal;
+    QLabel *PaidTotal;
+    QLabel *VarianceTotal;
+    QToolButton *OpenFollowUp;
     std::array<QLabel *, 8> TileTotal; // on the tiles, in the tiles' order
     BudgetRecoveryBar *RecoveryBar;
 
@@ -61,10 +68,20 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QGridLayout *makeButtons(QWidget *content);
-    QGridLayout *makeFigures(QWidget *content);
+    enum class Arrangement { None, Wide, Medium, Narrow };
+    QWidget *makeTitle(QWidget *content);
+    QWidget *makeButtons(QWidget *content);
+    QWidget *makeFigures(QWidget *content);
+    QWidget *makeFollowUp(QWidget *content);
     void makeTileTotals();
+    // The blocks of the panel for its width: the chart beside them on a
+    // wide panel, under the figures on a narrow one.
+    void arrange(int width);
+    void arrangeButtons(int width);
+    void keepCaptionsWhole();
     void refreshTileTotals(const model::BudgetSummary &summary, base::Language language);
+    void refreshFollowUp(const model::BudgetSummary &summary, base::Language language);
+    void refreshChart(const model::BudgetSummary &summary, base::Language language);
     bool besideTiles() const;
     void applySettings();
     base::Language language() const;
@@ -78,6 +95,22 @@ private:
     QLabel *m_totalCaption;
     QLabel *m_currencyCaption;
     QLabel *m_rateCaption;
+    QLabel *m_actualCaption;
+    QLabel *m_paidCaption;
+    QLabel *m_varianceCaption;
+    QWidget *m_content;
+    QGridLayout *m_grid;
+    QWidget *m_titleBlock;
+    QGridLayout *m_titleGrid;
+    QWidget *m_buttonsBlock;
+    QGridLayout *m_buttonGrid;
+    QGridLayout *m_outputGrid;
+    QList<QToolButton *> m_fileButtons;
+    QList<QToolButton *> m_outputButtons;
+    QWidget *m_figuresBlock;
+    QWidget *m_followUpBlock;
+    Arrangement m_arrangement = Arrangement::None;
+    int m_fileColumns = 0;
     bool m_updating = false;
     bool m_figuresWaiting = false;
 };

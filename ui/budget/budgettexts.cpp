@@ -1,6 +1,9 @@
 #include "ui/budget/budgettexts.h"
 
+#include "base/amountformat.h"
 #include "base/language.h"
+#include "model/followup.h"
+#include "model/followupmodel.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -176,6 +179,46 @@ QString recoveryOffer(const QString &name, const QDateTime &saved, base::Languag
                                   u"The unsaved budget “%1” from %2 can be restored."};
     const QString when = localeOf(language).toString(saved.toLocalTime(), QLocale::ShortFormat);
     return named.in(language).arg(name.isEmpty() ? kUntitled.in(language) : name, when);
+}
+
+QString otherCosts(base::Language language)
+{
+    // Asked of a table of no budget, which costs nothing to make.
+    static const QStringList names = [] {
+        model::Budget none(QList<const model::SectionCatalogue *>{});
+        model::FollowUpModel table(none);
+        QStringList all;
+        for (const base::Language L : base::kLanguages) {
+            table.setLanguage(L);
+            all << table.sectionName(-1);
+        }
+        return all;
+    }();
+    return names.value(base::codeOf(language));
+}
+
+QString removeLineQuestion(const QString &item, base::Language language)
+{
+    constexpr LocalizedText text{u"Supprimer la ligne « %1 » du budget ? Son estimation, ses montants et sa note partent avec elle.",
+                                 u"Удалить строку «%1» из бюджета? Её смета, суммы и примечание будут удалены вместе с ней.",
+                                 u"Remove the line “%1” from the budget? Its estimate, amounts and note go with it."};
+    return text.in(language).arg(item);
+}
+
+QString noteTooLong(int leftOut, base::Language language)
+{
+    constexpr LocalizedText text{u"Une note garde %1 caractères au plus : les %2 de trop n’ont pas été ajoutés.",
+                                 u"Примечание вмещает не больше %1 символов: лишние %2 не добавлены.",
+                                 u"A note keeps %1 characters at most: the %2 beyond that were not added."};
+    const QLocale locale = localeOf(language);
+    return text.in(language).arg(locale.toString(model::kMaxNoteLength), locale.toString(leftOut));
+}
+
+QString chartTip(const QString &section, const QString &estimate, const QString &actual, base::Language language)
+{
+    constexpr LocalizedText both{u"%1 — estimation %2, réel %3", u"%1 — смета %2, факт %3", u"%1 — estimate %2, actual %3"};
+    constexpr LocalizedText alone{u"%1 — estimation %2", u"%1 — смета %2", u"%1 — estimate %2"};
+    return actual.isEmpty() ? alone.in(language).arg(section, estimate) : both.in(language).arg(section, estimate, actual);
 }
 
 } // namespace torvane::ui::budget::budgettexts

@@ -34,6 +34,46 @@ inline constexpr LocalizedText kBudgetWord{u"Budget", u"Бюджет", u"Budget"
 inline constexpr LocalizedText kRestore{u"Restaurer", u"Восстановить", u"Restore"};
 inline constexpr LocalizedText kDiscard{u"Ignorer", u"Отказаться", u"Discard"};
 
+// The follow-up of the budget: its window, its table's tools, its figures.
+inline constexpr LocalizedText kFollowUp{u"Suivi…", u"Исполнение…", u"Follow-up…"};
+inline constexpr LocalizedText kFollowUpCaption{u"Suivi du budget", u"Исполнение бюджета", u"Budget follow-up"};
+inline constexpr LocalizedText kExportFollowUpCsv{u"Exporter le suivi en CSV…", u"Экспорт исполнения в CSV…",
+                                                  u"Export follow-up as CSV…"};
+inline constexpr LocalizedText kCsvTitle{u"Exporter le suivi en CSV", u"Экспорт исполнения в CSV", u"Export the follow-up as CSV"};
+inline constexpr LocalizedText kFollowUpWord{u"Suivi", u"Исполнение", u"Follow-up"};
+inline constexpr LocalizedText kAllSections{u"Toutes les sections", u"Все разделы", u"All sections"};
+inline constexpr LocalizedText kSectionFilter{u"Section :", u"Раздел:", u"Section:"};
+inline constexpr LocalizedText kOverEstimateOnly{u"Au-delà de l’estimation", u"Сверх сметы", u"Over the estimate"};
+inline constexpr LocalizedText kNotFullyPaidOnly{u"Pas entièrement payé", u"Оплачено не полностью", u"Not fully paid"};
+inline constexpr LocalizedText kSearchHint{u"Rechercher : poste, choix, fournisseur, note", u"Поиск: статья, выбор, поставщик, примечание",
+                                           u"Search: item, choices, supplier, note"};
+inline constexpr LocalizedText kAddLine{u"Ajouter une ligne", u"Добавить строку", u"Add line"};
+inline constexpr LocalizedText kRemoveLine{u"Supprimer la ligne", u"Удалить строку", u"Remove line"};
+inline constexpr LocalizedText kAddLineHint{u"Une ligne à vous dans la section choisie (ou dans « Autres frais »)",
+                                            u"Своя строка в выбранном разделе (или в «Прочих расходах»)",
+                                            u"A line of your own in the chosen section (or in “Other costs”)"};
+inline constexpr LocalizedText kRemoveLineHint{u"Supprime la ligne à vous sélectionnée (après confirmation)",
+                                               u"Удаляет выбранную свою строку (после вопроса)",
+                                               u"Removes the selected line of your own (it asks first)"};
+inline constexpr LocalizedText kNewLineItem{u"Nouvelle ligne", u"Новая строка", u"New line"};
+inline constexpr LocalizedText kNoDueDate{u"Sans échéance", u"Без срока", u"No due date"};
+inline constexpr LocalizedText kNoteHint{u"Entrée : nouvelle ligne ; Ctrl+Entrée : garder la note",
+                                         u"Enter — новая строка; Ctrl+Enter — сохранить примечание",
+                                         u"Enter: new line; Ctrl+Enter: keep the note"};
+inline constexpr LocalizedText kActualTotal{u"Réel", u"Факт", u"Actual"};
+inline constexpr LocalizedText kPaidTotal{u"Payé", u"Оплачено", u"Paid"};
+inline constexpr LocalizedText kVarianceTotal{u"Écart", u"Отклонение", u"Variance"};
+inline constexpr LocalizedText kNotKnownYet{u"pas encore connu", u"пока неизвестно", u"not known yet"};
+inline constexpr LocalizedText kEstimateLegend{u"Estimation", u"Смета", u"Estimate"};
+inline constexpr LocalizedText kActualLegend{u"Réel", u"Факт", u"Actual"};
+
+// What the follow-up table calls the lines of no section.
+QString otherCosts(base::Language language);
+QString removeLineQuestion(const QString &item, base::Language language);
+QString noteTooLong(int leftOut, base::Language language);
+// A section's bar in the chart: its estimate and, when known, its actual.
+QString chartTip(const QString &section, const QString &estimate, const QString &actual, base::Language language);
+
 QString saveChanges(const QString &name, base::Language language);
 QString readFailure(const model::budgetfile::ReadResult &result, const QString &path, base::Language language);
 QString readFailureReason(const model::budgetfile::ReadResult &result, base::Language language);

@@ -34,6 +34,14 @@ constexpr base::LocalizedText kClearSection{u"Effacer la section", u"Очист�
 constexpr base::LocalizedText kClearQuestion{u"Effacer tout ce qui a été saisi dans « %1 » ?",
                                              u"Удалить всё, что введено в разделе «%1»?",
                                              u"Clear everything entered in “%1”?"};
+constexpr base::LocalizedText kFollowUpToo{
+    u"Lignes avec un suivi (montants réels, paiements, fournisseurs, notes) : %1.\nOui efface aussi ce suivi ; Non le garde dans le tableau de suivi ; Annuler n’efface rien.",
+    u"Строк с данными исполнения (факт, оплаты, поставщики, примечания): %1.\n«Да» удалит и эти данные; «Нет» оставит их в таблице исполнения; «Отмена» ничего не удалит.",
+    u"Lines with follow-up data (actual amounts, payments, suppliers, notes): %1.\nYes clears that follow-up data too; No keeps it in the follow-up table; Cancel clears nothing."};
+constexpr base::LocalizedText kOnlyFollowUp{
+    u"Rien n’est plus saisi dans « %1 », mais des lignes gardent un suivi (montants réels, paiements, fournisseurs, notes) : %2. L’effacer aussi ?",
+    u"В разделе «%1» больше ничего не введено, но у строк остались данные исполнения (факт, оплаты, поставщики, примечания): %2. Удалить и их?",
+    u"Nothing is entered in “%1” any more, but lines keep follow-up data (actual amounts, payments, suppliers, notes): %2. Clear that too?"};
 
 const QString kStaleAmountStyle =
     u"QLineEdit { background: #fff6e0; border: 1px dashed #b0892c; color: #8a6d1f; font-style: italic; }"_s;
@@ -249,14 +257,32 @@ void SectionScreen::Timer1Timer()
 
 void SectionScreen::ClearSectionClick()
 {
-    if (m_budget.entries(m_index).isEmpty())
+    const bool entries = !m_budget.entries(m_index).isEmpty();
+    const int followedUp = int(m_budget.followUps(m_index).size());
+    if (!entries && followedUp == 0)
         return;
     using Answer = common::ErrorReporter::Answer;
+    common::ErrorReporter &reporter = common::ErrorReporter::instance();
     const base::Language L = base::languageOr(langin);
-    if (common::ErrorReporter::instance().ask(kClearQuestion.in(L).arg(m_catalogue.caption.in(L)), {Answer::Yes, Answer::No},
-                                      Answer::No)
-        == Answer::Yes)
-        common::BudgetEditor::of(m_budget).clearSection(m_index, false);
+    const QString caption = m_catalogue.caption.in(L);
+    common::BudgetEditor &editor = common::BudgetEditor::of(m_budget);
+    if (followedUp == 0) {
+        if (reporter.ask(kClearQuestion.in(L).arg(caption), {Answer::Yes, Answer::No}, Answer::No) == Answer::Yes)
+            editor.clearSection(m_index, false);
+        return;
+    }
+    // Quotes, invoices and payments are never lost with the entries unless the user says so.
+    if (!entries) {
+        if (reporter.ask(kOnlyFollowUp.in(L).arg(caption).arg(followedUp), {Answer::Yes, Answer::No}, Answer::No) == Answer::Yes)
+            editor.clearSection(m_index, true);
+        return;
+    }
+    const QString question = kClearQuestion.in(L).arg(caption) + u' ' + kFollowUpToo.in(L).arg(followedUp);
+    switch (reporter.ask(question, {Answer::Yes, Answer::No, Answer::Cancel}, Answer::No)) {
+    case Answer::Yes: editor.clearSection(m_index, true); break;
+    case Answer::No: editor.clearSection(m_index, false); break;
+    default: break;
+    }
 }
 
 void SectionScreen::Timer2Timer()
