@@ -29,13 +29,13 @@ class BudgetActions : public QObject
 {
     Q_OBJECT
 public:
-    enum class Id { New, Open, Save, SaveAs, Export, Print, Pdf };
-    // The budget's file, or what leaves it for a manager.
-    enum class Group { File, Output };
+    enum class Id { New, Open, Save, SaveAs, Export, Print, Pdf, Undo, Redo };
+    // The budget's file, what leaves it for a manager, or its history.
+    enum class Group { File, Output, Edit };
     struct Entry {
         Id id;
         const char16_t *name; // the action's objectName
-        const char16_t *keys; // its shortcut; empty: none
+        const char16_t *keys; // its shortcuts, separated by "; "; empty: none
         const base::LocalizedText *text;
         Group group;
         void (*run)(BudgetActions &actions);
@@ -55,6 +55,8 @@ public:
 
 private:
     base::Language language() const;
+    // Undo and redo say what they would take back, and can only when there is something.
+    void showHistory();
 
     BudgetDocument &m_document;
     BudgetOutputs &m_outputs;

@@ -15,6 +15,7 @@
 #include "ui/budget/budgettexts.h"
 #include "ui/common/budgeteditor.h"
 #include "ui/common/errorreporter.h"
+#include "ui/common/ownundoblocker.h"
 #include "ui/common/percentbox.h"
 #include "ui/common/picture.h"
 #include "ui/shell/code_login.h"
@@ -131,6 +132,7 @@ BudgetPanel::BudgetPanel(BudgetDocument &document, BudgetRecovery &recovery, Bud
     grid->setRowStretch(2, 1);
 
     makeTileTotals();
+    common::OwnUndoBlocker::installOnFieldsOf(content);
 
     connect(BudgetTitle, &QLineEdit::textEdited, this, &BudgetPanel::applySettings);
     connect(ContingencyPercent, &QDoubleSpinBox::valueChanged, this, &BudgetPanel::applySettings);
@@ -164,10 +166,10 @@ BudgetPanel::BudgetPanel(BudgetDocument &document, BudgetRecovery &recovery, Bud
 
 QGridLayout *BudgetPanel::makeButtons(QWidget *content)
 {
-    // The budget's actions in two rows: the file, then what leaves for a manager.
+    // The budget's actions in rows: the file, what leaves for a manager, its history.
     auto *buttons = new QGridLayout;
     buttons->setSpacing(4);
-    std::array<int, 2> columns{};
+    std::array<int, 3> columns{};
     QToolButton *open = nullptr;
     for (const BudgetActions::Entry &entry : BudgetActions::entries()) {
         auto *button = new QToolButton(content);
