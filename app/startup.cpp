@@ -8,6 +8,7 @@
 #include "ui/budget/budgetoutputs.h"
 #include "ui/budget/budgetpanel.h"
 #include "ui/budget/budgetrecovery.h"
+#include "ui/common/budgeteditor.h"
 #include "ui/common/errorreporter.h"
 #include "ui/common/languagesetting.h"
 #include "ui/sections/sectionforms.h"
@@ -15,6 +16,8 @@
 #include "ui/shell/code_faq.h"
 #include "ui/shell/code_login.h"
 #include "ui/shell/code_main.h"
+
+#include <QFile>
 
 namespace torvane::app {
 
@@ -60,6 +63,9 @@ std::unique_ptr<ui::shell::TForm_login> createScreens(const QString &budgetAtSta
             actions->installOn(screen);
     new ui::budget::BudgetPanel(*document, *recovery, *actions, menu);
     QObject::connect(login.get(), &ui::shell::TForm_login::languageChosen, actions, &ui::budget::BudgetActions::retranslate);
+    // Undone back to what was saved: the recovery copy has nothing left to recover.
+    QObject::connect(&ui::common::BudgetEditor::of(*budget), &ui::common::BudgetEditor::backAtSaved, recovery,
+                     [recovery] { QFile::remove(recovery->path()); });
     login->setCloseGuard([document, recovery] {
         bool discarded = false;
         if (!document->confirmDiscard(&discarded))

@@ -208,6 +208,11 @@ int FollowUpModel::columnCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : ColumnCount;
 }
 
+QString FollowUpModel::columnTitle(int column, base::Language language)
+{
+    return column >= 0 && column < ColumnCount ? kHeaders[column].in(language) : QString();
+}
+
 QVariant FollowUpModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)

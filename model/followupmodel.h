@@ -81,6 +81,8 @@ public:
 
     // The name of a section in the table; "Other costs" for -1.
     QString sectionName(int section) const;
+    // A column's header in a language.
+    static QString columnTitle(int column, base::Language language);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;

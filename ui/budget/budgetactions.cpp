@@ -7,7 +7,9 @@
 #include "ui/budget/budgettexts.h"
 #include "ui/budget/followupwindow.h"
 #include "ui/budget/shortcutkeeper.h"
+#include "ui/common/budgeteditor.h"
 #include "ui/common/errorreporter.h"
+#include "ui/common/undotexts.h"
 #include "ui/shell/code_login.h"
 
 #include <QAction>
@@ -36,6 +38,10 @@ std::span<const BudgetActions::Entry> BudgetActions::entries()
         {Id::FollowUp, u"actionFollowUp", u"Ctrl+L", &texts::kFollowUp, Group::FollowUp, [](BudgetActions &a) { a.openFollowUp(); }},
         {Id::ExportFollowUpCsv, u"actionExportFollowUpCsv", u"", &texts::kExportFollowUpCsv, Group::FollowUp,
          [](BudgetActions &a) { a.m_outputs.followUpCsv(); }},
+        {Id::Undo, u"actionUndo", u"Ctrl+Z", &common::undotexts::kUndo, Group::Edit,
+         [](BudgetActions &a) { common::BudgetEditor::of(a.m_document.budget()).undo(); }},
+        {Id::Redo, u"actionRedo", u"Ctrl+Shift+Z; Ctrl+Y", &common::undotexts::kRedo, Group::Edit,
+         [](BudgetActions &a) { common::BudgetEditor::of(a.m_document.budget()).redo(); }},
     };
     return table;
 }
@@ -57,6 +63,7 @@ BudgetActions::BudgetActions(BudgetDocument &document, BudgetOutputs &outputs, u
 {
     setObjectName(u"BudgetActions"_s);
     qApp->installEventFilter(m_shortcuts);
+    connect(&common::BudgetEditor::of(m_document.budget()), &common::BudgetEditor::historyChanged, this, &BudgetActions::showHistory);
 }
 
 base::Language BudgetActions::language() const
@@ -69,14 +76,16 @@ void BudgetActions::installOn(QWidget *screen)
     for (const Entry &entry : entries()) {
         auto *action = new QAction(entry.text->in(language()), screen);
         action->setObjectName(QString::fromUtf16(entry.name));
-        const QKeySequence keys(QString::fromUtf16(entry.keys));
-        action->setShortcut(keys);
+        const QList<QKeySequence> keys = QKeySequence::listFromString(QString::fromUtf16(entry.keys));
+        action->setShortcuts(keys);
         action->setShortcutContext(Qt::WindowShortcut);
-        m_shortcuts->keep(keys);
+        for (const QKeySequence &key : keys)
+            m_shortcuts->keep(key);
         connect(action, &QAction::triggered, this, [this, run = entry.run] { common::guarded([&] { run(*this); }); });
         screen->addAction(action);
         m_actions.append({action, &entry});
     }
+    showHistory();
 }
 
 QAction *BudgetActions::actionOf(const QWidget *screen, Id id)
@@ -89,6 +98,24 @@ void BudgetActions::retranslate()
     for (const auto &[action, entry] : std::as_const(m_actions))
         if (action)
             action->setText(entry->text->in(language()));
+    showHistory();
+}
+
+void BudgetActions::showHistory()
+{
+    const common::BudgetEditor &editor = common::BudgetEditor::of(m_document.budget());
+    const base::Language L = language();
+    const QString undo = QString(editor.undoText(L)).replace(u'&', u"&&"_s);
+    const QString redo = QString(editor.redoText(L)).replace(u'&', u"&&"_s);
+    for (const auto &[action, entry] : std::as_const(m_actions)) {
+        if (!action || (entry->id != Id::Undo && entry->id != Id::Redo))
+            continue;
+        const bool undoing = entry->id == Id::Undo;
+        // A button shows the bare word; the action and its tooltip say what.
+        action->setIconText(entry->text->in(L));
+        action->setText(undoing ? undo : redo);
+        action->setEnabled(undoing ? editor.canUndo() : editor.canRedo());
+    }
 }
 
 void BudgetActions::openFollowUp()

@@ -29,13 +29,13 @@ class BudgetActions : public QObject
 {
     Q_OBJECT
 public:
-    enum class Id { New, Open, Save, SaveAs, Export, Print, Pdf, FollowUp, ExportFollowUpCsv };
-    // The budget's file, what leaves it for a manager, or its follow-up.
-    enum class Group { File, Output, FollowUp };
+    enum class Id { New, Open, Save, SaveAs, Export, Print, Pdf, FollowUp, ExportFollowUpCsv, Undo, Redo };
+    // The budget's file, what leaves it for a manager, its follow-up, or its history.
+    enum class Group { File, Output, FollowUp, Edit };
     struct Entry {
         Id id;
         const char16_t *name; // the action's objectName
-        const char16_t *keys; // its shortcut; empty: none
+        const char16_t *keys; // its shortcuts, separated by "; "; empty: none
         const base::LocalizedText *text;
         Group group;
         void (*run)(BudgetActions &actions);
@@ -56,6 +56,8 @@ public:
 private:
     base::Language language() const;
     void openFollowUp();
+    // Undo and redo say what they would take back, and can only when there is something.
+    void showHistory();
 
     BudgetDocument &m_document;
     BudgetOutputs &m_outputs;

@@ -17,6 +17,7 @@
 #include "ui/budget/budgettexts.h"
 #include "ui/common/budgeteditor.h"
 #include "ui/common/errorreporter.h"
+#include "ui/common/ownundoblocker.h"
 #include "ui/common/percentbox.h"
 #include "ui/common/picture.h"
 #include "ui/shell/code_login.h"
@@ -134,6 +135,7 @@ BudgetPanel::BudgetPanel(BudgetDocument &document, BudgetRecovery &recovery, Bud
     makeTileTotals();
     // One column until the menu's layout gives the panel its width.
     arrange(0);
+    common::OwnUndoBlocker::installOnFieldsOf(m_content);
 
     connect(BudgetTitle, &QLineEdit::textEdited, this, &BudgetPanel::applySettings);
     connect(ContingencyPercent, &QDoubleSpinBox::valueChanged, this, &BudgetPanel::applySettings);
@@ -199,7 +201,7 @@ QWidget *BudgetPanel::makeTitle(QWidget *content)
 
 QWidget *BudgetPanel::makeButtons(QWidget *content)
 {
-    // The budget's actions in two rows: the file, then what leaves for a manager.
+    // The budget's actions in rows: the file, what leaves for a manager, its history.
     auto *block = new QWidget(content);
     auto *rows = new QVBoxLayout(block);
     rows->setContentsMargins(0, 0, 0, 0);
@@ -208,8 +210,11 @@ QWidget *BudgetPanel::makeButtons(QWidget *content)
     m_buttonGrid->setSpacing(5);
     m_outputGrid = new QGridLayout;
     m_outputGrid->setSpacing(5);
+    m_editGrid = new QGridLayout;
+    m_editGrid->setSpacing(5);
     rows->addLayout(m_buttonGrid);
     rows->addLayout(m_outputGrid);
+    rows->addLayout(m_editGrid);
     QToolButton *open = nullptr;
     for (const BudgetActions::Entry &entry : BudgetActions::entries()) {
         if (entry.group == BudgetActions::Group::FollowUp)
@@ -219,7 +224,10 @@ QWidget *BudgetPanel::makeButtons(QWidget *content)
             button->setDefaultAction(action);
         button->setToolButtonStyle(Qt::ToolButtonTextOnly);
         button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-        (entry.group == BudgetActions::Group::File ? m_fileButtons : m_outputButtons) << button;
+        (entry.group == BudgetActions::Group::File     ? m_fileButtons
+         : entry.group == BudgetActions::Group::Output ? m_outputButtons
+                                                       : m_editButtons)
+            << button;
         if (entry.id == BudgetActions::Id::Open)
             open = button;
     }
@@ -258,6 +266,9 @@ void BudgetPanel::arrangeButtons(int width)
         for (int i = 0; i < m_outputButtons.size(); ++i)
             m_outputGrid->addWidget(m_outputButtons[i], 0, i);
         m_outputGrid->setColumnStretch(int(m_outputButtons.size()), columns == int(m_fileButtons.size()) ? 0 : 1);
+        for (int i = 0; i < m_editButtons.size(); ++i)
+            m_editGrid->addWidget(m_editButtons[i], 0, i);
+        m_editGrid->setColumnStretch(int(m_editButtons.size()), 1);
     }
     // On one row the two rows' buttons stand in the same columns.
     for (int c = 0; c < 4 && width > 0; ++c) {
@@ -267,9 +278,12 @@ void BudgetPanel::arrangeButtons(int width)
                 widest = m_fileButtons[c]->sizeHint().width();
             if (c < m_outputButtons.size())
                 widest = std::max(widest, m_outputButtons[c]->sizeHint().width());
+            if (c < m_editButtons.size())
+                widest = std::max(widest, m_editButtons[c]->sizeHint().width());
         }
         m_buttonGrid->setColumnMinimumWidth(c, widest);
         m_outputGrid->setColumnMinimumWidth(c, widest);
+        m_editGrid->setColumnMinimumWidth(c, widest);
     }
 }
 

@@ -105,8 +105,10 @@ private:
     QWidget *m_buttonsBlock;
     QGridLayout *m_buttonGrid;
     QGridLayout *m_outputGrid;
+    QGridLayout *m_editGrid;
     QList<QToolButton *> m_fileButtons;
     QList<QToolButton *> m_outputButtons;
+    QList<QToolButton *> m_editButtons; // undo and redo
     QWidget *m_figuresBlock;
     QWidget *m_followUpBlock;
     Arrangement m_arrangement = Arrangement::None;

@@ -11,6 +11,7 @@
 #include "ui/common/flatfield.h"
 #include "ui/common/messages.h"
 #include "ui/common/oneshottimer.h"
+#include "ui/common/ownundoblocker.h"
 #include "ui/sections/sectiongridview.h"
 #include "ui/common/picture.h"
 #include "ui/sections/tabbutton.h"
@@ -88,6 +89,22 @@ SectionScreen::SectionScreen(const SectionCatalogue &catalogue, ui::shell::Scree
             Timer3->switchOn();
     });
     FormCreate();
+    // An undo or redo shows where it acted: the entry at once, and on an open
+    // screen the field on its tab, with the focus; a hidden section stays hidden.
+    connect(&common::BudgetEditor::of(m_budget), &common::BudgetEditor::actedOn, this, [this](const common::BudgetPlace &place) {
+        if (place.kind != common::BudgetPlace::Kind::Entry || place.section != m_index)
+            return;
+        if (m_grid->showEntries(m_budget.entries(m_index), false))
+            Timer3->switchOn();
+        QWidget *field = m_grid->widget(place.cell);
+        if (!field || !isVisible())
+            return;
+        const int tab = m_grid->grid().cell(place.cell).tab;
+        ButtonClick(tab);
+        ScrollBox[tab - 1]->ensureWidgetVisible(field);
+        field->setFocus(Qt::OtherFocusReason);
+    });
+    common::OwnUndoBlocker::installOnFieldsOf(this);
 }
 
 void SectionScreen::buildDesignControls()
