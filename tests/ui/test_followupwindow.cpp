@@ -21,6 +21,7 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QToolButton>
@@ -138,6 +139,7 @@ private slots:
     void filtersKeepSubtotalsWithTheirLines_data();
     void filtersKeepSubtotalsWithTheirLines();
     void addAndRemoveAnOwnLine();
+    void undoInTheWindowShowsItsCell();
     void refusedAmountKeepsTheOldValue_data();
     void refusedAmountKeepsTheOldValue();
     void shortcutFromAFocusedQuantityField();
@@ -421,6 +423,41 @@ void TestFollowUpWindow::clearSectionAsksAboutFollowUp()
         QVERIFY(estimate.data(Model::ClearedRole).toBool());
         QCOMPARE(cellOf(window, u"Flights"_s, Model::ActualColumn).data().toString(), u"64,500"_s);
     }
+}
+
+void TestFollowUpWindow::undoInTheWindowShowsItsCell()
+{
+    Pavilion pavilion;
+    FollowUpWindow *window = pavilion.open();
+    QVERIFY(window);
+    typeInto(window, cellOf(window, u"Insurance"_s, Model::ActualColumn), u"275 000"_s);
+    typeInto(window, cellOf(window, u"Flights"_s, Model::SupplierColumn), u"SCAT"_s);
+    QCOMPARE(pavilion.budget->ownLines().back().followUp.actual, u"275 000"_s);
+    QCOMPARE(pavilion.panel->ActualTotal->text(), u"₸405,000.50"_s);
+
+    // Ctrl+Z typed into an open cell takes back the budget's last step; the
+    // cell's unfinished text is not kept behind the user's back.
+    const QModelIndex supplier = cellOf(window, u"Brochures"_s, Model::SupplierColumn);
+    window->FollowUpTable->setCurrentIndex(supplier);
+    window->FollowUpTable->edit(supplier);
+    QPointer<QWidget> editor = QApplication::focusWidget();
+    QVERIFY(qobject_cast<QLineEdit *>(editor));
+    QTest::keyClicks(editor, u"Print"_s);
+    QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    QCOMPARE(pavilion.budget->followUp(pavilion.logistics, 1, 1).supplier, QString());
+    if (editor)
+        QTest::keyClick(editor, Qt::Key_Escape);
+    QCOMPARE(cellOf(window, u"Brochures"_s, Model::SupplierColumn).data().toString(), QString());
+
+    // The next undo goes back to the first edit and shows its cell.
+    window->FollowUpTable->setCurrentIndex(cellOf(window, u"Flights"_s, Model::ItemColumn));
+    ui::budget::BudgetActions::actionOf(window, ui::budget::BudgetActions::Id::Undo)->trigger();
+    QCOMPARE(pavilion.budget->ownLines().back().followUp.actual, u"250 000"_s);
+    QCOMPARE(pavilion.panel->ActualTotal->text(), u"₸380,000.50"_s);
+    QCOMPARE(window->FollowUpTable->currentIndex(), cellOf(window, u"Insurance"_s, Model::ActualColumn));
+    ui::budget::BudgetActions::actionOf(window, ui::budget::BudgetActions::Id::Redo)->trigger();
+    QCOMPARE(pavilion.budget->ownLines().back().followUp.actual, u"275 000"_s);
 }
 
 void TestFollowUpWindow::csvReadsBack()

@@ -7,6 +7,7 @@
 #include "ui/budget/budgetlook.h"
 #include "ui/budget/duedateedit.h"
 #include "ui/budget/noteedit.h"
+#include "ui/common/ownundoblocker.h"
 
 #include <QAbstractItemView>
 #include <QAbstractProxyModel>
@@ -55,6 +56,15 @@ void FollowUpDelegate::finish(QWidget *editor)
 }
 
 QWidget *FollowUpDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    // Ctrl+Z in an open cell is the budget's undo, as in every other field.
+    QWidget *editor = makeEditor(parent, option, index);
+    if (editor)
+        common::OwnUndoBlocker::installOn(editor);
+    return editor;
+}
+
+QWidget *FollowUpDelegate::makeEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     const base::Language language = m_model.language();
     switch (index.column()) {

@@ -41,6 +41,7 @@ protected:
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;
 
 private:
+    QWidget *makeEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const;
     QModelIndex sourceOf(const QModelIndex &index) const;
     void finish(QWidget *editor);
 

@@ -10,6 +10,7 @@
 #include "ui/budget/followupproxy.h"
 #include "ui/budget/followupview.h"
 #include "ui/common/budgeteditor.h"
+#include "ui/common/ownundoblocker.h"
 #include "ui/common/errorreporter.h"
 #include "ui/common/oneshottimer.h"
 #include "ui/common/picture.h"
@@ -153,8 +154,29 @@ FollowUpWindow::FollowUpWindow(shell::ScreenHost *login, model::Budget &budget, 
     connect(m_model, &QAbstractItemModel::dataChanged, this, growLater);
     connect(m_model, &QAbstractItemModel::modelReset, this, growLater);
 
+    // An undo or redo of a follow-up edit shows its cell, when the window is open.
+    connect(&editor, &common::BudgetEditor::actedOn, this, [this](const common::BudgetPlace &place) { showPlace(place); });
+    common::OwnUndoBlocker::installOnFieldsOf(this);
+
     Timer1->setHandler([this] { Timer1Timer(); });
     retranslate();
+}
+
+void FollowUpWindow::showPlace(const common::BudgetPlace &place)
+{
+    using Kind = common::BudgetPlace::Kind;
+    if (!isVisible() || (place.kind != Kind::FollowUp && place.kind != Kind::OwnLine))
+        return;
+    const int row = place.kind == Kind::OwnLine ? m_model->rowOfOwnLine(place.ownIndex)
+                                                : m_model->rowOfCatalogueRow(place.section, place.tab, place.row);
+    if (row < 0)
+        return;
+    const QModelIndex shown = m_proxy->mapFromSource(m_model->index(row, std::max(place.column, 0)));
+    if (!shown.isValid())
+        return; // filtered out: the filters stay as the user set them
+    FollowUpTable->setCurrentIndex(shown);
+    FollowUpTable->scrollTo(shown);
+    FollowUpTable->setFocus(Qt::OtherFocusReason);
 }
 
 void FollowUpWindow::retranslate()

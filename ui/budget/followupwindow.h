@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/common/budgetcommand.h"
 #include "ui/shell/screenframe.h"
 
 class QCheckBox;
@@ -65,6 +66,7 @@ private:
     // Rows of the tools for the card's width: as many on a row as fit.
     void arrangeTools(int width);
     void updateRemovable();
+    void showPlace(const common::BudgetPlace &place);
 
     model::Budget &m_budget;
     model::FollowUpModel *m_model;

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 
 namespace torvane::ui::common {
 
@@ -60,6 +61,16 @@ void OwnUndoBlocker::installOnFieldsOf(QWidget *root)
         field->installEventFilter(blocker);
     for (QAbstractSpinBox *box : root->findChildren<QAbstractSpinBox *>())
         box->installEventFilter(blocker);
+}
+
+void OwnUndoBlocker::installOn(QWidget *field)
+{
+    auto *blocker = new OwnUndoBlocker(field);
+    field->installEventFilter(blocker);
+    for (QLineEdit *inner : field->findChildren<QLineEdit *>())
+        inner->installEventFilter(blocker);
+    if (auto *text = qobject_cast<QPlainTextEdit *>(field))
+        text->setUndoRedoEnabled(false);
 }
 
 bool OwnUndoBlocker::eventFilter(QObject *watched, QEvent *event)

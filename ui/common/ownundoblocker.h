@@ -17,6 +17,8 @@ class OwnUndoBlocker : public QObject
 public:
     // Every line edit and spin box inside root as it stands now.
     static void installOnFieldsOf(QWidget *root);
+    // One field made later, such as a table's cell editor.
+    static void installOn(QWidget *field);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
