@@ -6,6 +6,8 @@
 // --demo fills a row of every group; --reports also saves each section's
 // report (in each language) into DIR/reports without opening it.
 
+#include "ui/budget/budgetactions.h"
+#include "ui/budget/budgetdocument.h"
 #include "ui/common/errorreporter.h"
 #include "ui/common/oneshottimer.h"
 #include "app/startup.h"
@@ -18,6 +20,7 @@
 #include "ui/shell/screenframe.h"
 
 #include <QComboBox>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -163,7 +166,26 @@ int main(int argc, char **argv)
         auto *menu = login->findChild<ui::shell::ScreenFrame *>(u"Form_main"_s, Qt::FindDirectChildrenOnly);
         menu->present();
         ui::common::runPendingSteps(menu);
+        if (demo) {
+            // Something arrived since the estimate: a quote, a payment, a line of one's own.
+            model::Budget &budget = app::documentOf(*login)->budget();
+            if (budget.ownLines().empty()) {
+                const int logistics = budget.indexOf(u"Form_logistic"_s);
+                budget.setFollowUp(logistics, 1, 1, {u"64 500"_s, u"30 000"_s, u"Air Astana"_s, QDate(2017, 5, 2), u"Invoice 118"_s});
+                budget.addOwnLine({-1, u"Stand design agency"_s, u"450 000"_s, {u"470 000"_s, {}, u"Atelier Nord"_s, {}, {}}});
+            }
+            QCoreApplication::processEvents();
+        }
         ok &= save(menu, out + u"/main_filled"_s + suffix + u".png"_s);
+        if (demo) {
+            ui::budget::BudgetActions::actionOf(menu, ui::budget::BudgetActions::Id::FollowUp)->trigger();
+            if (auto *window = login->findChild<ui::shell::ScreenFrame *>(u"Form_followup"_s, Qt::FindDirectChildrenOnly)) {
+                ui::common::runPendingSteps(window);
+                QCoreApplication::processEvents();
+                ok &= save(window, out + u"/followup"_s + suffix + u".png"_s);
+                window->hide();
+            }
+        }
         menu->hide();
     }
     for (const QString &message : ui::common::ErrorReporter::instance().recorded())

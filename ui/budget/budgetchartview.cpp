@@ -46,8 +46,8 @@ int BudgetChartView::drawnLines() const
 
 int BudgetChartView::readableHeight() const
 {
-    // The drawing gives a row's text about half its height; the legend takes a row.
-    const int row = kLeastText * 2;
+    // The drawing gives a row's text about six tenths of its height; the legend takes a row.
+    const int row = kLeastText * 5 / 3;
     const int lines = std::max(drawnLines(), 1) + (compares(m_report) ? 1 : 0);
     return lines * row;
 }

@@ -29,9 +29,13 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QToolButton>
@@ -43,6 +47,33 @@ using namespace Qt::StringLiterals;
 using base::LocalizedText;
 
 namespace {
+
+// Undo's arrow bends back to the left, redo's to the right; drawn for one
+// and two device pixels a point, white on the panel's dark buttons.
+QIcon historyIcon(bool redo)
+{
+    QIcon icon;
+    for (const int scale : {1, 2}) {
+        QPixmap pixmap(18 * scale, 18 * scale);
+        pixmap.setDevicePixelRatio(scale);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        if (redo)
+            painter.setTransform(QTransform(-1, 0, 0, 1, 18, 0));
+        painter.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        QPainterPath bend;
+        bend.moveTo(4.5, 7.5);
+        bend.lineTo(11, 7.5);
+        bend.cubicTo(17, 7.5, 17, 15, 11, 15);
+        bend.lineTo(7, 15);
+        painter.drawPath(bend);
+        painter.drawPolyline(QPolygonF({QPointF(8, 4), QPointF(4.5, 7.5), QPointF(8, 11)}));
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
 
 constexpr LocalizedText kTitleCaption{u"Titre", u"Название", u"Title"};
 constexpr LocalizedText kTitlePlaceholder{u"Budget du pavillon", u"Бюджет павильона", u"Pavilion budget"};
@@ -201,7 +232,8 @@ QWidget *BudgetPanel::makeTitle(QWidget *content)
 
 QWidget *BudgetPanel::makeButtons(QWidget *content)
 {
-    // The budget's actions in rows: the file, what leaves for a manager, its history.
+    // The budget's actions in two rows: the file, then what leaves for a manager;
+    // undo and redo stand beside the title, as arrows.
     auto *block = new QWidget(content);
     auto *rows = new QVBoxLayout(block);
     rows->setContentsMargins(0, 0, 0, 0);
@@ -210,24 +242,28 @@ QWidget *BudgetPanel::makeButtons(QWidget *content)
     m_buttonGrid->setSpacing(5);
     m_outputGrid = new QGridLayout;
     m_outputGrid->setSpacing(5);
-    m_editGrid = new QGridLayout;
-    m_editGrid->setSpacing(5);
     rows->addLayout(m_buttonGrid);
     rows->addLayout(m_outputGrid);
-    rows->addLayout(m_editGrid);
     QToolButton *open = nullptr;
     for (const BudgetActions::Entry &entry : BudgetActions::entries()) {
         if (entry.group == BudgetActions::Group::FollowUp)
             continue; // beside the follow-up figures, or in its window
-        auto *button = new QToolButton(block);
-        if (QAction *action = BudgetActions::actionOf(m_menu, entry.id))
+        const bool history = entry.group == BudgetActions::Group::Edit;
+        auto *button = new QToolButton(history ? m_titleBlock : block);
+        QAction *action = BudgetActions::actionOf(m_menu, entry.id);
+        if (action && history)
+            action->setIcon(historyIcon(entry.id == BudgetActions::Id::Redo));
+        if (action)
             button->setDefaultAction(action);
-        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        button->setToolButtonStyle(history ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextOnly);
         button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-        (entry.group == BudgetActions::Group::File     ? m_fileButtons
-         : entry.group == BudgetActions::Group::Output ? m_outputButtons
-                                                       : m_editButtons)
-            << button;
+        if (history) {
+            button->setIconSize(QSize(18, 18));
+            m_titleGrid->addWidget(button, 0, 3 + int(m_editButtons.size()));
+            m_editButtons << button;
+        } else {
+            (entry.group == BudgetActions::Group::File ? m_fileButtons : m_outputButtons) << button;
+        }
         if (entry.id == BudgetActions::Id::Open)
             open = button;
     }
@@ -266,9 +302,7 @@ void BudgetPanel::arrangeButtons(int width)
         for (int i = 0; i < m_outputButtons.size(); ++i)
             m_outputGrid->addWidget(m_outputButtons[i], 0, i);
         m_outputGrid->setColumnStretch(int(m_outputButtons.size()), columns == int(m_fileButtons.size()) ? 0 : 1);
-        for (int i = 0; i < m_editButtons.size(); ++i)
-            m_editGrid->addWidget(m_editButtons[i], 0, i);
-        m_editGrid->setColumnStretch(int(m_editButtons.size()), 1);
+
     }
     // On one row the two rows' buttons stand in the same columns.
     for (int c = 0; c < 4 && width > 0; ++c) {
@@ -278,12 +312,10 @@ void BudgetPanel::arrangeButtons(int width)
                 widest = m_fileButtons[c]->sizeHint().width();
             if (c < m_outputButtons.size())
                 widest = std::max(widest, m_outputButtons[c]->sizeHint().width());
-            if (c < m_editButtons.size())
-                widest = std::max(widest, m_editButtons[c]->sizeHint().width());
+
         }
         m_buttonGrid->setColumnMinimumWidth(c, widest);
         m_outputGrid->setColumnMinimumWidth(c, widest);
-        m_editGrid->setColumnMinimumWidth(c, widest);
     }
 }
 

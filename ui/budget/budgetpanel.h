@@ -105,10 +105,9 @@ private:
     QWidget *m_buttonsBlock;
     QGridLayout *m_buttonGrid;
     QGridLayout *m_outputGrid;
-    QGridLayout *m_editGrid;
     QList<QToolButton *> m_fileButtons;
     QList<QToolButton *> m_outputButtons;
-    QList<QToolButton *> m_editButtons; // undo and redo
+    QList<QToolButton *> m_editButtons; // undo and redo, beside the title
     QWidget *m_figuresBlock;
     QWidget *m_followUpBlock;
     Arrangement m_arrangement = Arrangement::None;
