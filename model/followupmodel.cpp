@@ -213,6 +213,13 @@ QString FollowUpModel::columnTitle(int column, base::Language language)
     return column >= 0 && column < ColumnCount ? kHeaders[column].in(language) : QString();
 }
 
+QString FollowUpModel::columnName(int column, base::Language language)
+{
+    // The amount headers end in their unit: ", ₸" or ", тг".
+    const QString title = columnTitle(column, language);
+    return isAmountColumn(column) ? title.section(u',', 0, 0) : title;
+}
+
 QVariant FollowUpModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)

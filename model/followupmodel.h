@@ -83,6 +83,8 @@ public:
     QString sectionName(int section) const;
     // A column's header in a language.
     static QString columnTitle(int column, base::Language language);
+    // The same without its unit, to name the column in a sentence ("Actual").
+    static QString columnName(int column, base::Language language);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;

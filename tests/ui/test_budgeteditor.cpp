@@ -303,7 +303,7 @@ void TestBudgetEditor::followUpAndOwnLines()
     story.editor.undo();
     story.editor.undo();
     QVERIFY(budget.ownLines().empty());
-    QCOMPARE(story.editor.undoText(base::Language::English), u"Undo: Paid, ₸ in Logistics and Transportation, Flights, row 2"_s);
+    QCOMPARE(story.editor.undoText(base::Language::English), u"Undo: Paid in Logistics and Transportation, Flights, row 2"_s);
     QCOMPARE(budget.followUp(0, 1, 2).paid, u"1000"_s);
     story.editor.undo();
     QVERIFY(budget.followUp(0, 1, 2).isEmpty());

@@ -65,7 +65,7 @@ int FollowUpView::widestFor(int column) const
     // sight; the cell's tooltip (or its editor) shows the rest.
     const int room = std::max(viewport()->width(), 600);
     switch (column) {
-    case Model::SectionColumn: return room * 16 / 100;
+    case Model::SectionColumn: return room * 20 / 100;
     case Model::ItemColumn: return room * 22 / 100;
     case Model::ChoicesColumn: return room * 22 / 100;
     case Model::SupplierColumn: return 220;

@@ -24,7 +24,7 @@ void FollowUpCommand::apply(const model::FollowUpModel::Change &change)
 
 QString FollowUpCommand::describe(base::Language language) const
 {
-    const QString header = model::FollowUpModel::columnTitle(m_after.column, language);
+    const QString header = model::FollowUpModel::columnName(m_after.column, language);
     if (m_after.kind == Kind::Own)
         return undotexts::ownLineEdited(header, m_after.ownLine.item, m_after.ownIndex, language);
     return undotexts::field(header, m_budget.catalogue(m_after.section), m_after.tab, m_after.row, language);
