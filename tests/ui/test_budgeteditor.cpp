@@ -308,7 +308,7 @@ void TestBudgetEditor::followUpAndOwnLines()
     story.editor.undo();
     QVERIFY(budget.followUp(0, 1, 2).isEmpty());
     QVERIFY(!budget.isModified());
-    QCOMPARE(story.editor.redoText(base::Language::French), u"Rétablir : Payé, ₸ dans Logistique et transport, Vols onglet, ligne 2"_s);
+    QCOMPARE(story.editor.redoText(base::Language::French), u"Rétablir : Payé dans Logistique et transport, Vols onglet, ligne 2"_s);
     while (story.editor.canRedo())
         story.editor.redo();
     QCOMPARE(int(budget.ownLines().size()), 1);
