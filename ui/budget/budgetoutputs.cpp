@@ -3,6 +3,7 @@
 #include "base/programmodule.h"
 #include "report/budgetoutput.h"
 #include "report/budgetpdf.h"
+#include "report/budgetwords.h"
 #include "report/followupcsv.h"
 #include "report/outputformat.h"
 #include "ui/budget/budgetdocument.h"
@@ -65,7 +66,7 @@ bool BudgetOutputs::followUpCsv()
 {
     m_screen = QApplication::activeWindow();
     const base::Language L = language();
-    QString path = BudgetFileChooser::choose(BudgetFileChooser::Kind::Csv, true, outputName(u".csv"_s, texts::kFollowUpWord.in(L)));
+    QString path = BudgetFileChooser::choose(BudgetFileChooser::Kind::Csv, true, outputName(u".csv"_s, report::words::kFollowUp.in(L)));
     if (path.isEmpty())
         return false;
     path = QFileInfo(path).absoluteFilePath();

@@ -497,7 +497,7 @@ void BudgetPanel::retranslate()
     m_totalCaption->setText(report::words::kGrandTotal.in(L));
     m_currencyCaption->setText(kCurrency.in(L));
     m_rateCaption->setText(kRate.in(L));
-    m_actualCaption->setText(budgettexts::kActualTotal.in(L));
+    m_actualCaption->setText(report::words::kActual.in(L));
     m_paidCaption->setText(budgettexts::kPaidTotal.in(L));
     m_varianceCaption->setText(budgettexts::kVarianceTotal.in(L));
     keepCaptionsWhole();

@@ -40,7 +40,6 @@ inline constexpr LocalizedText kFollowUpCaption{u"Suivi du budget", u"Испол
 inline constexpr LocalizedText kExportFollowUpCsv{u"Exporter le suivi en CSV…", u"Экспорт исполнения в CSV…",
                                                   u"Export follow-up as CSV…"};
 inline constexpr LocalizedText kCsvTitle{u"Exporter le suivi en CSV", u"Экспорт исполнения в CSV", u"Export the follow-up as CSV"};
-inline constexpr LocalizedText kFollowUpWord{u"Suivi", u"Исполнение", u"Follow-up"};
 inline constexpr LocalizedText kAllSections{u"Toutes les sections", u"Все разделы", u"All sections"};
 inline constexpr LocalizedText kSectionFilter{u"Section :", u"Раздел:", u"Section:"};
 inline constexpr LocalizedText kOverEstimateOnly{u"Au-delà de l’estimation", u"Сверх сметы", u"Over the estimate"};
@@ -60,12 +59,9 @@ inline constexpr LocalizedText kNoDueDate{u"Sans échéance", u"Без срок�
 inline constexpr LocalizedText kNoteHint{u"Entrée : nouvelle ligne ; Ctrl+Entrée : garder la note",
                                          u"Enter — новая строка; Ctrl+Enter — сохранить примечание",
                                          u"Enter: new line; Ctrl+Enter: keep the note"};
-inline constexpr LocalizedText kActualTotal{u"Réel", u"Факт", u"Actual"};
 inline constexpr LocalizedText kPaidTotal{u"Payé", u"Оплачено", u"Paid"};
 inline constexpr LocalizedText kVarianceTotal{u"Écart", u"Отклонение", u"Variance"};
 inline constexpr LocalizedText kNotKnownYet{u"pas encore connu", u"пока неизвестно", u"not known yet"};
-inline constexpr LocalizedText kEstimateLegend{u"Estimation", u"Смета", u"Estimate"};
-inline constexpr LocalizedText kActualLegend{u"Réel", u"Факт", u"Actual"};
 
 // What the follow-up table calls the lines of no section.
 QString otherCosts(base::Language language);
