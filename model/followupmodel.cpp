@@ -195,7 +195,12 @@ int FollowUpModel::rowOfCatalogueRow(int section, int tab, int row) const
 QString FollowUpModel::sectionName(int section) const
 {
     return section >= 0 && section < m_budget.sectionCount() ? m_budget.catalogue(section).caption.in(m_language)
-                                                             : kOtherCosts.in(m_language);
+                                                             : otherCostsName(m_language);
+}
+
+QString FollowUpModel::otherCostsName(base::Language language)
+{
+    return kOtherCosts.in(language);
 }
 
 int FollowUpModel::rowCount(const QModelIndex &parent) const

@@ -82,6 +82,8 @@ public:
     // The name of a section in the table; "Other costs" for -1.
     QString sectionName(int section) const;
     // A column's header in a language.
+    // What the lines of no section are called.
+    static QString otherCostsName(base::Language language);
     static QString columnTitle(int column, base::Language language);
     // The same without its unit, to name the column in a sentence ("Actual").
     static QString columnName(int column, base::Language language);

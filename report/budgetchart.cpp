@@ -40,7 +40,62 @@ QFont sized(QFont font, qreal pixels)
     return font;
 }
 
+// Where the legend ends and the rows stand, sized by the font on its device.
+struct Frame {
+    qreal largest = 0;   // the tallest text, from the font's own size
+    qreal lineRatio = 0; // line height per pixel of size
+    qreal legendHeight = 0;
+    QRectF rows;
+    qreal rowHeight = 0;
+};
+
+constexpr qreal kAboveShare = 0.62; // of a row, for a name on a line of its own
+
+Frame frameOf(const QFont &font, const QPaintDevice *device, const QRectF &area, bool compare, int lineCount)
+{
+    // The text never grows past the font's own size; rows share the height.
+    Frame frame;
+    frame.largest = QFontMetricsF(font, device).height() * 0.8;
+    frame.lineRatio = QFontMetricsF(sized(font, 100), device).height() / 100;
+    const qreal firstGuess = std::min(frame.largest, area.height() / qreal(lineCount + (compare ? 1 : 0)) * kAboveShare / frame.lineRatio);
+    frame.legendHeight = compare ? std::min(area.height() * 0.16, firstGuess * frame.lineRatio * 1.15) : 0;
+    frame.rows = area.adjusted(0, frame.legendHeight, 0, 0);
+    frame.rowHeight = frame.rows.height() / qreal(std::max(lineCount, 1));
+    return frame;
+}
+
 } // namespace
+
+bool BudgetChart::compares(const BudgetReport &document, Bars bars)
+{
+    return bars == Bars::EstimateAndActual || (bars == Bars::Auto && document.hasActualAmounts());
+}
+
+std::vector<int> BudgetChart::drawnRows(const BudgetReport &document, Bars bars)
+{
+    const bool compare = compares(document, bars);
+    std::vector<int> drawn;
+    for (int i = 0; i < document.summary.size(); ++i) {
+        const BudgetSummaryRow &row = document.summary[i];
+        if (compare && row.estimateTiyn <= 0 && !row.figures.actual)
+            continue; // nothing to compare
+        drawn.push_back(i);
+    }
+    return drawn;
+}
+
+int BudgetChart::rowAt(const QFont &font, const QPaintDevice *device, const QRectF &area, const BudgetReport &document, QPointF point,
+                       Bars bars)
+{
+    const std::vector<int> drawn = drawnRows(document, bars);
+    if (drawn.empty() || !area.contains(point))
+        return -1;
+    const Frame frame = frameOf(font, device, area, compares(document, bars), int(drawn.size()));
+    if (point.y() < frame.rows.top())
+        return -1; // the legend
+    const int line = int((point.y() - frame.rows.top()) / frame.rowHeight);
+    return line >= 0 && line < int(drawn.size()) ? drawn[std::size_t(line)] : -1;
+}
 
 QColor BudgetChart::colourOf(int line)
 {
@@ -57,14 +112,12 @@ void BudgetChart::paint(QPainter &painter, const QRectF &area, const BudgetRepor
     if (area.isEmpty())
         return;
     const base::Language language = document.language;
-    const bool compare = bars == Bars::EstimateAndActual || (bars == Bars::Auto && document.hasActualAmounts());
+    const bool compare = compares(document, bars);
     std::vector<ChartLine> lines;
     bool anyOver = false;
-    for (int i = 0; i < document.summary.size(); ++i) {
+    for (const int i : drawnRows(document, bars)) {
         const BudgetSummaryRow &row = document.summary[i];
         const std::optional<qint64> &actual = row.figures.actual;
-        if (compare && row.estimateTiyn <= 0 && !actual)
-            continue; // nothing to compare
         ChartLine line{row.caption, colourOf(i), row.shareTenths, row.estimateTiyn, actual, {}, false};
         if (!compare)
             line.figure = base::shareText(row.shareTenths, language);
@@ -78,20 +131,19 @@ void BudgetChart::paint(QPainter &painter, const QRectF &area, const BudgetRepor
         return;
     painter.save();
 
-    // The text never grows past the painter's own size; rows share the height.
     const QFont base = painter.font();
-    const qreal largest = QFontMetricsF(base, painter.device()).height() * 0.8;
-    const qreal lineRatio = QFontMetricsF(sized(base, 100), painter.device()).height() / 100; // line height per pixel of size
+    const Frame frame = frameOf(base, painter.device(), area, compare, int(lines.size()));
+    const qreal largest = frame.largest;
+    const qreal lineRatio = frame.lineRatio;
+    const qreal legendHeight = frame.legendHeight;
+    const QRectF rows = frame.rows;
+    const qreal rowHeight = frame.rowHeight;
     const auto metricsOf = [&](qreal pixels) { return QFontMetricsF(sized(base, pixels), painter.device()); };
 
     // Names beside their bars when they fit in a good part of the width at
     // the size the row gives them, else on a line of their own above the
     // bars, the larger part of the row; whichever shows them larger.
-    const qreal besideShare = 0.5, aboveShare = 0.62;
-    const qreal firstGuess = std::min(largest, area.height() / qreal(lines.size() + (compare ? 1 : 0)) * aboveShare / lineRatio);
-    const qreal legendHeight = compare ? std::min(area.height() * 0.16, firstGuess * lineRatio * 1.15) : 0;
-    const QRectF rows = area.adjusted(0, legendHeight, 0, 0);
-    const qreal rowHeight = rows.height() / qreal(lines.size());
+    const qreal besideShare = 0.5;
     const auto widestName = [&](qreal px) {
         const QFontMetricsF m = metricsOf(px);
         qreal widest = 0;
@@ -101,7 +153,7 @@ void BudgetChart::paint(QPainter &painter, const QRectF &area, const BudgetRepor
     };
     const qreal besideRoom = area.width() * 0.42;
     const qreal besidePixels = std::min(largest, rowHeight * besideShare / lineRatio);
-    const qreal abovePixels = std::min(largest, rowHeight * aboveShare / lineRatio);
+    const qreal abovePixels = std::min(largest, rowHeight * kAboveShare / lineRatio);
     const bool beside = widestName(besidePixels) <= besideRoom && besidePixels >= abovePixels * 0.9;
     const qreal pixels = beside ? besidePixels : abovePixels;
     const QFont font = sized(base, pixels);
@@ -152,7 +204,7 @@ void BudgetChart::paint(QPainter &painter, const QRectF &area, const BudgetRepor
     const qreal nameWidth = beside ? std::min(widestName(pixels) + gap, besideRoom + gap) : 0;
     const qreal barLeft = rows.left() + nameWidth;
     const qreal barRoom = std::max<qreal>(0, rows.width() - nameWidth - (beside ? figureWidth : gap));
-    const qreal textLine = beside ? 0 : std::min(metrics.height(), rowHeight * aboveShare);
+    const qreal textLine = beside ? 0 : std::min(metrics.height(), rowHeight * kAboveShare);
 
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const ChartLine &line = lines[i];

@@ -3,8 +3,13 @@
 #include "report/budgetreport.h"
 
 #include <QColor>
+#include <QFont>
+#include <QPointF>
 #include <QRectF>
 
+#include <vector>
+
+class QPaintDevice;
 class QPainter;
 
 namespace torvane::report {
@@ -26,6 +31,15 @@ public:
     };
 
     void paint(QPainter &painter, const QRectF &area, const BudgetReport &document, Bars bars = Bars::Auto) const;
+
+    // Whether the bars compare estimate and actual, and which of the
+    // summary's rows they draw, in order (indexes into document.summary).
+    static bool compares(const BudgetReport &document, Bars bars = Bars::Auto);
+    static std::vector<int> drawnRows(const BudgetReport &document, Bars bars = Bars::Auto);
+    // The summary row drawn at point when painted in area with this font on
+    // this device; -1 on the legend or outside.
+    static int rowAt(const QFont &font, const QPaintDevice *device, const QRectF &area, const BudgetReport &document, QPointF point,
+                     Bars bars = Bars::Auto);
 
     // One colour a line, told apart in print and on screen.
     static QColor colourOf(int line);

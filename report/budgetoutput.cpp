@@ -112,9 +112,9 @@ qint64 saturatedSum(qint64 a, qint64 b)
 // The sections in the tiles' order, then the other costs when the user has
 // lines of that kind; each with its estimate, its share of the whole and
 // what arrived since.
-QVector<BudgetSummaryRow> summaryRows(const Budget &budget, const BudgetSummary &summary, const FollowUpModel &table)
+QVector<BudgetSummaryRow> summaryRows(const Budget &budget, const BudgetSummary &summary, const FollowUpBook &book,
+                                      base::Language language)
 {
-    const FollowUpBook &book = table.book();
     std::map<int, qint64> ownEstimates; // by section; -1: other costs
     for (const FollowUpLine &line : book.lines)
         if (line.kind == FollowUpLine::Kind::Own)
@@ -148,7 +148,7 @@ QVector<BudgetSummaryRow> summaryRows(const Budget &budget, const BudgetSummary 
             continue;
         const BudgetSummary::Section &section = summary.sections[std::size_t(index)];
         BudgetSummaryRow row;
-        row.caption = budget.catalogue(index).caption.in(table.language());
+        row.caption = budget.catalogue(index).caption.in(language);
         row.empty = section.empty;
         if (__builtin_mul_overflow(section.tenge, qint64(100), &row.estimateTiyn))
             row.estimateTiyn = std::numeric_limits<qint64>::max();
@@ -156,7 +156,7 @@ QVector<BudgetSummaryRow> summaryRows(const Budget &budget, const BudgetSummary 
     }
     if (groupOf(-1)) {
         BudgetSummaryRow row;
-        row.caption = table.sectionName(-1);
+        row.caption = FollowUpModel::otherCostsName(language);
         add(-1, row);
     }
     const std::vector<int> shares = largestRemainderTenths(estimates);
@@ -200,7 +200,6 @@ FollowUpTable tableOf(const FollowUpModel &table)
 
 BudgetReport collect(const Budget &budget, const BudgetSummary &summary, base::Language language, const QDateTime &date, bool rows)
 {
-    const FollowUpModel table(budget, language);
     BudgetReport data;
     data.title = budget.settings().title;
     data.date = date;
@@ -211,9 +210,13 @@ BudgetReport collect(const Budget &budget, const BudgetSummary &summary, base::L
             if (const int index = section ? budget.indexOf(section->catalogue()) : -1; index >= 0)
                 data.sections.append(sectionData(budget, index, summary, language));
         }
+        const FollowUpModel table(budget, language);
         data.followUp = tableOf(table);
+        data.summary = summaryRows(budget, summary, table.book(), language);
+    } else {
+        // The overview needs the book's totals only, not the table's texts.
+        data.summary = summaryRows(budget, summary, followUpBook(budget, language), language);
     }
-    data.summary = summaryRows(budget, summary, table);
     data.estimateTiyn = summary.estimateTiyn;
     data.contingencyTenths = summary.contingencyTenths;
     data.contingency = summary.contingency;

@@ -27,8 +27,6 @@ protected:
     bool event(QEvent *event) override;
 
 private:
-    int drawnLines() const;
-
     report::BudgetReport m_report;
 };
 

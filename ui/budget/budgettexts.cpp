@@ -181,22 +181,6 @@ QString recoveryOffer(const QString &name, const QDateTime &saved, base::Languag
     return named.in(language).arg(name.isEmpty() ? kUntitled.in(language) : name, when);
 }
 
-QString otherCosts(base::Language language)
-{
-    // Asked of a table of no budget, which costs nothing to make.
-    static const QStringList names = [] {
-        model::Budget none(QList<const model::SectionCatalogue *>{});
-        model::FollowUpModel table(none);
-        QStringList all;
-        for (const base::Language L : base::kLanguages) {
-            table.setLanguage(L);
-            all << table.sectionName(-1);
-        }
-        return all;
-    }();
-    return names.value(base::codeOf(language));
-}
-
 QString removeLineQuestion(const QString &item, base::Language language)
 {
     constexpr LocalizedText text{u"Supprimer la ligne « %1 » du budget ? Son estimation, ses montants et sa note partent avec elle.",

@@ -63,8 +63,6 @@ inline constexpr LocalizedText kPaidTotal{u"Payé", u"Оплачено", u"Paid"
 inline constexpr LocalizedText kVarianceTotal{u"Écart", u"Отклонение", u"Variance"};
 inline constexpr LocalizedText kNotKnownYet{u"pas encore connu", u"пока неизвестно", u"not known yet"};
 
-// What the follow-up table calls the lines of no section.
-QString otherCosts(base::Language language);
 QString removeLineQuestion(const QString &item, base::Language language);
 QString noteTooLong(int leftOut, base::Language language);
 // A section's bar in the chart: its estimate and, when known, its actual.

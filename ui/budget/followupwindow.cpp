@@ -209,20 +209,17 @@ void FollowUpWindow::fillSections()
 
 void FollowUpWindow::fitColumns()
 {
-    // The headers and the section names of every language, from a table of no budget.
-    model::Budget none(QList<const model::SectionCatalogue *>{});
-    Model headers(none);
+    // The headers and the section names of every language.
     QList<QStringList> byLanguage;
     QStringList names;
     for (const base::Language L : base::kLanguages) {
-        headers.setLanguage(L);
         QStringList row;
         for (int column = 0; column < Model::ColumnCount; ++column)
-            row << headers.headerData(column, Qt::Horizontal).toString();
+            row << Model::columnTitle(column, L);
         byLanguage << row;
         for (const int section : model::sectionsInMenuOrder(m_budget))
             names << m_budget.catalogue(section).caption.in(L);
-        names << texts::otherCosts(L);
+        names << Model::otherCostsName(L);
     }
     FollowUpTable->fitColumns(byLanguage, names);
 }
