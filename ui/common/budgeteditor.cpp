@@ -8,6 +8,7 @@
 #include "ui/common/undotexts.h"
 
 #include <QApplication>
+#include <QScopedValueRollback>
 #include <QUndoStack>
 #include <QWidget>
 
@@ -40,17 +41,6 @@ qint64 steadyMs()
     using namespace std::chrono;
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
-
-// Counts the editor's own changes of the budget while they run.
-struct Editing {
-    explicit Editing(int &depth)
-        : m_depth(depth)
-    {
-        ++m_depth;
-    }
-    ~Editing() { --m_depth; }
-    int &m_depth;
-};
 
 } // namespace
 
@@ -103,12 +93,13 @@ BudgetEditor::~BudgetEditor()
 
 void BudgetEditor::startFresh()
 {
-    m_starting = true;
-    m_history->clear();
-    // A restored copy differs from its file: no step of the new history is saved.
-    if (m_budget.isModified())
-        m_history->resetClean();
-    m_starting = false;
+    {
+        const QScopedValueRollback starting(m_starting, true);
+        m_history->clear();
+        // A restored copy differs from its file: no step of the new history is saved.
+        if (m_budget.isModified())
+            m_history->resetClean();
+    }
     endTyping();
 }
 
@@ -131,7 +122,7 @@ int BudgetEditor::burstOf(Field field, bool keystroke)
 
 void BudgetEditor::push(BudgetCommand *command)
 {
-    const Editing editing(m_editing);
+    const QScopedValueRollback editing(m_editing, m_editing + 1); // the editor's own change
     m_history->push(command);
 }
 
@@ -265,7 +256,7 @@ void BudgetEditor::step(bool back)
     endTyping();
     const BudgetPlace place = command(back ? m_history->index() - 1 : m_history->index())->place();
     {
-        const Editing editing(m_editing);
+        const QScopedValueRollback editing(m_editing, m_editing + 1); // the editor's own change
         if (back)
             m_history->undo();
         else
