@@ -8,6 +8,7 @@
 
 #include "ui/budget/budgetactions.h"
 #include "ui/budget/budgetdocument.h"
+#include "ui/budget/budgetrecovery.h"
 #include "ui/common/errorreporter.h"
 #include "ui/common/oneshottimer.h"
 #include "app/startup.h"
@@ -188,6 +189,10 @@ int main(int argc, char **argv)
         }
         menu->hide();
     }
+    // A snapshot's budget is no work of anybody's: nothing to offer back next time.
+    if (const ui::budget::BudgetRecovery *recovery = app::recoveryOf(*login))
+        QFile::remove(recovery->path());
+    app::releaseLocks(*login);
     for (const QString &message : ui::common::ErrorReporter::instance().recorded())
         std::fprintf(stderr, "reported: %s\n", qUtf8Printable(message));
     return ok ? 0 : 1;
